@@ -1,0 +1,21 @@
+# orvane_add_test(NAME <tst_Name> SOURCES <files...> [LIBS <targets...>]
+#                 [LABELS unit|integration|ui] [TIMEOUT <seconds>] [ENV <VAR=value...>])
+# One Qt Test executable registered with CTest; runs offscreen with a short timeout.
+function(orvane_add_test)
+    cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS;LABELS;ENV" ${ARGN})
+    if(NOT T_TIMEOUT)
+        set(T_TIMEOUT 60)
+    endif()
+    if(NOT T_LABELS)
+        set(T_LABELS unit)
+    endif()
+    qt_add_executable(${T_NAME} ${T_SOURCES})
+    set_target_properties(${T_NAME} PROPERTIES
+        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/bin)
+    target_link_libraries(${T_NAME} PRIVATE Qt6::Test ${T_LIBS})
+    add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+    set_tests_properties(${T_NAME} PROPERTIES
+        LABELS "${T_LABELS}"
+        TIMEOUT ${T_TIMEOUT}
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_QUICK_CONTROLS_STYLE=Basic;QT_LOGGING_RULES=*.debug=false;ORVANE_BUILD_DIR=${CMAKE_BINARY_DIR};ORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};${T_ENV}")
+endfunction()
