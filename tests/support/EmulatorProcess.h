@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QProcess;
+class QTemporaryDir;
+
+// The kiv-emulator program under test control; the register image is observed through its state file.
+class EmulatorProcess
+{
+public:
+    EmulatorProcess();
+    ~EmulatorProcess();
+
+    EmulatorProcess(const EmulatorProcess &) = delete;
+    EmulatorProcess &operator=(const EmulatorProcess &) = delete;
+
+    static QString programPath();
+
+    // Starts the emulator on PORT with a private state file and waits for its "READY" line.
+    bool start(const QString &port, const QStringList &extraArgs = {}, int timeoutMs = 5000);
+    void stop();
+    bool isRunning() const;
+
+    QList<quint16> registers() const;
+    QString stateFile() const;
+    QByteArray output() const;
+    QString errorString() const;
+
+private:
+    void collectOutput() const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QProcess *m_process = nullptr;
+    mutable QByteArray m_output;
+    QString m_error;
+};
