@@ -1,0 +1,47 @@
+#pragma once
+
+#include "BaseSettings.h"
+
+#include <QList>
+#include <QString>
+
+// The KIV plugin's persistent settings in the framework's shared store. The static functions
+// serve the back end and the update code; QML reaches the same functions on an instance.
+class KivSettings : public BaseSettings
+{
+    Q_OBJECT
+
+public:
+    explicit KivSettings(QObject *parent = nullptr);
+
+    // 0 cable, 1 Bluetooth.
+    Q_INVOKABLE static int readVerbindungsMode();
+    Q_INVOKABLE static void writeVerbindungsMode(int value);
+    Q_INVOKABLE static int readVisibility();
+    Q_INVOKABLE static void writeVisibility(int value);
+    // Two thirds of the primary screen's available width and height.
+    Q_INVOKABLE static QList<int> readDefaultSize();
+    Q_INVOKABLE static void writeOldSize(int w, int h);
+    // One [alias, id] pair per remembered Bluetooth device.
+    Q_INVOKABLE static QList<QList<QString>> readAlias();
+    Q_INVOKABLE static void writeAlias(const QList<QList<QString>> &aliases);
+
+    // Bytes per second the firmware upload achieved; estimates the download time.
+    static int readByteRate();
+    static void writeByteRate(int value);
+
+    static constexpr int kDefaultVerbindungsMode = 0;
+    static constexpr int kDefaultVisibility = 0;
+    static constexpr int kDefaultByteRate = 3500;
+
+    // "Verbindunsmodus" is the stored spelling; existing settings files use it.
+    static inline const QString kKeyVerbindungsMode = QStringLiteral("General/Verbindunsmodus");
+    static inline const QString kKeyVisibility = QStringLiteral("General/visibility");
+    static inline const QString kKeyWindowedWidth = QStringLiteral("General/windowedWidth");
+    static inline const QString kKeyWindowedHeight = QStringLiteral("General/windowedHeight");
+    static inline const QString kKeyByteRate = QStringLiteral("SaveLoad/byteRate");
+    static inline const QString kGroupBluetooth = QStringLiteral("BluetoothConnection");
+    static inline const QString kArrayAliasAndId = QStringLiteral("AliasAndId");
+    static inline const QString kKeyAlias = QStringLiteral("alias");
+    static inline const QString kKeyId = QStringLiteral("id");
+};
