@@ -1,0 +1,12 @@
+#include "KivScaling.h"
+
+KivScaling::KivScaling(QObject *parent)
+    : Scaling(parent)
+{
+    init();
+}
+
+void KivScaling::init()
+{
+    calculateNewValues();
+}

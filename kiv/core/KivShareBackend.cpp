@@ -1,0 +1,6 @@
+#include "KivShareBackend.h"
+
+KivShareBackend::KivShareBackend(QObject *parent)
+    : ShareBackend(parent)
+{
+}
