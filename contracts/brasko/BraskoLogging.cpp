@@ -1,0 +1,3 @@
+#include "BraskoLogging.h"
+
+Q_LOGGING_CATEGORY(lcBrasko, "brasko")
