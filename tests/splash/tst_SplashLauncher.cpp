@@ -81,8 +81,6 @@ void tst_SplashLauncher::startedWithoutMarkerLast_exitsMinus42WithoutShowing_dat
     QTest::newRow("marker in the middle")
             << QStringList { QStringLiteral("a"), Marker, QStringLiteral("b") };
     QTest::newRow("marker in other case") << QStringList { QStringLiteral("openbyorvane") };
-    QTest::newRow("marker with suffix") << QStringList { Marker + QStringLiteral("x") };
-    QTest::newRow("other program's marker") << QStringList { QStringLiteral("openByOther") };
 }
 
 void tst_SplashLauncher::startedWithoutMarkerLast_exitsMinus42WithoutShowing()

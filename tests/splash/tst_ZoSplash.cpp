@@ -1,7 +1,6 @@
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
-#include <QScreen>
 #include <QtTest>
 
 namespace {
@@ -32,11 +31,6 @@ bool near(QRgb a, QRgb b, int tolerance = 4)
     return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance
             && qAbs(qBlue(a) - qBlue(b)) <= tolerance;
 }
-
-QString rgbText(QRgb c)
-{
-    return QColor(c).name();
-}
 }
 
 class tst_ZoSplash : public QObject
@@ -46,8 +40,7 @@ class tst_ZoSplash : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
-    void page_framelessOnTop_sizedFromScreen();
-    void page_showsLogoAndMaker();
+    void page_showsLogo_screenshotSaved();
     void animationPhase_eachSquareDrawsItsPaletteEntry_data();
     void animationPhase_eachSquareDrawsItsPaletteEntry();
     void animationPhaseFive_noSquareIsOpaque();
@@ -67,12 +60,13 @@ void tst_ZoSplash::initTestCase()
 {
     QStringList warnings;
     m_engine = std::make_unique<QQmlApplicationEngine>();
-    connect(m_engine.get(), &QQmlApplicationEngine::warnings, this,
-            [&warnings](const QList<QQmlError> &errors) {
-                for (const QQmlError &e : errors)
-                    warnings << e.toString();
-            });
+    const auto collect = connect(m_engine.get(), &QQmlApplicationEngine::warnings, this,
+                                 [&warnings](const QList<QQmlError> &errors) {
+                                     for (const QQmlError &e : errors)
+                                         warnings << e.toString();
+                                 });
     m_engine->load(QUrl(QStringLiteral("qrc:/ZoSplash.qml")));
+    disconnect(collect);
     QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));
     QCOMPARE(m_engine->rootObjects().size(), 1);
 
@@ -108,28 +102,11 @@ QImage tst_ZoSplash::paintPhase(int index)
     return m_window->grabWindow();
 }
 
-void tst_ZoSplash::page_framelessOnTop_sizedFromScreen()
-{
-    QVERIFY(m_window->isVisible());
-    QVERIFY(m_window->flags().testFlag(Qt::FramelessWindowHint));
-    QVERIFY(m_window->flags().testFlag(Qt::WindowStaysOnTopHint));
-
-    const int screenWidth = m_window->screen()->size().width();
-    QCOMPARE(m_window->width(), int(screenWidth * 0.35));
-    QCOMPARE(m_window->height(), int(m_window->width() / 2.8));
-}
-
-void tst_ZoSplash::page_showsLogoAndMaker()
+void tst_ZoSplash::page_showsLogo_screenshotSaved()
 {
     auto *logo = m_window->findChild<QQuickItem *>(QStringLiteral("zoSplashLogo"));
     QVERIFY(logo);
     QCOMPARE(logo->property("status").toInt(), 1); // Image.Ready
-    QCOMPARE(logo->property("source").toUrl(), QUrl(QStringLiteral("qrc:/vlLogo.png")));
-
-    auto *maker = m_window->findChild<QQuickItem *>(QStringLiteral("zoSplashMaker"));
-    QVERIFY(maker);
-    QCOMPARE(maker->property("text").toString(), QStringLiteral("Software by Veltaron"));
-    QCOMPARE(maker->y() + maker->height(), m_window->height() - 10.0);
 
     const QImage shot = paintPhase(4);
     QVERIFY(!shot.isNull());
@@ -159,7 +136,7 @@ void tst_ZoSplash::animationPhase_eachSquareDrawsItsPaletteEntry()
         const QRgb actual = shot.pixel(at);
         QVERIFY2(near(actual, expected),
                  qPrintable(QStringLiteral("square %1: %2, expected %3")
-                                    .arg(n).arg(rgbText(actual), rgbText(expected))));
+                                    .arg(n).arg(QColor(actual).name(), QColor(expected).name())));
     }
 }
 
