@@ -3,8 +3,6 @@
 #include <QCoreApplication>
 #include <QLoggingCategory>
 
-#include <algorithm>
-
 Q_LOGGING_CATEGORY(lcKivNavigation, "kiv.navigation")
 
 namespace {
@@ -17,24 +15,9 @@ constexpr int kMaxSubItems = 3;
 
 } // namespace
 
-QString KivNavigationItem::translatedText() const
-{
-    return text ? QCoreApplication::translate(kTranslationContext, text) : QString();
-}
-
-bool KivNavigationItem::operator==(const KivNavigationItem &other) const
-{
-    if (pageIndex != other.pageIndex)
-        return false;
-    if (text == other.text)
-        return true;
-    return text && other.text && qstrcmp(text, other.text) == 0;
-}
-
 KivNavigationModel::KivNavigationModel(const KivNavigationItems &items, QObject *parent)
     : QAbstractListModel(parent)
-    , m_fullList(items)
-    , m_visibleList(items)
+    , ListModelFunctions(items)
 {
     static const int registered = qRegisterMetaType<KivNavigationModel *>("KivNavigationModel*");
     Q_UNUSED(registered)
@@ -103,6 +86,11 @@ KivNavigationItems KivNavigationModel::subItems(KivNavigationEnums::KivPageIndex
     }
 }
 
+QString KivNavigationModel::translatedText(const KivNavigationItem &item)
+{
+    return item.text ? QCoreApplication::translate(kTranslationContext, item.text) : QString();
+}
+
 int KivNavigationModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(m_visibleList.size());
@@ -117,7 +105,7 @@ QVariant KivNavigationModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case TextRole:
-        return item.translatedText();
+        return translatedText(item);
     case PageIndexRole:
         return int(item.pageIndex);
     case SubModelRole: {
@@ -163,48 +151,9 @@ KivNavigationModel *KivNavigationModel::childModel(KivNavigationEnums::KivPageIn
     return child;
 }
 
-bool KivNavigationModel::isVisible(KivNavigationEnums::KivPageIndex page) const
-{
-    return std::any_of(m_visibleList.cbegin(), m_visibleList.cend(),
-                       [page](const KivNavigationItem &item) { return item.pageIndex == page; });
-}
-
-void KivNavigationModel::showPage(KivNavigationEnums::KivPageIndex page)
-{
-    if (isVisible(page))
-        return;
-    const auto it = std::find_if(m_fullList.cbegin(), m_fullList.cend(),
-                                 [page](const KivNavigationItem &item) { return item.pageIndex == page; });
-    if (it == m_fullList.cend())
-        return;
-
-    // Insert after the nearest visible predecessor so the visible list keeps the full-list order.
-    int row = 0;
-    for (auto before = it; before != m_fullList.cbegin();) {
-        --before;
-        const qsizetype visibleRow = m_visibleList.indexOf(*before);
-        if (visibleRow >= 0) {
-            row = int(visibleRow) + 1;
-            break;
-        }
-    }
-    qCDebug(lcKivNavigation) << "show" << page << "at row" << row;
-    insertItem(row, *it);
-}
-
-void KivNavigationModel::hidePage(KivNavigationEnums::KivPageIndex page)
-{
-    for (int row = 0; row < m_visibleList.size(); ++row) {
-        if (m_visibleList.at(row).pageIndex == page) {
-            qCDebug(lcKivNavigation) << "hide" << page << "at row" << row;
-            removeItem(row);
-            return;
-        }
-    }
-}
-
 void KivNavigationModel::insertItem(int row, const KivNavigationItem &item)
 {
+    qCDebug(lcKivNavigation) << "show" << item.pageIndex << "at row" << row;
     beginInsertRows(QModelIndex(), row, row);
     m_visibleList.insert(row, item);
     endInsertRows();
@@ -212,6 +161,7 @@ void KivNavigationModel::insertItem(int row, const KivNavigationItem &item)
 
 void KivNavigationModel::removeItem(int row)
 {
+    qCDebug(lcKivNavigation) << "hide" << m_visibleList.at(row).pageIndex << "at row" << row;
     beginRemoveRows(QModelIndex(), row, row);
     m_visibleList.removeAt(row);
     endRemoveRows();

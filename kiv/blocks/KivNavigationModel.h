@@ -1,27 +1,19 @@
 #pragma once
 
 #include "KivNavigationEnums.h"
+#include "ListModelFunctions.h"
 
 #include <QAbstractListModel>
 #include <QHash>
 #include <QList>
 
-// One drawer entry. The text is a static German source string, translated whenever it is shown.
-struct KivNavigationItem
-{
-    const char *text = nullptr;
-    KivNavigationEnums::KivPageIndex pageIndex = KivNavigationEnums::KivInvalidPage;
-
-    QString translatedText() const;
-    bool operator==(const KivNavigationItem &other) const;
-    bool operator!=(const KivNavigationItem &other) const { return !(*this == other); }
-};
-
+// One drawer entry; its text is a static German source string, translated whenever it is shown.
+using KivNavigationItem = ListModelItem<KivNavigationEnums::KivPageIndex>;
 using KivNavigationItems = QList<KivNavigationItem>;
 
-// A navigation list for the drawer: the full list never changes, the visible list is always a
-// subsequence of it in the same order.
-class KivNavigationModel : public QAbstractListModel
+// A navigation list for the drawer. The full list never changes; show and hide keep the visible
+// list a subsequence of it in the same order.
+class KivNavigationModel : public QAbstractListModel, public ListModelFunctions<KivNavigationEnums::KivPageIndex>
 {
     Q_OBJECT
 
@@ -38,6 +30,7 @@ public:
     static KivNavigationItems topItems();
     static KivNavigationItems bottomItems();
     static KivNavigationItems subItems(KivNavigationEnums::KivPageIndex page);
+    static QString translatedText(const KivNavigationItem &item);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -46,25 +39,18 @@ public:
     Q_INVOKABLE QVariant relatedChildrenModels(KivNavigationEnums::KivPageIndex page);
     Q_INVOKABLE int maxItemCount() const;
 
-    void showPage(KivNavigationEnums::KivPageIndex page);
-    void hidePage(KivNavigationEnums::KivPageIndex page);
-    bool isVisible(KivNavigationEnums::KivPageIndex page) const;
-
     const KivNavigationItems &fullList() const { return m_fullList; }
-    const KivNavigationItems &visibleList() const { return m_visibleList; }
 
 public slots:
     void resetModel();
 
 protected:
-    void insertItem(int row, const KivNavigationItem &item);
-    void removeItem(int row);
+    void insertItem(int row, const KivNavigationItem &item) override;
+    void removeItem(int row) override;
 
 private:
     KivNavigationModel *childModel(KivNavigationEnums::KivPageIndex page);
 
-    const KivNavigationItems m_fullList;
-    KivNavigationItems m_visibleList;
     // Sub-entry models are handed to views repeatedly; one per page, owned here.
     QHash<int, KivNavigationModel *> m_childModels;
 };

@@ -74,7 +74,7 @@ void tst_KivNavigationModel::data_outsideTheVisibleRowsOrUnknownRoleIsEmpty()
 {
     KivNavigationModel model(KivNavigationModel::topItems());
     const QModelIndex last = model.index(9);
-    model.hidePage(P::KivLoraPage);
+    model.hide(P::KivLoraPage);
     QCOMPARE(model.rowCount(), 9);
     // An index taken before the row vanished must not reach past the visible list.
     QVERIFY(!model.data(last, KivNavigationModel::TextRole).isValid());
@@ -90,17 +90,17 @@ void tst_KivNavigationModel::showAndHide_keepFullListOrderAndSignalOneRow()
     QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
     QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
 
-    model.hidePage(P::KivRelaisPage);
-    model.hidePage(P::KivLcdPage);
-    model.hidePage(P::KivRs485Page);
+    model.hide(P::KivRelaisPage);
+    model.hide(P::KivLcdPage);
+    model.hide(P::KivRs485Page);
     QCOMPARE(removed.size(), 3);
     QCOMPARE(removed.at(0).at(1).toInt(), 3);
     QCOMPARE(removed.at(0).at(2).toInt(), 3);
     QCOMPARE(visiblePages(model), QList<int>({0, 1, 2, 5, 7, 8, 13}));
 
-    model.showPage(P::KivRs485Page);
-    model.showPage(P::KivRelaisPage);
-    model.showPage(P::KivLcdPage);
+    model.show(P::KivRs485Page);
+    model.show(P::KivRelaisPage);
+    model.show(P::KivLcdPage);
     QCOMPARE(inserted.size(), 3);
     // BUS goes after TLF (its nearest visible predecessor), relay after output, display after relay.
     QCOMPARE(inserted.at(0).at(1).toInt(), 4);
@@ -115,11 +115,11 @@ void tst_KivNavigationModel::showTlf_afterLiveData_insertsAtRowTwo()
     KivNavigationModel model(KivNavigationModel::topItems());
     for (P::KivPageIndex page : {P::KivOutputPage, P::KivRelaisPage, P::KivLcdPage, P::KivTlfPage, P::KivRs485Page,
                                  P::KivOffsetPage, P::KivServicePage, P::KivLoraPage})
-        model.hidePage(page);
+        model.hide(page);
     QCOMPARE(visiblePages(model), QList<int>({0, 1}));
 
     QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
-    model.showPage(P::KivTlfPage);
+    model.show(P::KivTlfPage);
     QCOMPARE(inserted.size(), 1);
     QCOMPARE(inserted.at(0).at(1).toInt(), 2);
     QCOMPARE(visiblePages(model), QList<int>({0, 1, 5}));
@@ -130,15 +130,15 @@ void tst_KivNavigationModel::showTlf_afterLiveData_insertsAtRowTwo()
 void tst_KivNavigationModel::showAndHide_withoutEffect_emitNoRowSignals()
 {
     KivNavigationModel model(KivNavigationModel::topItems());
-    model.hidePage(P::KivLcdPage);
+    model.hide(P::KivLcdPage);
     QSignalSpy aboutToInsert(&model, &QAbstractItemModel::rowsAboutToBeInserted);
     QSignalSpy aboutToRemove(&model, &QAbstractItemModel::rowsAboutToBeRemoved);
 
-    model.showPage(P::KivConnectionPage); // already visible
-    model.hidePage(P::KivLcdPage);        // already hidden
-    model.showPage(P::KivExportPage);     // not in this list at all
-    model.showPage(P::KivUpdatePage);     // has no entry anywhere
-    model.hidePage(P::KivManuel);
+    model.show(P::KivConnectionPage); // already visible
+    model.hide(P::KivLcdPage);        // already hidden
+    model.show(P::KivExportPage);     // not in this list at all
+    model.show(P::KivUpdatePage);     // has no entry anywhere
+    model.hide(P::KivManuel);
 
     QCOMPARE(aboutToInsert.size(), 0);
     QCOMPARE(aboutToRemove.size(), 0);
@@ -148,12 +148,12 @@ void tst_KivNavigationModel::showAndHide_withoutEffect_emitNoRowSignals()
 void tst_KivNavigationModel::show_firstEntryWithNothingVisibleBefore_goesToRowZero()
 {
     KivNavigationModel model(KivNavigationModel::bottomItems());
-    model.hidePage(P::KivExpertPage);
-    model.hidePage(P::KivSaveLoadPage);
+    model.hide(P::KivExpertPage);
+    model.hide(P::KivSaveLoadPage);
     QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
 
-    model.showPage(P::KivSaveLoadPage);
-    model.showPage(P::KivExpertPage);
+    model.show(P::KivSaveLoadPage);
+    model.show(P::KivExpertPage);
     QCOMPARE(inserted.at(0).at(1).toInt(), 0);
     QCOMPARE(inserted.at(1).at(1).toInt(), 0);
     QCOMPARE(visiblePages(model), QList<int>({10, 11, 12, 14, 16, 15, 17}));
