@@ -32,8 +32,11 @@ bool KivBackendProperty::isFuzzyEqual(double a, double b)
 {
     if (std::isnan(a) || std::isnan(b))
         return std::isnan(a) && std::isnan(b);
-    if (a == b) // also covers equal infinities, whose difference is NaN
+    if (a == b)
         return true;
+    // Opposite or lone infinities would otherwise pass, as inf <= inf.
+    if (std::isinf(a) || std::isinf(b))
+        return false;
     return std::abs(a - b) * 1e12 <= std::min(std::abs(a), std::abs(b));
 }
 
