@@ -1,0 +1,29 @@
+#pragma once
+
+#include "FaultInjection.h"
+#include "KivDefaultImage.h"
+
+#include <QSerialPort>
+#include <QString>
+#include <QStringList>
+
+// The emulator's command line.
+class EmulatorOptions
+{
+public:
+    bool parse(const QStringList &arguments, QString *error);
+    static QString usage();
+
+    QString port;
+    qint32 baud = 115200;
+    QSerialPort::Parity parity = QSerialPort::NoParity;
+    quint8 slaveId = 1;
+    QString registersFile;
+    KivDefaultImage::Variant variant = KivDefaultImage::Variant::Standard;
+    QString stateFile;
+    QString bootloaderImage;
+    FaultInjection fault;
+    QString dumpImage;
+    bool verbose = false;
+    bool help = false;
+};

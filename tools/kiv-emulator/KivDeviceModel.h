@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QRandomGenerator>
+
+#include <memory>
+
+class BootloaderEmulation;
+class QTimer;
+
+// What a KIV device holds and does: the holding registers 0..4999, a non-volatile copy,
+// the command registers (store, restart, factory reset), drifting live values and the
+// bootloader. Register-level only; Modbus framing lives elsewhere.
+class KivDeviceModel : public QObject
+{
+    Q_OBJECT
+public:
+    // Modbus exception codes as the device answers them; 0 means success.
+    enum Exception : quint8 { NoException = 0, IllegalFunction = 1, IllegalAddress = 2, IllegalValue = 3 };
+    enum class Mode { Application, Bootloader };
+
+    static constexpr int kRestartSilenceMs = 500;
+    static constexpr int kDriftIntervalMs = 1000;
+
+    explicit KivDeviceModel(const QList<quint16> &factoryImage, QObject *parent = nullptr);
+    ~KivDeviceModel() override;
+
+    Exception read(int start, int count, QList<quint16> *values) const;
+    Exception write(int start, const QList<quint16> &values);
+
+    Mode mode() const;
+    void enterBootloader();
+    const BootloaderEmulation &bootloader() const;
+
+    QList<quint16> registers() const;
+    QList<quint16> storedRegisters() const;
+
+    void setDriftEnabled(bool enabled);
+    void setRandomSeed(quint32 seed);
+    // One step of the live-value random walk (normally driven by a timer).
+    void driftLiveValues();
+
+signals:
+    // A write or command changed the register image (live drift does not report here).
+    void registersChanged();
+    // The device reboots and stays silent for the given time.
+    void restarting(int silenceMs);
+    void bootloaderEntered();
+    void bootloaderFinished(const QByteArray &image);
+    void diagnostic(const QString &text);
+
+private:
+    void runCommands(int start, int count);
+    void restart();
+    void factoryReset();
+    void rememberLiveCentres();
+
+    QList<quint16> m_registers;
+    QList<quint16> m_stored;
+    const QList<quint16> m_factory;
+    QList<float> m_liveCentres; // per data block; NaN where the block has no live value
+    Mode m_mode = Mode::Application;
+    std::unique_ptr<BootloaderEmulation> m_bootloader;
+    QTimer *m_driftTimer = nullptr;
+    QRandomGenerator m_random{0x4b4956u};
+};

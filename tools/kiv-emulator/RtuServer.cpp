@@ -1,0 +1,148 @@
+#include "RtuServer.h"
+
+#include "KivDeviceModel.h"
+#include "KivModbusSlave.h"
+#include "ModbusCrc.h"
+
+#include <QIODevice>
+#include <QLoggingCategory>
+#include <QPointer>
+#include <QTimer>
+
+Q_LOGGING_CATEGORY(lcRtuServer, "kiv.emulator.rtu")
+
+RtuServer::RtuServer(KivDeviceModel *model, quint8 slaveId, QObject *parent)
+    : QObject(parent)
+    , m_model(model)
+    , m_slave(new KivModbusSlave(model))
+    , m_slaveId(slaveId)
+{
+    m_parser.setMarker(bootloaderEntryText());
+    m_idleTimer = new QTimer(this);
+    m_idleTimer->setSingleShot(true);
+    m_idleTimer->setInterval(kIdleMs);
+    connect(m_idleTimer, &QTimer::timeout, this, &RtuServer::onIdle);
+    // The restart is requested while the triggering write is handled; its answer still leaves.
+    connect(model, &KivDeviceModel::restarting, this, [this](int ms) { m_pendingSilenceMs = ms; });
+}
+
+RtuServer::~RtuServer()
+{
+    delete m_slave;
+}
+
+void RtuServer::setFault(const FaultInjection &fault)
+{
+    m_fault = fault;
+}
+
+void RtuServer::attach(QIODevice *stream)
+{
+    if (m_stream)
+        disconnect(m_stream, nullptr, this, nullptr);
+    m_stream = stream;
+    if (m_stream)
+        connect(m_stream, &QIODevice::readyRead, this, &RtuServer::onReadyRead);
+}
+
+QByteArray RtuServer::bootloaderEntryText()
+{
+    return QByteArrayLiteral("StartBootloader");
+}
+
+void RtuServer::onReadyRead()
+{
+    const QByteArray bytes = m_stream->readAll();
+    if (m_silence.isValid() && m_silence.elapsed() < m_silenceMs) {
+        qCDebug(lcRtuServer) << "restarting, ignored" << bytes.toHex(' ');
+        return;
+    }
+    qCDebug(lcRtuServer) << "rx" << bytes.toHex(' ');
+    process(m_parser.feed(bytes));
+    if (m_parser.pendingBytes() > 0)
+        m_idleTimer->start();
+}
+
+void RtuServer::onIdle()
+{
+    process(m_parser.flush());
+}
+
+void RtuServer::process(const QList<RtuFrameParser::Event> &events)
+{
+    for (const RtuFrameParser::Event &e : events) {
+        if (e.kind == RtuFrameParser::Event::Marker) {
+            qCInfo(lcRtuServer) << "bootloader entry text received";
+            m_model->enterBootloader();
+            continue;
+        }
+        handleFrame(e);
+    }
+}
+
+void RtuServer::handleFrame(const RtuFrameParser::Event &frame)
+{
+    if (frame.slaveId != m_slaveId && frame.slaveId != kBroadcastId) {
+        qCDebug(lcRtuServer) << "frame for id" << frame.slaveId << "ignored";
+        return;
+    }
+    const FaultInjection::Action action = m_fault.next();
+    if (action == FaultInjection::Action::Silence) {
+        qCDebug(lcRtuServer) << "fault: no answer";
+        return;
+    }
+
+    QByteArray pdu;
+    if (action == FaultInjection::Action::AnswerException)
+        pdu = KivModbusSlave::exception(frame.function, quint8(m_fault.argument()));
+    else
+        pdu = m_slave->handle(frame.pdu);
+    emit requestHandled(frame.function);
+
+    const int silenceAfter = m_pendingSilenceMs;
+    m_pendingSilenceMs = 0;
+    // Broadcasts are carried out but never answered.
+    if (frame.slaveId == kBroadcastId || pdu.isEmpty()) {
+        beSilent(silenceAfter);
+        return;
+    }
+
+    QByteArray answer = ModbusCrc::appended(QByteArray(1, char(m_slaveId)) + pdu);
+    switch (action) {
+    case FaultInjection::Action::CorruptCrc:
+        answer[answer.size() - 1] = char(answer.at(answer.size() - 1) ^ 0x5A);
+        break;
+    case FaultInjection::Action::AnswerGarbage:
+        answer = m_fault.garbage();
+        break;
+    case FaultInjection::Action::AnswerLate: {
+        QPointer<RtuServer> self(this);
+        QTimer::singleShot(m_fault.argument(), this, [self, answer] {
+            if (self)
+                self->send(answer);
+        });
+        beSilent(silenceAfter);
+        return;
+    }
+    default:
+        break;
+    }
+    send(answer);
+    beSilent(silenceAfter);
+}
+
+void RtuServer::send(const QByteArray &frame)
+{
+    if (!m_stream)
+        return;
+    qCDebug(lcRtuServer) << "tx" << frame.toHex(' ');
+    m_stream->write(frame);
+}
+
+void RtuServer::beSilent(int ms)
+{
+    if (ms <= 0)
+        return;
+    m_silenceMs = ms;
+    m_silence.start();
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "FaultInjection.h"
+#include "RtuFrameParser.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+
+class KivDeviceModel;
+class KivModbusSlave;
+class QIODevice;
+class QTimer;
+
+// Modbus RTU slave on a byte stream (normally a QSerialPort): frames requests, honours the
+// slave id, answers through the device model, applies injected faults and watches the raw
+// stream for the bootloader entry text.
+class RtuServer : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr quint8 kBroadcastId = 0;
+    static constexpr int kIdleMs = 10;
+
+    RtuServer(KivDeviceModel *model, quint8 slaveId, QObject *parent = nullptr);
+    ~RtuServer() override;
+
+    void setFault(const FaultInjection &fault);
+    // The stream is not owned; it must outlive the server or be detached first.
+    void attach(QIODevice *stream);
+
+    static QByteArray bootloaderEntryText();
+
+signals:
+    void requestHandled(quint8 function);
+
+private:
+    void onReadyRead();
+    void onIdle();
+    void process(const QList<RtuFrameParser::Event> &events);
+    void handleFrame(const RtuFrameParser::Event &frame);
+    void send(const QByteArray &frame);
+    void beSilent(int ms);
+
+    KivDeviceModel *m_model = nullptr;
+    KivModbusSlave *m_slave = nullptr;
+    quint8 m_slaveId = 1;
+    QIODevice *m_stream = nullptr;
+    RtuFrameParser m_parser;
+    FaultInjection m_fault;
+    QTimer *m_idleTimer = nullptr;
+    QElapsedTimer m_silence;
+    int m_silenceMs = 0;
+    int m_pendingSilenceMs = 0;
+};

@@ -1,0 +1,137 @@
+#include "EmulatorOptions.h"
+#include "KivDefaultImage.h"
+#include "KivDeviceModel.h"
+#include "RegisterImageFile.h"
+#include "RtuServer.h"
+#include "SignalWatcher.h"
+
+#include <QCoreApplication>
+#include <QLoggingCategory>
+#include <QSaveFile>
+#include <QSerialPort>
+
+#include <cstdio>
+
+Q_LOGGING_CATEGORY(lcEmulator, "kiv.emulator")
+
+namespace {
+constexpr int kExitUsage = 2;
+constexpr int kExitPort = 2;
+constexpr int kExitRegisters = 2;
+
+void printLine(FILE *stream, const QString &text)
+{
+    std::fprintf(stream, "%s\n", text.toLocal8Bit().constData());
+    std::fflush(stream);
+}
+
+void writeState(const QString &path, const QList<quint16> &registers)
+{
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!RegisterImageFile::save(path, registers, &error))
+        printLine(stderr, QStringLiteral("kiv-emulator: %1").arg(error));
+}
+
+void writeBootloaderImage(const QString &path, const QByteArray &image)
+{
+    if (path.isEmpty()) {
+        printLine(stdout, QStringLiteral("bootloader: finished, %1 bytes received (no --bootloader-image given)")
+                              .arg(image.size()));
+        return;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(image) != image.size() || !file.commit()) {
+        printLine(stderr, QStringLiteral("kiv-emulator: cannot write bootloader image %1: %2")
+                              .arg(path, file.errorString()));
+        return;
+    }
+    printLine(stdout, QStringLiteral("bootloader: finished, %1 bytes written to %2").arg(image.size()).arg(path));
+}
+}
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("kiv-emulator"));
+
+    EmulatorOptions options;
+    QString error;
+    if (!options.parse(QCoreApplication::arguments(), &error)) {
+        printLine(stderr, QStringLiteral("kiv-emulator: %1\n%2").arg(error, EmulatorOptions::usage()));
+        return kExitUsage;
+    }
+    if (options.help) {
+        printLine(stdout, EmulatorOptions::usage());
+        return 0;
+    }
+    QLoggingCategory::setFilterRules(options.verbose ? QStringLiteral("kiv.emulator*.debug=true")
+                                                     : QStringLiteral("kiv.emulator*.info=false"));
+
+    QList<quint16> image;
+    if (!options.registersFile.isEmpty()) {
+        if (!RegisterImageFile::load(options.registersFile, &image, &error)) {
+            printLine(stderr, QStringLiteral("kiv-emulator: %1").arg(error));
+            return kExitRegisters;
+        }
+    } else {
+        image = KivDefaultImage::build(options.variant);
+    }
+
+    if (!options.dumpImage.isEmpty()) {
+        if (!RegisterImageFile::save(options.dumpImage, image, &error)) {
+            printLine(stderr, QStringLiteral("kiv-emulator: %1").arg(error));
+            return kExitRegisters;
+        }
+        return 0;
+    }
+
+    KivDeviceModel model(image);
+    QObject::connect(&model, &KivDeviceModel::registersChanged, &model,
+                     [&model, &options] { writeState(options.stateFile, model.registers()); });
+    QObject::connect(&model, &KivDeviceModel::diagnostic, &model,
+                     [](const QString &text) { qCInfo(lcEmulator).noquote() << text; });
+    QObject::connect(&model, &KivDeviceModel::bootloaderEntered, &model,
+                     [] { printLine(stdout, QStringLiteral("bootloader: active")); });
+    QObject::connect(&model, &KivDeviceModel::bootloaderFinished, &model,
+                     [&options](const QByteArray &data) { writeBootloaderImage(options.bootloaderImage, data); });
+
+    QSerialPort port;
+    port.setPortName(options.port);
+    if (!port.open(QIODevice::ReadWrite)) {
+        printLine(stderr, QStringLiteral("kiv-emulator: cannot open port %1: %2")
+                              .arg(options.port, port.errorString()));
+        return kExitPort;
+    }
+    // A pty accepts no parity setting; the line still works, so only warn.
+    if (!port.setBaudRate(options.baud) || !port.setDataBits(QSerialPort::Data8)
+        || !port.setParity(options.parity) || !port.setStopBits(QSerialPort::OneStop)
+        || !port.setFlowControl(QSerialPort::NoFlowControl)) {
+        printLine(stderr, QStringLiteral("kiv-emulator: warning: port settings not fully applied: %1")
+                              .arg(port.errorString()));
+        port.clearError();
+    }
+    QObject::connect(&port, &QSerialPort::errorOccurred, &port, [&port](QSerialPort::SerialPortError e) {
+        if (e != QSerialPort::NoError)
+            qCWarning(lcEmulator) << "serial port error:" << port.errorString();
+    });
+
+    RtuServer server(&model, options.slaveId);
+    server.setFault(options.fault);
+    server.attach(&port);
+    model.setDriftEnabled(true);
+
+    SignalWatcher signalWatcher;
+    QObject::connect(&signalWatcher, &SignalWatcher::terminationRequested, &app, &QCoreApplication::quit);
+
+    writeState(options.stateFile, model.registers());
+    printLine(stdout, QStringLiteral("READY"));
+    qCInfo(lcEmulator).noquote() << QStringLiteral("listening on %1, id %2").arg(options.port).arg(options.slaveId);
+
+    const int rc = app.exec();
+    server.attach(nullptr);
+    port.close();
+    writeState(options.stateFile, model.registers());
+    return rc;
+}
