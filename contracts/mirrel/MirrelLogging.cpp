@@ -1,0 +1,3 @@
+#include "MirrelLogging.h"
+
+Q_LOGGING_CATEGORY(lcMirrel, "mirrel")
