@@ -1,0 +1,35 @@
+#pragma once
+
+#include "LanguageSettings.h"
+
+#include <QString>
+#include <QStringList>
+
+// What the command line (and the environment) asks of the host. Option names avoid
+// --plugin, --platform and --style, which QGuiApplication consumes itself.
+class HostOptions
+{
+public:
+    QStringList pluginDirs;
+    QString openPlugin;
+    LanguageSettings::Languages language = LanguageSettings::German;
+    bool languageGiven = false;
+    QString screenshotFile;
+    QString screenshotDir;
+    bool tour = false;
+    bool noSplash = false;
+    bool quitAfterScreenshot = false;
+    bool helpRequested = false;
+    bool versionRequested = false;
+    QString helpText;
+
+    // Parses the full argument list (program name first). Returns false and fills
+    // errorText on bad input; nothing of a failed parse should be acted on.
+    bool parse(const QStringList &arguments, const QString &applicationDir, QString *errorText);
+
+    // Plugin folders when neither the option nor the environment names one.
+    static QStringList defaultPluginDirs(const QString &applicationDir);
+
+    // True when the host runs without a person in front of it and must end by itself.
+    bool runsUnattended() const { return tour || quitAfterScreenshot; }
+};

@@ -1,0 +1,8 @@
+import QtQuick
+
+Item {
+    objectName: "brokenPage"
+    NoSuchTypeAnywhere {
+        objectName: "brokenPage_missing"
+    }
+}

@@ -1,0 +1,6 @@
+#include "WrongIidPlugin.h"
+
+WrongIidPlugin::WrongIidPlugin(QObject *parent)
+    : QObject(parent)
+{
+}

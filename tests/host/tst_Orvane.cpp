@@ -1,0 +1,106 @@
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Runs the real executable offscreen, the way scripts and technicians start it.
+class tst_Orvane : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void openPluginAndScreenshot_writesPictureAndExitsCleanly();
+    void unknownPlugin_withQuitAfterScreenshot_failsWithMessage();
+    void badLanguage_isRefusedBeforeAnythingShows();
+    void tour_photographsHomeAndEveryPlugin_andNamesTheFolder();
+
+private:
+    struct Result
+    {
+        int exitCode = -1;
+        QByteArray out;
+        QByteArray err;
+    };
+    Result run(const QStringList &arguments);
+
+    QString m_exe;
+    QString m_pluginDir;
+};
+
+void tst_Orvane::initTestCase()
+{
+    m_exe = qEnvironmentVariable("ORVANE_HOST_EXE");
+    m_pluginDir = qEnvironmentVariable("ORVANE_TEST_PLUGIN_DIR");
+    QVERIFY2(QFileInfo(m_exe).isExecutable(), qPrintable(m_exe));
+}
+
+tst_Orvane::Result tst_Orvane::run(const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.remove("ORVANE_PLUGIN_PATH");
+    process.setProcessEnvironment(env);
+    process.start(m_exe, arguments);
+    Result result;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return result;
+    }
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
+
+void tst_Orvane::openPluginAndScreenshot_writesPictureAndExitsCleanly()
+{
+    QTemporaryDir dir;
+    const QString shot = dir.filePath("plugin.png");
+    const Result r = run({"--plugin-dir", m_pluginDir, "--open-plugin", "HostTestPlugin", "--screenshot", shot,
+                          "--quit-after-screenshot", "--no-splash", "--language", "en"});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    const QImage image(shot);
+    QVERIFY(!image.isNull());
+    QVERIFY(image.width() > 100 && image.height() > 100);
+    QCOMPARE(image.pixelColor(5, image.height() / 2), QColor("#fbfbf7"));
+}
+
+void tst_Orvane::unknownPlugin_withQuitAfterScreenshot_failsWithMessage()
+{
+    QTemporaryDir dir;
+    const QString shot = dir.filePath("none.png");
+    const Result r = run({"--plugin-dir", m_pluginDir, "--open-plugin", "NoSuchPlugin", "--screenshot", shot,
+                          "--quit-after-screenshot", "--no-splash"});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY(r.err.contains("NoSuchPlugin"));
+    QVERIFY(!QFile::exists(shot));
+}
+
+void tst_Orvane::badLanguage_isRefusedBeforeAnythingShows()
+{
+    const Result r = run({"--language", "fr", "--no-splash"});
+    QCOMPARE(r.exitCode, 2);
+    QVERIFY(r.err.contains("fr"));
+}
+
+void tst_Orvane::tour_photographsHomeAndEveryPlugin_andNamesTheFolder()
+{
+    QTemporaryDir dir;
+    const QString shots = dir.filePath("tour");
+    const Result r = run({"--plugin-dir", m_pluginDir, "--screenshot-dir", shots, "--tour", "--no-splash"});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    const QStringList lines = QString::fromLocal8Bit(r.out).split('\n', Qt::SkipEmptyParts);
+    QVERIFY(!lines.isEmpty());
+    QCOMPARE(lines.constLast().trimmed(), "Screenshots: " + QDir::toNativeSeparators(QDir(shots).absolutePath()));
+    const QStringList files = QDir(shots).entryList({"*.png"}, QDir::Files, QDir::Name);
+    QCOMPARE(files, (QStringList{"00-home.png", "01-HostTest.png"}));
+    for (const QString &file : files)
+        QVERIFY(!QImage(QDir(shots).filePath(file)).isNull());
+}
+
+QTEST_GUILESS_MAIN(tst_Orvane)
+#include "tst_Orvane.moc"
