@@ -20,7 +20,6 @@ private slots:
     void writes_areStoredUnderTheDeviceKeysAtOnce();
     void aliases_roundTripAndAShorterListLeavesNoStaleEntries();
     void aliases_incompletePairsAreStoredWithEmptyParts();
-    void defaultSize_givesAPositiveWidthAndHeight();
 
 private:
     static void writeRaw(const QString &key, const QVariant &value);
@@ -142,13 +141,5 @@ void tst_KivSettings::aliases_incompletePairsAreStoredWithEmptyParts()
     QCOMPARE(KivSettings::readAlias(), expected);
 }
 
-void tst_KivSettings::defaultSize_givesAPositiveWidthAndHeight()
-{
-    const QList<int> size = KivSettings::readDefaultSize();
-    QCOMPARE(size.size(), 2);
-    QVERIFY(size.at(0) > 0);
-    QVERIFY(size.at(1) > 0);
-}
-
-QTEST_MAIN(tst_KivSettings)
+QTEST_GUILESS_MAIN(tst_KivSettings)
 #include "tst_KivSettings.moc"
