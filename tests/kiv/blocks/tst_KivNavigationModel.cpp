@@ -43,10 +43,8 @@ private slots:
     void showAndHide_keepFullListOrderAndSignalOneRow();
     void showTlf_afterLiveData_insertsAtRowTwo();
     void showAndHide_withoutEffect_emitNoRowSignals();
-    void show_firstEntryWithNothingVisibleBefore_goesToRowZero();
     void subEntries_servedAsModelsForGroupPagesOnly();
     void texts_translatedWhenShownInNavigationContext();
-    void resetModel_onlyResets();
 };
 
 void tst_KivNavigationModel::construction_showsTheWholeListWithItsRoles()
@@ -145,20 +143,6 @@ void tst_KivNavigationModel::showAndHide_withoutEffect_emitNoRowSignals()
     QCOMPARE(model.rowCount(), 9);
 }
 
-void tst_KivNavigationModel::show_firstEntryWithNothingVisibleBefore_goesToRowZero()
-{
-    KivNavigationModel model(KivNavigationModel::bottomItems());
-    model.hide(P::KivExpertPage);
-    model.hide(P::KivSaveLoadPage);
-    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
-
-    model.show(P::KivSaveLoadPage);
-    model.show(P::KivExpertPage);
-    QCOMPARE(inserted.at(0).at(1).toInt(), 0);
-    QCOMPARE(inserted.at(1).at(1).toInt(), 0);
-    QCOMPARE(visiblePages(model), QList<int>({10, 11, 12, 14, 16, 15, 17}));
-}
-
 void tst_KivNavigationModel::subEntries_servedAsModelsForGroupPagesOnly()
 {
     KivNavigationModel model(KivNavigationModel::topItems());
@@ -206,15 +190,6 @@ void tst_KivNavigationModel::texts_translatedWhenShownInNavigationContext()
     QCOMPARE(model.data(manual, KivNavigationModel::TextRole).toString(), QStringLiteral("Manual"));
     QVERIFY(QCoreApplication::removeTranslator(&translator));
     QCOMPARE(model.data(manual, Qt::DisplayRole).toString(), QStringLiteral("Handbuch"));
-}
-
-void tst_KivNavigationModel::resetModel_onlyResets()
-{
-    KivNavigationModel model(KivNavigationModel::topItems());
-    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
-    model.resetModel();
-    QCOMPARE(reset.size(), 1);
-    QCOMPARE(model.rowCount(), 10);
 }
 
 QTEST_GUILESS_MAIN(tst_KivNavigationModel)

@@ -75,8 +75,6 @@ private slots:
     void reset_returnsToConnectionPageAndKeepsSensorFlags();
     void switchToPoll_userSeesLiveDataInternalStaysOnSerial();
     void getMaxWidthText_weighsHiddenEntriesAndSubEntries();
-    void forceAModelReset_resetsBothModels();
-    void properties_reachableByNameForQml();
 
 private:
     QTemporaryDir m_settingsDir;
@@ -500,29 +498,6 @@ void tst_KivPageManager::getMaxWidthText_weighsHiddenEntriesAndSubEntries()
     QString viaSlot;
     QVERIFY(QMetaObject::invokeMethod(&manager, "getMaxWidthText", Q_RETURN_ARG(QString, viaSlot)));
     QCOMPARE(viaSlot, QStringLiteral("Ausgangskonfiguration"));
-}
-
-void tst_KivPageManager::forceAModelReset_resetsBothModels()
-{
-    KivPageManager manager;
-    QSignalSpy top(manager.navModelTop(), &QAbstractItemModel::modelReset);
-    QSignalSpy bottom(manager.navModelBottom(), &QAbstractItemModel::modelReset);
-    emit manager.forceAModelReset();
-    QCOMPARE(top.size(), 1);
-    QCOMPARE(bottom.size(), 1);
-}
-
-void tst_KivPageManager::properties_reachableByNameForQml()
-{
-    KivPageManager manager;
-    QVERIFY(manager.setProperty("pageIndex", QVariant::fromValue(P::KivServicePage)));
-    QCOMPARE(manager.pageIndex(), P::KivServicePage);
-    QVERIFY(manager.setProperty("isConnected", true));
-    QVERIFY(manager.property("isConnected").toBool());
-    QVERIFY(manager.property("navModelTop").value<QAbstractItemModel *>());
-    QVERIFY(QMetaObject::invokeMethod(&manager, "setIndexByGroup", Q_ARG(KivNavigationEnums::KivPageIndex, P::KivOutputPage),
-                                      Q_ARG(KivNavigationEnums::KivPageIndex, P::KivGeneral)));
-    QCOMPARE(manager.outputPageIndex(), P::KivGeneral);
 }
 
 QTEST_GUILESS_MAIN(tst_KivPageManager)
