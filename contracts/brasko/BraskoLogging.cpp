@@ -1,3 +1,3 @@
 #include "BraskoLogging.h"
 
-Q_LOGGING_CATEGORY(lcBrasko, "brasko")
+Q_LOGGING_CATEGORY(lcBrasko, "brasko", QtInfoMsg)

@@ -2,7 +2,7 @@
 
 #include <QLoggingCategory>
 
-Q_LOGGING_CATEGORY(lcKivSerialIo, "kiv.serial")
+Q_LOGGING_CATEGORY(lcKivSerialIo, "kiv.serial", QtInfoMsg)
 
 KivSerialIo::KivSerialIo(QObject *parent)
     : BaseSerialIo(parent)
