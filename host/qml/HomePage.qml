@@ -134,9 +134,11 @@ Item {
 
             GridLayout {
                 id: grid
+                Layout.alignment: Qt.AlignLeft
                 objectName: bodyColumn.objectName + "_pluginGrid"
                 Layout.fillWidth: true
-                columns: Math.max(1, Math.floor((bodyColumn.width + columnSpacing) / (320 + columnSpacing)))
+                columns: Math.max(1, Math.min(OrvanePlugins.count,
+                                              Math.floor((bodyColumn.width + columnSpacing) / (320 + columnSpacing))))
                 columnSpacing: 16
                 rowSpacing: 16
                 visible: OrvanePlugins.count > 0
@@ -149,6 +151,7 @@ Item {
                         objectName: grid.objectName + "_card_" + model.className
                         Layout.fillWidth: true
                         Layout.preferredWidth: 320
+                        Layout.maximumWidth: 440
                         title: model.displayName
                         description: model.description
                         fileName: model.fileName

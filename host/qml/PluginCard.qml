@@ -45,7 +45,7 @@ Rectangle {
             Label {
                 objectName: badge.objectName + "_initials"
                 anchors.centerIn: parent
-                text: card.title.substring(0, 3).toUpperCase()
+                text: card.title.substring(0, 2).toUpperCase()
                 font.pixelSize: 14
                 font.weight: Font.DemiBold
                 color: "#1f6f8b"

@@ -12,6 +12,7 @@
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,6 +35,7 @@ private slots:
     void brokenRootPage_isReported_andPluginReleased();
     void unknownPluginName_isReported_andNothingOpens();
     void closingTheHost_withPluginOpen_releasesIt();
+    void argumentsFromSecondInstance_openPluginAndSwitchLanguage();
 
 private:
     QObject *pluginInstance() const;
@@ -57,6 +59,8 @@ void tst_PluginHost::initTestCase()
 
 void tst_PluginHost::init()
 {
+    // Any binding or type error in the host's own pages fails the test.
+    QTest::failOnWarning(QRegularExpression("qrc:/Orvane/"));
     HostOptions options;
     options.pluginDirs = {m_pluginDir};
     m_host = std::make_unique<HostApplication>();
@@ -250,6 +254,20 @@ void tst_PluginHost::closingTheHost_withPluginOpen_releasesIt()
     m_host.reset();
     QCOMPARE(counter("releaseCount"), releaseBefore + 1);
     QVERIFY(!pluginInstance()->property("graphAlive").toBool());
+}
+
+void tst_PluginHost::argumentsFromSecondInstance_openPluginAndSwitchLanguage()
+{
+    QSignalSpy shown(m_host->pluginHost(), &PluginHost::pageShown);
+    m_host->handleArguments({"Orvane", "--open-plugin", "HostTestPlugin", "--language", "en"});
+    QVERIFY(shown.count() == 1 || shown.wait(5000));
+    QCOMPARE(m_host->appInfo()->language(), QString("en"));
+    QCOMPARE(pluginInstance()->property("lastLanguage").toInt(), int(LanguageSettings::English));
+
+    // Garbage from a peer changes nothing.
+    m_host->handleArguments({"Orvane", "--language", "xx", "--open-plugin", "Other"});
+    QVERIFY(m_host->pluginHost()->isPluginOpen());
+    QCOMPARE(m_host->appInfo()->language(), QString("en"));
 }
 
 QTEST_MAIN(tst_PluginHost)
