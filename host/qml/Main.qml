@@ -1,7 +1,5 @@
 import QtQuick
 import QtQuick.Controls
-import QtQuick.Layouts
-import App 1.0
 
 ApplicationWindow {
     id: window
