@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QThread>
 
+// Signals are recorded in the worker thread and may fire before a wait starts: wait on counts.
 namespace {
 constexpr int SignalWaitMs = 5000;
 constexpr int ThreadStopMs = 2000;
@@ -59,7 +60,7 @@ void tst_SerialIo::connect_missingPort_errorNamesPortAndStateUnconnected()
 
     t.call("setParameter", Q_ARG(QString, port), Q_ARG(QList<int>, QList<int>({115200, 0, 8, 1, 1000, 3})));
 
-    QVERIFY(connected.wait(SignalWaitMs));
+    QTRY_VERIFY_WITH_TIMEOUT(connected.count() >= 1, SignalWaitMs);
     QCOMPARE(connected.first().first().toBool(), false);
     QCOMPARE(errors.count(), 1);
     QCOMPARE(errors.first().first().value<ModbusClientSerial::ModbusClientErrors>(),
@@ -83,7 +84,7 @@ void tst_SerialIo::connect_fileThatIsNoSerialPort_errorAndStateUnconnected()
     QSignalSpy errors(t.link, &SerialIo::error);
     t.call("setParameter", Q_ARG(QString, path), Q_ARG(QList<int>, QList<int>({115200, 0, 8, 1, 1000, 3})));
 
-    QVERIFY(connected.wait(SignalWaitMs));
+    QTRY_VERIFY_WITH_TIMEOUT(connected.count() >= 1, SignalWaitMs);
     QCOMPARE(connected.first().first().toBool(), false);
     QCOMPARE(errors.count(), 1);
     QVERIFY(t.link->errorString().contains(path));
@@ -96,7 +97,7 @@ void tst_SerialIo::connect_invalidParameters_errorAndStateUnconnected()
     QSignalSpy errors(t.link, &SerialIo::error);
     t.call("setParameter", Q_ARG(QString, QStringLiteral("/dev/ttyS0")), Q_ARG(QList<int>, QList<int>({115200, 7})));
 
-    QVERIFY(connected.wait(SignalWaitMs));
+    QTRY_VERIFY_WITH_TIMEOUT(connected.count() >= 1, SignalWaitMs);
     QCOMPARE(connected.first().first().toBool(), false);
     QCOMPARE(errors.first().first().value<ModbusClientSerial::ModbusClientErrors>(),
              ModbusClientSerial::ConfigurationError);

@@ -28,6 +28,9 @@ QList<int> parameters(int timeoutMs, int retries)
 
 } // namespace
 
+// Signals are recorded in the worker thread and may fire before a wait starts, so wait on counts.
+#define WAIT_FOR_COUNT(spy, n) QTRY_VERIFY_WITH_TIMEOUT((spy).count() >= (n), SignalWaitMs)
+
 // The link set up exactly as the back end does: no parent, its own thread, queued calls only.
 class LinkRig
 {
@@ -126,7 +129,7 @@ void tst_KivSerialIo::answers_routedByRequestTypeAndSize_inQueueOrder()
     QSignalSpy errors(rig.link, &KivSerialIo::errorAsString);
 
     rig.open(rig.pty.appSide());
-    QVERIFY(connected.wait(SignalWaitMs));
+    WAIT_FOR_COUNT(connected, 1);
     QCOMPARE(connected.first().first().toBool(), true);
 
     // Queued back to back: each answer must still carry the type of its own request.
@@ -161,18 +164,18 @@ void tst_KivSerialIo::writes_reachDevice_andAcknowledgeOncePerRequestWhenDrained
     QSignalSpy written(rig.link, &KivSerialIo::allWritten);
     QSignalSpy errors(rig.link, &KivSerialIo::errorAsString);
     rig.open(rig.pty.appSide());
-    QVERIFY(connected.wait(SignalWaitMs));
+    WAIT_FOR_COUNT(connected, 1);
 
     rig.call("setDoWriteDoneSignal", Q_ARG(bool, true));
     rig.call("writeSingleReg", Q_ARG(uint, ScratchRegister), Q_ARG(ushort, 0x1234));
     rig.call("writeMultiReg", Q_ARG(uint, ScratchRegister + 1), Q_ARG(QList<quint16>, QList<quint16>({1, 2, 3})));
     rig.call("writeMultiReg", Q_ARG(uint, ScratchRegister + 10), Q_ARG(QList<quint16>, QList<quint16>(50, 0xBEEF)));
-    QVERIFY(written.wait(SignalWaitMs));
+    WAIT_FOR_COUNT(written, 1);
 
     // Only the last write found the queue empty; a read afterwards must not acknowledge again.
     QSignalSpy multi(rig.link, &KivSerialIo::newDataPl);
     rig.call("readMultiReg", Q_ARG(uint, ScratchRegister), Q_ARG(uint, 60));
-    QVERIFY(multi.wait(SignalWaitMs));
+    WAIT_FOR_COUNT(multi, 1);
     QCOMPARE(written.count(), 1);
     QCOMPARE(errors.count(), 0);
 
@@ -185,7 +188,7 @@ void tst_KivSerialIo::writes_reachDevice_andAcknowledgeOncePerRequestWhenDrained
     // A second acknowledgement request is answered by the next drained write.
     rig.call("setDoWriteDoneSignal", Q_ARG(bool, true));
     rig.call("writeSingleReg", Q_ARG(uint, ScratchRegister), Q_ARG(ushort, 7));
-    QVERIFY(written.wait(SignalWaitMs));
+    WAIT_FOR_COUNT(written, 2);
     QCOMPARE(written.count(), 2);
     QTRY_COMPARE_WITH_TIMEOUT(rig.emulator.registers().value(int(ScratchRegister)), quint16(7), SignalWaitMs);
 }
@@ -199,11 +202,11 @@ void tst_KivSerialIo::bootLoader_rawEntryThenReadsAndWritesGoToBootLoader()
     QSignalSpy normalAnswers(rig.link, &KivSerialIo::newDataPl);
     QSignalSpy errors(rig.link, &KivSerialIo::errorAsString);
     rig.open(rig.pty.appSide());
-    QVERIFY(connected.wait(SignalWaitMs));
+    WAIT_FOR_COUNT(connected, 1);
 
     rig.call("writeRawBytes", Q_ARG(QByteArray, QByteArrayLiteral("StartBootloader")));
     rig.call("readMultiReg", Q_ARG(uint, 0), Q_ARG(uint, 2));
-    QVERIFY(bootAnswers.wait(SignalWaitMs));
+    WAIT_FOR_COUNT(bootAnswers, 1);
     QCOMPARE(errors.count(), 0);
     QCOMPARE(normalAnswers.count(), 0);
     QCOMPARE(bootAnswers.first().at(1).value<QList<quint16>>(), QList<quint16>({BootKey1, BootKey2}));
@@ -224,11 +227,11 @@ void tst_KivSerialIo::bootLoader_modbusErrorRepeatedFiveTimesThenDisconnects()
     QSignalSpy errors(rig.link, &KivSerialIo::errorAsString);
     QSignalSpy bootAnswers(rig.link, &KivSerialIo::responseForBootLoader);
     rig.open(rig.pty.appSide(), FaultTimeoutMs, 0);
-    QVERIFY(connected.wait(SignalWaitMs));
+    WAIT_FOR_COUNT(connected, 1);
 
     rig.setMode(BluetoothIoEnums::BootLoader);
     rig.call("readMultiReg", Q_ARG(uint, 0), Q_ARG(uint, 2));
-    QVERIFY(connected.wait(SignalWaitMs));
+    WAIT_FOR_COUNT(connected, 2);
     QCOMPARE(connected.last().first().toBool(), false);
     // The first answer and five repeats, each reported; then the link gives up.
     QCOMPARE(errors.count(), 6);
@@ -244,11 +247,11 @@ void tst_KivSerialIo::bootLoader_transportErrorDisconnectsAtOnce()
     QSignalSpy connected(rig.link, &SerialIo::isConnected);
     QSignalSpy errors(rig.link, &KivSerialIo::errorAsString);
     rig.open(rig.pty.appSide(), FaultTimeoutMs, 0);
-    QVERIFY(connected.wait(SignalWaitMs));
+    WAIT_FOR_COUNT(connected, 1);
 
     rig.setMode(BluetoothIoEnums::BootLoader);
     rig.call("writeMultiReg", Q_ARG(uint, 0), Q_ARG(QList<quint16>, QList<quint16>({0, 0, BootKey1, BootKey2, 1, 0, 1})));
-    QVERIFY(connected.wait(SignalWaitMs));
+    WAIT_FOR_COUNT(connected, 2);
     QCOMPARE(connected.last().first().toBool(), false);
     QCOMPARE(errors.count(), 1);
     QVERIFY(!errors.first().first().toString().isEmpty());
@@ -260,7 +263,7 @@ void tst_KivSerialIo::bootLoader_stateChangesStaySilent()
     QVERIFY(rig.startDevice());
     QSignalSpy connected(rig.link, &SerialIo::isConnected);
     rig.open(rig.pty.appSide());
-    QVERIFY(connected.wait(SignalWaitMs));
+    WAIT_FOR_COUNT(connected, 1);
 
     rig.setMode(BluetoothIoEnums::BootLoader);
     rig.call("disconnectDevice");
@@ -272,7 +275,7 @@ void tst_KivSerialIo::bootLoader_stateChangesStaySilent()
     // Back in normal operation the link speaks again.
     rig.setMode(BluetoothIoEnums::Normal);
     rig.open(rig.pty.appSide());
-    QVERIFY(connected.wait(SignalWaitMs));
+    WAIT_FOR_COUNT(connected, 2);
     QCOMPARE(connected.last().first().toBool(), true);
 }
 
@@ -299,7 +302,7 @@ void tst_KivSerialIo::fault_endsInErrorTextAndDisconnect()
     QSignalSpy errors(rig.link, &KivSerialIo::errorAsString);
     QSignalSpy answers(rig.link, &KivSerialIo::newDataPl);
     rig.open(rig.pty.appSide(), FaultTimeoutMs, 1);
-    QVERIFY(connected.wait(SignalWaitMs));
+    WAIT_FOR_COUNT(connected, 1);
 
     for (int i = 0; i <= okAnswersFirst + 1; ++i)
         rig.call("readMultiReg", Q_ARG(uint, 0), Q_ARG(uint, 10));
@@ -313,7 +316,7 @@ void tst_KivSerialIo::fault_endsInErrorTextAndDisconnect()
 
     // A request after the loss is refused with a text, not lost silently or hung.
     rig.call("readMultiReg", Q_ARG(uint, 0), Q_ARG(uint, 10));
-    QVERIFY(errors.wait(SignalWaitMs));
+    WAIT_FOR_COUNT(errors, 2);
     QCOMPARE(answers.count(), okAnswersFirst);
 }
 
@@ -343,7 +346,7 @@ void tst_KivSerialIo::portUnavailable_errorTextAndUnconnected()
     QSignalSpy errors(rig.link, &KivSerialIo::errorAsString);
     rig.open(port);
 
-    QVERIFY(connected.wait(SignalWaitMs));
+    WAIT_FOR_COUNT(connected, 1);
     QCOMPARE(connected.count(), 1);
     QCOMPARE(connected.first().first().toBool(), false);
     QCOMPARE(errors.count(), 1);
