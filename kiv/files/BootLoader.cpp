@@ -1,0 +1,6 @@
+#include "BootLoader.h"
+
+BootLoader::BootLoader(QObject *parent)
+    : QObject(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "KivUpdateFile.h"
+
+KivUpdateFile::KivUpdateFile(QObject *parent)
+    : QObject(parent)
+{
+}
