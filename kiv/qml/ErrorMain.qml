@@ -33,6 +33,7 @@ Rectangle {
             Layout.alignment: Qt.AlignHCenter
             Layout.preferredWidth: 200
             text: qsTr("Zurück")
+            font.pixelSize: 16
             onClicked: Kiv.closePlugin()
         }
     }
