@@ -1,0 +1,3 @@
+#include "KivFilesLogging.h"
+
+Q_LOGGING_CATEGORY(lcKivFiles, "kiv.files")
