@@ -89,7 +89,8 @@ bool writeCfgFile(const QString &filePath, const QList<quint16> &registers)
     QDataStream out(&file);
     out << QStringLiteral("%1%2").arg(QLatin1String(kCfgHeaderPrefix), QLatin1String(kCfgWriterVersion));
     out << registers;
-    if (out.status() != QDataStream::Ok) {
+    // commit() does not see a failing final flush (a full disk), so flush here and check.
+    if (out.status() != QDataStream::Ok || !file.flush()) {
         qCWarning(lcKivFiles) << "writing failed" << filePath << file.errorString();
         file.cancelWriting();
         return false;

@@ -82,14 +82,17 @@ int KivSaveAndLoad::progressMaximumFor(int changed)
 QVariantList KivSaveAndLoad::getSaveInfo(const QString &fileName)
 {
     QVariantList info = SaveAndLoad::getSaveInfo(fileName);
+    // A missing file has no information to extend.
+    if (info.size() < kDeviceNameInfoIndex)
+        return info;
     QString name;
-    if (!info.isEmpty() && fileName.endsWith(kCfgInfoSuffix)) {
+    if (fileName.endsWith(kCfgInfoSuffix)) {
         // Decodes nothing from files too short to hold the identification registers.
         KivDeviceSetup setup;
         setup.updateFromImage(readCfgFile(getPathToFileName(fileName)));
         name = setup.deviceName();
     }
-    info.insert(std::min<qsizetype>(kDeviceNameInfoIndex, info.size()), QVariant(name));
+    info.insert(kDeviceNameInfoIndex, QVariant(name));
     return info;
 }
 
