@@ -8,6 +8,8 @@
 
 namespace {
 constexpr char kMirrelBaseName[] = "mirrel";
+// The link library's error texts reach the user through the plugins, so they travel with ours.
+constexpr char kBraskoBaseName[] = "brasko";
 } // namespace
 
 Translation::Translation(const QString &appName, LoadMirrel loadMirrel, LoadLibraryFiles loadFiles, QObject *parent)
@@ -78,14 +80,15 @@ void Translation::apply(LanguageSettings::Languages language)
     if (!m_appTranslator)
         qCInfo(lcMirrel) << "no translation" << file << "- showing source texts";
     if (m_loadMirrel == LoadMirrelTranslations) {
-        m_mirrelTranslator = load(QStringLiteral(":/translations/") + QLatin1String(kMirrelBaseName) + QLatin1Char('_')
-                                  + LanguageSettings::languageCode(language) + QStringLiteral(".qm"));
+        const QString suffix = QLatin1Char('_') + LanguageSettings::languageCode(language) + QStringLiteral(".qm");
+        m_mirrelTranslator = load(QStringLiteral(":/translations/") + QLatin1String(kMirrelBaseName) + suffix);
+        m_braskoTranslator = load(QStringLiteral(":/translations/") + QLatin1String(kBraskoBaseName) + suffix);
     }
 }
 
 void Translation::removeTranslators()
 {
-    for (QTranslator **translator : {&m_appTranslator, &m_mirrelTranslator}) {
+    for (QTranslator **translator : {&m_appTranslator, &m_mirrelTranslator, &m_braskoTranslator}) {
         if (*translator) {
             QCoreApplication::removeTranslator(*translator);
             delete *translator;

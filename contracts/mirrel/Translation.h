@@ -46,4 +46,5 @@ private:
     LanguageSettings::Languages m_language = LanguageSettings::German;
     QTranslator *m_appTranslator = nullptr;
     QTranslator *m_mirrelTranslator = nullptr;
+    QTranslator *m_braskoTranslator = nullptr;
 };
