@@ -214,7 +214,7 @@ void KivDatenblock::adjustedKValueToParameter()
     if (type() != Volumenstrom)
         return;
     const double product = double(quint16(kFactor())) * adjustedKValue();
-    // Drop binary noise before truncating: 1.234 * 1000 is 1233.9999999999998, not 1234.
+    // Drop binary noise before truncating: 1.001 * 1000 is 1000.9999999999999, not 1001.
     const double cleaned = std::trunc(std::round(product * 1e6) / 1e6);
     if (!std::isfinite(cleaned) || cleaned < double(std::numeric_limits<qint32>::min())
         || cleaned > double(std::numeric_limits<qint32>::max())) {
