@@ -2,6 +2,163 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="de_DE">
 <context>
+    <name>CustomBluetoothPage</name>
+    <message>
+        <location filename="../../../contracts/mirrel/qml/General/CustomBluetoothPage.qml" line="23"/>
+        <source>Bluetooth ist auf diesem System nicht verfügbar. Bitte die serielle Verbindung verwenden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CustomConnectAndLoadPopup</name>
+    <message>
+        <location filename="../../../contracts/mirrel/qml/Popup/CustomConnectAndLoadPopup.qml" line="19"/>
+        <source>Verbindung wird aufgebaut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../../contracts/mirrel/qml/Popup/CustomConnectAndLoadPopup.qml" line="20"/>
+        <source>Gerätedaten werden gelesen …</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CustomErrorPopup</name>
+    <message>
+        <location filename="../../../contracts/mirrel/qml/Popup/CustomErrorPopup.qml" line="14"/>
+        <source>Fehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../../contracts/mirrel/qml/Popup/CustomErrorPopup.qml" line="16"/>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CustomFooterSaveLoad</name>
+    <message>
+        <location filename="../../../contracts/mirrel/qml/Footer/CustomFooterSaveLoad.qml" line="30"/>
+        <source>Speichern</source>
+        <translation type="unfinished">Save</translation>
+    </message>
+    <message>
+        <location filename="../../../contracts/mirrel/qml/Footer/CustomFooterSaveLoad.qml" line="31"/>
+        <source>Laden</source>
+        <translation type="unfinished">Load</translation>
+    </message>
+</context>
+<context>
+    <name>CustomLanguageSettings</name>
+    <message>
+        <location filename="../../../contracts/mirrel/qml/General/CustomLanguageSettings.qml" line="29"/>
+        <source>SPRACHEINSTELLUNGEN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../../contracts/mirrel/qml/General/CustomLanguageSettings.qml" line="51"/>
+        <source>Die Sprache wird auf der Startseite der Anwendung gewählt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CustomPermissionError</name>
+    <message>
+        <location filename="../../../contracts/mirrel/qml/General/CustomPermissionError.qml" line="11"/>
+        <source>Die benötigten Berechtigungen wurden nicht erteilt.</source>
+        <translation type="unfinished">The required permissions were not granted.</translation>
+    </message>
+    <message>
+        <location filename="../../../contracts/mirrel/qml/General/CustomPermissionError.qml" line="39"/>
+        <source>Zurück</source>
+        <translation type="unfinished">Back</translation>
+    </message>
+</context>
+<context>
+    <name>CustomPopup</name>
+    <message>
+        <location filename="../../../contracts/mirrel/qml/Popup/CustomPopup.qml" line="16"/>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CustomRs485Page</name>
+    <message>
+        <location filename="../../../contracts/mirrel/qml/General/CustomRs485Page.qml" line="28"/>
+        <source>Keine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../../contracts/mirrel/qml/General/CustomRs485Page.qml" line="29"/>
+        <source>Gerade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../../contracts/mirrel/qml/General/CustomRs485Page.qml" line="30"/>
+        <source>Ungerade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../../contracts/mirrel/qml/General/CustomRs485Page.qml" line="39"/>
+        <source>Bitte einen Anschluss wählen oder einen Pfad eingeben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../../contracts/mirrel/qml/General/CustomRs485Page.qml" line="43"/>
+        <source>Unter %1 wurde kein Anschluss gefunden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../../contracts/mirrel/qml/General/CustomRs485Page.qml" line="62"/>
+        <source>Anschluss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../../contracts/mirrel/qml/General/CustomRs485Page.qml" line="92"/>
+        <source>Aktualisieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../../contracts/mirrel/qml/General/CustomRs485Page.qml" line="100"/>
+        <source>Geräte-ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../../contracts/mirrel/qml/General/CustomRs485Page.qml" line="114"/>
+        <source>Baudrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../../contracts/mirrel/qml/General/CustomRs485Page.qml" line="128"/>
+        <source>Parität</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../../contracts/mirrel/qml/General/CustomRs485Page.qml" line="142"/>
+        <source>Datenbits / Stoppbits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../../contracts/mirrel/qml/General/CustomRs485Page.qml" line="171"/>
+        <source>Verbindung trennen</source>
+        <translation type="unfinished">Disconnect</translation>
+    </message>
+    <message>
+        <location filename="../../../contracts/mirrel/qml/General/CustomRs485Page.qml" line="171"/>
+        <source>Verbinden</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CustomWaitPopup</name>
+    <message>
+        <location filename="../../../contracts/mirrel/qml/Popup/CustomWaitPopup.qml" line="14"/>
+        <source>Bitte warten …</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>EnumTranslation</name>
     <message>
         <location filename="../../blocks/Enums.cpp" line="15"/>
@@ -192,37 +349,711 @@
 <context>
     <name>ErrorMain</name>
     <message>
-        <location filename="../../qml/ErrorMain.qml" line="25"/>
         <source>Die benötigten Berechtigungen wurden nicht erteilt.</source>
-        <translation>The required permissions were not granted.</translation>
+        <translation type="vanished">The required permissions were not granted.</translation>
     </message>
     <message>
-        <location filename="../../qml/ErrorMain.qml" line="35"/>
         <source>Zurück</source>
-        <translation>Back</translation>
+        <translation type="vanished">Back</translation>
+    </message>
+</context>
+<context>
+    <name>KivAboutPage</name>
+    <message>
+        <location filename="../../qml/About/KivAboutPage.qml" line="27"/>
+        <source>ÜBER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/About/KivAboutPage.qml" line="43"/>
+        <source>KIV Raumsensoren</source>
+        <translation type="unfinished">KIV room sensors</translation>
+    </message>
+    <message>
+        <location filename="../../qml/About/KivAboutPage.qml" line="54"/>
+        <source>Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/About/KivAboutPage.qml" line="61"/>
+        <source>Konfiguration und Kalibrierung von KIV Raumsensoren über die serielle Schnittstelle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivBackend</name>
+    <message>
+        <location filename="../../core/KivBackend.cpp" line="203"/>
+        <source>Kein COM-Port ausgewählt!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../core/KivBackend.cpp" line="363"/>
+        <location filename="../../core/KivBackend.cpp" line="379"/>
+        <source>Das angeschlossene Gerät wird nicht unterstüzt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../core/KivBackend.cpp" line="769"/>
+        <source>Ungültiges Datum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../core/KivBackend.cpp" line="939"/>
+        <source>Fehler beim Laden der Datei!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../core/KivBackend.cpp" line="945"/>
+        <source>Die Datei passt nicht zum verbundenen Gerät!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../core/KivBackend.cpp" line="980"/>
+        <source>Fehler beim Laden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../core/KivBackend.cpp" line="986"/>
+        <location filename="../../core/KivBackend.cpp" line="992"/>
+        <location filename="../../core/KivBackend.cpp" line="1036"/>
+        <location filename="../../core/KivBackend.cpp" line="1048"/>
+        <location filename="../../core/KivBackend.cpp" line="1059"/>
+        <source>Speichern ist fehlgeschlagen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../core/KivBackend.cpp" line="1067"/>
+        <source>Laden fehlgeschlagen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../core/KivBackend.cpp" line="1073"/>
+        <source>Vorschau nur für *.json Dateien möglich.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../core/KivBackend.cpp" line="1076"/>
+        <source>Angebene Datei existiert nicht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../core/KivBackend.cpp" line="1098"/>
+        <source>Keine Auswahl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../core/KivBackend.cpp" line="1109"/>
+        <source>mix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../core/KivBackend.cpp" line="1113"/>
+        <source>min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../core/KivBackend.cpp" line="1115"/>
+        <source>max</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivBluetoothPage</name>
+    <message>
+        <location filename="../../qml/Connect/KivBluetoothPage.qml" line="8"/>
+        <source>Bluetooth</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivConnectionPage</name>
+    <message>
+        <location filename="../../qml/Connect/KivConnectionPage.qml" line="49"/>
+        <source>VERBINDUNGSMANAGER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivConnectionPage.qml" line="50"/>
+        <source>Verbunden mit %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivConnectionPage.qml" line="51"/>
+        <source>Kein Gerät verbunden</source>
+        <translation type="unfinished">No device connected</translation>
+    </message>
+</context>
+<context>
+    <name>KivDatenblock</name>
+    <message>
+        <location filename="../../core/KivDatenblock.cpp" line="89"/>
+        <source>Falsche ByteArray größe: %1 of %2</source>
+        <translation>Wrong register image size: %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>KivDefaultPage</name>
+    <message>
+        <location filename="../../qml/Ui/KivDefaultPage.qml" line="24"/>
+        <source>IN VORBEREITUNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Ui/KivDefaultPage.qml" line="31"/>
+        <source>Diese Seite steht in dieser Version noch nicht zur Verfügung.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivDeviceInfoPage</name>
+    <message>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="26"/>
+        <source>Unbekannt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="32"/>
+        <source>Analogausgänge Spannung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="33"/>
+        <source>Analogausgänge Spannung/Strom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="34"/>
+        <source>Relais</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="36"/>
+        <source>Display</source>
+        <translation type="unfinished">Display</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="40"/>
+        <source>Keine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="59"/>
+        <source>GERÄTEINFORMATIONEN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="60"/>
+        <source>Kein Gerät verbunden</source>
+        <translation type="unfinished">No device connected</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="68"/>
+        <source>Gerät</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="79"/>
+        <source>Gerätename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="86"/>
+        <source>Seriennummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="93"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="122"/>
+        <source>Hauptplatine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="100"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="129"/>
+        <source>Optionsplatine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="111"/>
+        <source>Firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="136"/>
+        <source>Versionen (vollständig)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivFooterExpert</name>
+    <message>
+        <location filename="../../qml/Footer/KivFooterExpert.qml" line="12"/>
+        <source>CO2</source>
+        <translation type="unfinished">CO2</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Footer/KivFooterExpert.qml" line="13"/>
+        <source>VOC</source>
+        <translation type="unfinished">VOC</translation>
+    </message>
+</context>
+<context>
+    <name>KivFooterLive</name>
+    <message>
+        <location filename="../../qml/Footer/KivFooterLive.qml" line="12"/>
+        <source>Gerät</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Footer/KivFooterLive.qml" line="13"/>
+        <source>Live-Daten</source>
+        <translation type="unfinished">Live data</translation>
+    </message>
+</context>
+<context>
+    <name>KivFooterLora</name>
+    <message>
+        <location filename="../../qml/Footer/KivFooterLora.qml" line="12"/>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Footer/KivFooterLora.qml" line="13"/>
+        <source>Parameter</source>
+        <translation type="unfinished">Parameters</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Footer/KivFooterLora.qml" line="14"/>
+        <source>Befehle</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivFooterOutput</name>
+    <message>
+        <location filename="../../qml/Footer/KivFooterOutput.qml" line="12"/>
+        <source>Ausgänge</source>
+        <translation type="unfinished">Outputs</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Footer/KivFooterOutput.qml" line="13"/>
+        <source>Allgemein</source>
+        <translation type="unfinished">General</translation>
+    </message>
+</context>
+<context>
+    <name>KivFooterRelais</name>
+    <message>
+        <location filename="../../qml/Footer/KivFooterRelais.qml" line="12"/>
+        <source>Relais</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Footer/KivFooterRelais.qml" line="13"/>
+        <source>Zwangssteuerung</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivFooterService</name>
+    <message>
+        <location filename="../../qml/Footer/KivFooterService.qml" line="12"/>
+        <source>Wartung</source>
+        <translation type="unfinished">Maintenance</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Footer/KivFooterService.qml" line="13"/>
+        <source>Kontakt</source>
+        <translation type="unfinished">Contact</translation>
+    </message>
+</context>
+<context>
+    <name>KivLivePage</name>
+    <message>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="45"/>
+        <source>LIVE-DATEN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="46"/>
+        <source>Kein Gerät verbunden</source>
+        <translation type="unfinished">No device connected</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="54"/>
+        <source>Keine Messwerte vorhanden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="81"/>
+        <source>Sensorfehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="85"/>
+        <source>Messbereich %1 … %2 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="88"/>
+        <source>Ausgang %1: %2 V · %3 mA</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivMainView</name>
+    <message>
+        <location filename="../../qml/Ui/KivMainView.qml" line="12"/>
+        <source>https://www.veltaron.de/downloads/KIV_Bedienungsanleitung_DE.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivOutputAssignment</name>
+    <message>
+        <location filename="../../core/KivOutputAssignment.cpp" line="35"/>
+        <source>mix</source>
+        <translation>mix</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivOutputAssignment.cpp" line="97"/>
+        <source>Keine Belegung</source>
+        <translation>Not assigned</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivOutputAssignment.cpp" line="108"/>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivOutputAssignment.cpp" line="108"/>
+        <source>max</source>
+        <translation>max</translation>
+    </message>
+</context>
+<context>
+    <name>KivPopups</name>
+    <message>
+        <location filename="../../qml/Popup/KivPopups.qml" line="24"/>
+        <source>Werkseinstellungen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivPopups.qml" line="26"/>
+        <source>Einstellungen erfolgreich übernommen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivPopups.qml" line="26"/>
+        <source>Einstellungen wurden nicht übernommen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivPopups.qml" line="27"/>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivPopups.qml" line="48"/>
+        <source>Timeout beim Verbindungsversuch!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivPopups.qml" line="58"/>
+        <source>Achtung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivPopups.qml" line="60"/>
+        <source>Unbekannter Dateiursprung!
+Laden auf eigene Gewähr!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivPopups.qml" line="61"/>
+        <source>Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivPopups.qml" line="62"/>
+        <location filename="../../qml/Popup/KivPopups.qml" line="78"/>
+        <source>Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivPopups.qml" line="74"/>
+        <source>Datenaustausch ist fehlgeschlagen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivPopups.qml" line="76"/>
+        <source>Das angeschlossene Gerät scheint nicht zu reagieren.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivSaveAndLoad</name>
+    <message>
+        <location filename="../../files/KivSaveAndLoad.cpp" line="109"/>
+        <source>JSON auslesen wird nicht untersüzt!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivSaveAndLoad.cpp" line="113"/>
+        <source>PDF&apos;s auslesen wird nicht untersüzt!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivSaveAndLoad.cpp" line="117"/>
+        <source>Unerwarteter Dateityp: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivSaveAndLoad.cpp" line="130"/>
+        <location filename="../../files/KivSaveAndLoad.cpp" line="146"/>
+        <source>Speichern ist fehlgeschlagen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivSaveLoadPage</name>
+    <message>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="66"/>
+        <source>Laden fehlgeschlagen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="106"/>
+        <source>LADEN/SPEICHERN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="107"/>
+        <source>Verbunden mit %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="108"/>
+        <source>Kein Gerät verbunden</source>
+        <translation type="unfinished">No device connected</translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="117"/>
+        <source>Konfiguration speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="130"/>
+        <source>Dateiname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="145"/>
+        <source>Speichern</source>
+        <translation type="unfinished">Save</translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="157"/>
+        <source>Gespeicherte Dateien</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="170"/>
+        <source>Suchen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="179"/>
+        <source>Keine gespeicherten Dateien vorhanden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="220"/>
+        <source>Gerät: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="229"/>
+        <source>Geändert: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="251"/>
+        <source>Laden</source>
+        <translation type="unfinished">Load</translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="261"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="287"/>
+        <source>Löschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="285"/>
+        <source>Datei löschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="286"/>
+        <source>Soll die Datei &quot;%1&quot; gelöscht werden?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="288"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="305"/>
+        <source>Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="302"/>
+        <source>Datei überschreiben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="303"/>
+        <source>Die Datei &quot;%1&quot; existiert bereits. Soll sie überschrieben werden?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="304"/>
+        <source>Überschreiben</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivSerialPage</name>
+    <message>
+        <location filename="../../qml/Connect/KivSerialPage.qml" line="11"/>
+        <source>Serielle Verbindung</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivSimulatePage</name>
+    <message>
+        <location filename="../../qml/Connect/KivSimulatePage.qml" line="11"/>
+        <location filename="../../qml/Connect/KivSimulatePage.qml" line="31"/>
+        <source>Gerät simulieren</source>
+        <translation type="unfinished">Simulate device</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSimulatePage.qml" line="22"/>
+        <source>Die Seiten zeigen dann die Werte eines gespeicherten Beispielgeräts; es wird nichts an ein Gerät gesendet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSimulatePage.qml" line="31"/>
+        <source>Gerät wird simuliert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSimulatePage.qml" line="47"/>
+        <source>Simulation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSimulatePage.qml" line="48"/>
+        <source>Soll ein Gerät simuliert werden?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSimulatePage.qml" line="49"/>
+        <source>Ja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSimulatePage.qml" line="50"/>
+        <source>Nein</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivSpecialPage</name>
+    <message>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="12"/>
+        <source>Veltaron internals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="14"/>
+        <source>Si auf Imp umstellen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="15"/>
+        <source>Imp auf Si umstellen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="16"/>
+        <source>Unbekannt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="38"/>
+        <source>Keine Verbindung mit einem Gerät!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="64"/>
+        <source>Auf Werkseinstellungen zurücksetzen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="71"/>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="109"/>
+        <source>Firmwareupdate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="78"/>
+        <source>Neu auslesen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="87"/>
+        <source>Verbindung trennen</source>
+        <translation type="unfinished">Disconnect</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="87"/>
+        <source>Verbinden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="95"/>
+        <source>Bitte specifizieren Sie die Updatedatei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="96"/>
+        <source>bin files (*.bin)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="110"/>
+        <source>Die Firmware wird übertragen …</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>MainKivApp</name>
     <message>
-        <location filename="../../qml/MainKivApp.qml" line="36"/>
         <source>KIV Raumsensoren</source>
-        <translation>KIV room sensors</translation>
+        <translation type="vanished">KIV room sensors</translation>
     </message>
     <message>
-        <location filename="../../qml/MainKivApp.qml" line="55"/>
         <source>Gerät verbunden</source>
-        <translation>Device connected</translation>
+        <translation type="vanished">Device connected</translation>
     </message>
     <message>
-        <location filename="../../qml/MainKivApp.qml" line="55"/>
         <source>Kein Gerät verbunden</source>
-        <translation>No device connected</translation>
+        <translation type="vanished">No device connected</translation>
     </message>
     <message>
-        <location filename="../../qml/MainKivApp.qml" line="66"/>
         <source>Zurück</source>
-        <translation>Back</translation>
+        <translation type="vanished">Back</translation>
     </message>
 </context>
 <context>
