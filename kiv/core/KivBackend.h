@@ -2,14 +2,20 @@
 
 #include "BluetoothIoEnums.h"
 #include "KivBackendProperty.h"
+#include "ModbusCallPair.h"
 
 #include <QDateTime>
 #include <QList>
+#include <QPair>
+#include <QPointer>
 #include <QString>
 #include <QVariant>
 
 class BootLoader;
+class KivSerialIo;
 class KivShareBackend;
+class QThread;
+class QTimer;
 
 // The root of the KIV device model and the object the QML pages talk to ("Kiv"). It owns the
 // register image, the device identity, the boot loader and, once connected, the serial link and
@@ -39,6 +45,23 @@ public:
     static constexpr int kImageSize = 5000;
     // Resuming after a longer suspension drops the link: the device may have been swapped.
     static constexpr qint64 kMaxSuspendSeconds = 300;
+    static constexpr int kPollPauseMs = 1500;
+    static constexpr int kAltitudeDebounceMs = 500;
+    static constexpr int kBlockUpdateRetryMs = 500;
+    static constexpr int kWriteQueueStartMs = 1000;
+    static constexpr int kWriteQueueStepMs = 50;
+    static constexpr int kThreadStopMs = 2000;
+    static constexpr int kHoursPerMonth = 720;
+
+    // Read-only views for diagnostics and tests.
+    const QList<quint16> &registerImage() const { return m_registerImage; }
+    serialOperation currentSerialOperation() const { return m_serialOperation; }
+    bool hasSerialLink() const { return !m_serialThread.isNull(); }
+    // For watching the link's lifetime only; never call into it (it lives in its own thread).
+    QObject *serialLink() const;
+    int pendingWrites() const { return int(m_pendingSingles.size() + m_pendingMultis.size()); }
+    // The resource path of the simulation image; tests point it at the source tree.
+    void setSimulationFile(const QString &path) { m_simulationFile = path; }
 
     Q_INVOKABLE void connectDevice(const QString &btAdress);
     Q_INVOKABLE void connectDevice();
@@ -131,8 +154,51 @@ public slots:
     void printCurrentRegistersToCsv();
     void createFileAt(QString filePath);
 
+    // The write gate: every block write passes here (see the .cpp for when it lets one through).
+    void singleWrite(uint reg, quint16 value);
+    void multiWrite(uint start, const QList<quint16> &values);
+    void halfWrite(uint reg, uchar value, int which);
+
+private slots:
+    void insertData(uint start, const QList<quint16> &data);
+    void readSingle(uint start, const QList<quint16> &data);
+    void readMultiple(uint start, const QList<quint16> &data);
+    void readPoll(uint start, const QList<quint16> &data);
+    void connectChanged(bool connected);
+    void resetToStart();
+    void allWritten();
+    void manageReceivedData();
+    void updateData();
+    QString calculateDates(int interval, int hoursTo);
+    void updateLastWartung();
+    void updateLastKalibrierung();
+    void updateRelaisDevice(ushort index);
+    void factoryResetOngoing();
+    void checkFResetRegs();
+    void progressProgressbar();
+    void onLoadedFromFile(QList<quint16> values);
+    void onLoadJsonFromFilePath(QString filePath);
+    void onWriteJson(QString filePath);
+    void onWritePdf(QString filePath);
+
 private:
     void setShowUi(bool showUi);
+    int readChunk() const;
+    void requestPoll(const QList<uint> &pair);
+    void pollNextStep();
+    void restartPollCycle();
+    void flushWriteQueue();
+    void writeUInt32(uint reg, quint32 value);
+    void writeAltitude();
+    void onUnitSystemChanged();
+    void onMinVoltage();
+    void updateChannelLabels();
+    QStringList channelLabels() const;
+    void refreshDataBlocksFromImage();
+    void createOrRefreshBlocks();
+    void forceRelais(int index, quint32 switchValue);
+    void stopSerialThread();
+    void updatePendingMaximum();
 
     KivShareBackend *m_shareBackend = nullptr;
     QObject *m_expertBackend = nullptr;
@@ -140,7 +206,31 @@ private:
     serialOperation m_serialOperation = noOp;
     readSingleMode m_readSingleMode = None;
     quint16 m_blockCount = 0;
+    ModbusCallPair m_allCalls;
+    ModbusCallPair m_blockCalls;
+    ModbusCallPair m_oneBlockCalls;
+    int m_factoryAnswers = 0;
+    bool m_factoryAllEqual = true;
     bool m_pollWasOn = false;
+    bool m_manualRead = false;
+    bool m_unitPollPending = false;
+    bool m_expectWrittenAck = false;
+    bool m_relayForced[2] = {false, false};
     bool m_showUi = false;
+    // A poll request is on the wire; a restarted cycle must not start a second chain.
+    bool m_pollInFlight = false;
+    // Bumped by every read and reset; a deferred data-ready step of an older one is void.
+    quint64 m_readGeneration = 0;
+    QList<QPair<uint, quint16>> m_pendingSingles;
+    QList<QPair<uint, QList<quint16>>> m_pendingMultis;
+    QTimer *m_altitudeTimer = nullptr;
+    QTimer *m_pollPauseTimer = nullptr;
+    QTimer *m_writeQueueTimer = nullptr;
     QDateTime m_suspendedAt;
+    QString m_simulationFile = QStringLiteral(":/KivTestData.txt");
+    // The link and its thread; a thread asked to quit is kept until it has ended so that the
+    // destructor can wait for it.
+    QPointer<QThread> m_serialThread;
+    QPointer<KivSerialIo> m_serialIo;
+    QList<QPointer<QThread>> m_retiringThreads;
 };
