@@ -29,7 +29,7 @@ public:
     // A display is reported and the device name marks a display variant.
     bool hasDisplay() const { return m_available != 0 && m_isAvailaAbleReferenceCheck; }
 
-    void updateFromImage(const QList<quint16> &registerImage);
+    Q_INVOKABLE void updateFromImage(const QList<quint16> &registerImage);
 
 public slots:
     void setAvailable(quint8 available);

@@ -49,7 +49,7 @@ public:
     QList<quint16> encodeThreshold(double value) const;
 
     // Takes over the device's values; changed values are signalled (and so written back).
-    void updateFromImage(const QList<quint16> &registerImage);
+    Q_INVOKABLE void updateFromImage(const QList<quint16> &registerImage);
 
 public slots:
     void setRelais1(qint32 value);

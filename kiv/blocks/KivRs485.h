@@ -44,7 +44,7 @@ public:
     quint32 parity() const { return m_parity; }
     quint32 stopBit() const { return m_stopBit; }
 
-    void updateFromImage(const QList<quint16> &registerImage);
+    Q_INVOKABLE void updateFromImage(const QList<quint16> &registerImage);
     // The back end refreshes the measure list when its blocks change.
     void setBlockTypes(const QList<Enums::TypeDatenblock> &blockTypes);
 

@@ -36,7 +36,7 @@ public:
     double max() const { return m_max; }
     QStringList model() const { return m_model; }
 
-    void updateFromImage(const QList<quint16> &registerImage);
+    Q_INVOKABLE void updateFromImage(const QList<quint16> &registerImage);
 
 public slots:
     void setChannel(quint8 channel);

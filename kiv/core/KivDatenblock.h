@@ -58,10 +58,10 @@ public:
 
     // Takes the block's values from a fresh image (after every full read, block update and
     // completed poll cycle). Changed writable values are written back like user edits.
-    void updateFromImage(const QList<quint16> &registerImage);
+    Q_INVOKABLE void updateFromImage(const QList<quint16> &registerImage);
     // Sets the unit system without converting the ranges (for a block that was just read, whose
     // ranges are already in the device's unit system).
-    void setUnitSystem(int unitSystem);
+    Q_INVOKABLE void setUnitSystem(int unitSystem);
 
 public slots:
     void setLowerVoltage(int voltage);
