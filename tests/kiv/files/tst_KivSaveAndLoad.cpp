@@ -106,14 +106,16 @@ private:
 void tst_KivSaveAndLoad::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    BaseSettings::setSettingsFile(m_dir.filePath(QStringLiteral("settings.ini")));
 }
 
 void tst_KivSaveAndLoad::init()
 {
-    // A fresh data root per test, so saved-file lists do not leak between tests.
+    // Fresh settings and folders per test: the saved-file list must not point into an earlier
+    // test's files.
     static int run = 0;
-    UtilityFunctions::setRootDirectory(m_dir.filePath(QStringLiteral("root%1").arg(++run)));
+    ++run;
+    BaseSettings::setSettingsFile(m_dir.filePath(QStringLiteral("settings%1.ini").arg(run)));
+    UtilityFunctions::setRootDirectory(m_dir.filePath(QStringLiteral("root%1").arg(run)));
     QVERIFY(UtilityFunctions::createNeededFolders());
     m_image = deviceImage("KIV-TH test device");
 }
