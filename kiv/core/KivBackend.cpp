@@ -3,8 +3,17 @@
 #include "BaseSettings.h"
 #include "BootLoader.h"
 #include "Functions.h"
+#include "KivDatenblock.h"
 #include "KivDeviceSetup.h"
+#include "KivExpertModeContainer.h"
+#include "KivLcdBlock.h"
+#include "KivLoraBlock.h"
+#include "KivOutputAssignment.h"
 #include "KivRegisterMap.h"
+#include "KivRelaisBlock.h"
+#include "KivRs485.h"
+#include "KivSaveAndLoad.h"
+#include "KivTlfBlock.h"
 #include "KivSerialIo.h"
 #include "KivSettings.h"
 #include "KivShareBackend.h"
@@ -59,6 +68,11 @@ KivBackend::KivBackend(KivShareBackend *shareBackend, QObject *parent)
     , m_shareBackend(shareBackend)
 {
     m_deviceInfo = new KivDeviceSetup(this);
+    m_outputs = new KivOutputAssignment(this, m_deviceInfo);
+    connect(m_outputs, &KivOutputAssignment::activeChannelsChanged, this, [this] {
+        m_activeChannels = m_outputs->activeChannels();
+        emit activeChannelsChanged();
+    });
 
     setModbusID(1);
     setBaudRate(115200);
@@ -130,6 +144,22 @@ KivBackend::KivBackend(KivShareBackend *shareBackend, QObject *parent)
         connect(m_shareBackend, &ShareBackend::saveFileForEMail, this, &KivBackend::createFileAt);
         connect(this, &KivBackend::onSaveFileCreateAt, m_shareBackend, &ShareBackend::prepareFileForEMail);
     }
+
+    auto *saveLoad = new KivSaveAndLoad(&m_registerImage, this);
+    m_saveLoadBackend = saveLoad;
+    connect(saveLoad, &SaveAndLoad::errorPlainText, this, &KivBackend::errorPlainText);
+    connect(saveLoad, &SaveAndLoad::infoPlainText, this, &KivBackend::infoPlainText);
+    connect(saveLoad, &SaveAndLoad::requestFileShareName, this, &KivBackend::requestFileShareName);
+    connect(saveLoad, &SaveAndLoad::loadedFromFile, this, &KivBackend::onLoadedFromFile);
+    connect(saveLoad, &KivSaveAndLoad::setProgressMaximum, this, &KivBackendProperty::setMaximum);
+    connect(saveLoad, &KivSaveAndLoad::setProgressCurrent, this, &KivBackendProperty::setProgress);
+    connect(saveLoad, &KivSaveAndLoad::unknownFileOrigin, this, &KivBackend::unknownFileOrigin);
+    connect(saveLoad, &KivSaveAndLoad::loadJsonFromFilePath, this, &KivBackend::onLoadJsonFromFilePath);
+    connect(saveLoad, &KivSaveAndLoad::writeJson, this, &KivBackend::onWriteJson);
+    connect(saveLoad, &KivSaveAndLoad::writePdf, this, &KivBackend::onWritePdf);
+    if (m_shareBackend)
+        connect(m_shareBackend, &ShareBackend::addSaveEntry, saveLoad, &SaveAndLoad::onAddSaveEntry);
+    saveLoad->updateSavedFiles(QString());
 
     connect(m_pollPauseTimer, &QTimer::timeout, this, &KivBackend::restartPollCycle);
     connect(m_writeQueueTimer, &QTimer::timeout, this, &KivBackend::flushWriteQueue);
@@ -655,10 +685,7 @@ void KivBackend::resetToStart()
     setProgress(0);
     stopSerialThread();
 
-    for (QObject *channel : std::as_const(m_activeChannels)) {
-        if (channel && !channel->property("isValid").toBool())
-            channel->deleteLater();
-    }
+    m_outputs->clear();
     m_activeChannels.clear();
     qDeleteAll(m_dataBlocks);
     m_dataBlocks.clear();
@@ -706,12 +733,153 @@ void KivBackend::updateData()
 void KivBackend::refreshDataBlocksFromImage()
 {
     for (QObject *block : std::as_const(m_dataBlocks))
-        QMetaObject::invokeMethod(block, "updateFromImage", Q_ARG(QList<quint16>, m_registerImage));
+        static_cast<KivDatenblock *>(block)->updateFromImage(m_registerImage);
 }
 
 void KivBackend::createOrRefreshBlocks()
 {
-    // The function blocks decode themselves from the image; see the block classes.
+    const QList<quint16> &image = m_registerImage;
+    const Enums::TypeCircuitBoard board = m_deviceInfo->boardType();
+
+    QList<QObject *> blocks;
+    for (quint16 i = 0; i < m_blockCount && i < kMaxBlocks; ++i) {
+        const uint base = kFirstBlock + kBlockStride * i;
+        KivDatenblock *block = nullptr;
+        for (QObject *object : std::as_const(m_dataBlocks)) {
+            auto *existing = qobject_cast<KivDatenblock *>(object);
+            if (existing && existing->baseRegister() == base)
+                block = existing;
+        }
+        if (block) {
+            m_dataBlocks.removeOne(block);
+            block->updateFromImage(image);
+        } else {
+            block = createDataBlock(base, i);
+        }
+        if (block->type() == Enums::Invalid) {
+            delete block;
+            continue;
+        }
+        blocks.append(block);
+    }
+    // Blocks the device no longer reports.
+    qDeleteAll(m_dataBlocks);
+    m_dataBlocks = blocks;
+
+    if (board == Enums::AP_Relais && m_relais.isEmpty()) {
+        for (uint start : {kRelay1, kRelay2}) {
+            auto *relay = new KivRelaisBlock(image, start, m_deviceInfo, this);
+            for (auto signal : {&KivRelaisBlock::relais1Changed, &KivRelaisBlock::relais2Changed,
+                                &KivRelaisBlock::relais3Changed, &KivRelaisBlock::threshold1Changed,
+                                &KivRelaisBlock::threshold2Changed, &KivRelaisBlock::hysteresisChanged,
+                                &KivRelaisBlock::channelChanged})
+                connect(relay, signal, this, &KivBackend::multiWrite);
+            m_relais.append(relay);
+        }
+    } else {
+        for (QObject *relay : std::as_const(m_relais))
+            static_cast<KivRelaisBlock *>(relay)->updateFromImage(image);
+    }
+
+    if (!m_tlf) {
+        auto *tlf = new KivTlfBlock(image, KivTlfBlock::kStartRegister, m_deviceInfo, this);
+        connectWrites(tlf);
+        connect(tlf, &KivTlfBlock::channelChanged, this, &KivBackend::updateTlfMode, Qt::QueuedConnection);
+        connect(tlf, &KivTlfBlock::modelChanged, this, &KivBackend::updateTlfMode, Qt::QueuedConnection);
+        m_tlf = tlf;
+    } else {
+        static_cast<KivTlfBlock *>(m_tlf)->updateFromImage(image);
+    }
+
+    if (board == Enums::AP_Modbus || board == Enums::AP_BACnet) {
+        QList<Enums::TypeDatenblock> types;
+        for (QObject *block : std::as_const(m_dataBlocks))
+            types.append(static_cast<KivDatenblock *>(block)->type());
+        if (!m_rs485) {
+            auto *rs485 = new KivRs485(image, KivRs485::kStartRegister, types, this);
+            connect(rs485, &KivRs485::writeSingleRegister, this, &KivBackend::singleWrite);
+            connect(rs485, &KivRs485::writeMultipleRegister, this, &KivBackend::multiWrite);
+            m_rs485 = rs485;
+        } else {
+            static_cast<KivRs485 *>(m_rs485)->updateFromImage(image);
+        }
+        static_cast<KivRs485 *>(m_rs485)->setIsBacNet(board == Enums::AP_BACnet);
+    }
+
+    if (!m_lcd) {
+        auto *lcd = new KivLcdBlock(image, KivLcdBlock::kStartRegister, this);
+        connectWrites(lcd);
+        connect(lcd, &KivLcdBlock::hasLcd, this, &KivBackend::isLcd);
+        connect(m_deviceInfo, &KivDeviceSetup::hasLcdReferenceChanged, lcd,
+                &KivLcdBlock::setIsAvailaAbleReferenceCheck);
+        lcd->setIsAvailaAbleReferenceCheck(m_deviceInfo->deviceName().contains(QStringLiteral("LCD")));
+        m_lcd = lcd;
+        emit isLcd(lcd->hasDisplay());
+    } else {
+        static_cast<KivLcdBlock *>(m_lcd)->updateFromImage(image);
+    }
+
+    if (!m_lora) {
+        auto *lora = new KivLoraBlock(this);
+        connect(lora, &BaseContainer::writeSingleRegister, this, &KivBackend::singleWrite);
+        connect(lora, &BaseContainer::writeMultipleRegister, this, &KivBackend::multiWrite);
+        m_lora = lora;
+    }
+    static_cast<KivLoraBlock *>(m_lora)->setData(image);
+
+    if (!m_expertBackend) {
+        auto *expert = new KivExpertModeContainer(this);
+        connect(expert, &BaseContainer::writeSingleRegister, this, &KivBackend::singleWrite);
+        connect(expert, &BaseContainer::writeMultipleRegister, this, &KivBackend::multiWrite);
+        m_expertBackend = expert;
+    }
+    auto *expert = static_cast<KivExpertModeContainer *>(m_expertBackend);
+    expert->setData(image);
+    bool co2 = false;
+    bool voc = false;
+    for (QObject *object : std::as_const(m_dataBlocks)) {
+        auto *block = static_cast<KivDatenblock *>(object);
+        if (block->type() == Enums::CO2) {
+            expert->setCo2Block(block);
+            co2 = true;
+        } else if (block->type() == Enums::VOC) {
+            expert->setVocBlock(block);
+            voc = true;
+        }
+    }
+
+    m_outputs->updateAvailableOutputs();
+    emit dataBlocksChanged();
+    emit hasCo2(co2);
+    emit hasVoc(voc);
+}
+
+KivDatenblock *KivBackend::createDataBlock(uint base, int index)
+{
+    auto *block = new KivDatenblock(m_registerImage, base, index, m_deviceInfo, this);
+    connect(block, &KivDatenblock::writeMultipleRegisters, this, &KivBackend::multiWrite);
+    connect(block, &KivDatenblock::writeSingleRegister, this, &KivBackend::singleWrite);
+    connect(block, &KivDatenblock::updateThisBlock, this, &KivBackend::getBlockUpdate, Qt::QueuedConnection);
+    connect(block, &KivDatenblockProperties::lowerRangeChanged, this, &KivBackend::updateTlfMode,
+            Qt::QueuedConnection);
+    connect(block, &KivDatenblockProperties::upperRangeChanged, this, &KivBackend::updateTlfMode,
+            Qt::QueuedConnection);
+    connect(this, &KivBackendProperty::minVoltageChanged, block, &KivDatenblock::setLowerVoltage);
+    connect(this, &KivBackendProperty::maxVoltageChanged, block, &KivDatenblock::setUpperVoltage);
+    connect(this, &KivBackendProperty::unitSystemChanged, block, &KivDatenblock::updateUnitSystem);
+    block->setUnitSystem(unitSystem());
+    block->setLowerVoltage(minVoltage());
+    block->setUpperVoltage(maxVoltage());
+    return block;
+}
+
+template<typename Block>
+void KivBackend::connectWrites(Block *block)
+{
+    connect(block, &Block::writeHalfRegister, this,
+            [this](uint reg, uchar value, Functions::Byte which) { halfWrite(reg, value, int(which)); });
+    connect(block, &Block::writeSingleRegister, this, &KivBackend::singleWrite);
+    connect(block, &Block::writeMultipleRegister, this, &KivBackend::multiWrite);
 }
 
 void KivBackend::writeUInt32(uint reg, quint32 value)
@@ -880,7 +1048,7 @@ void KivBackend::forceRelais(int index, quint32 switchValue)
     const uint base = index == 0 ? kRelay1 : kRelay2;
     QList<quint16> values;
     uint start = base + kRelayThresholds;
-    if (relay->property("channel").toUInt() == 0) {
+    if (static_cast<KivRelaisBlock *>(relay)->channel() == 0) {
         values += Functions::fromUInt32(1);
         start = base;
     }
@@ -907,15 +1075,16 @@ void KivBackend::updateRelaisDevice(ushort index)
         return;
     QObject *relay = m_relais.at(index);
     const uint base = index == 0 ? kRelay1 : kRelay2;
-    if (relay->property("channel").toUInt() == 0) {
+    if (static_cast<KivRelaisBlock *>(relay)->channel() == 0) {
         writeUInt32(base, 0);
         return;
     }
+    const auto *block = static_cast<KivRelaisBlock *>(relay);
     QList<quint16> values;
-    for (const char *name : {"switchValue1", "switchValue2", "switchValue3"})
-        values += Functions::fromUInt32(quint32(relay->property(name).toLongLong()));
+    for (qint32 state : {block->relaisState1(), block->relaisState2(), block->relaisState3()})
+        values += Functions::fromUInt32(quint32(state));
     multiWrite(base + kRelayThresholds, values);
-    writeUInt32(base + kRelayHysteresis, quint32(relay->property("hysteresis").toLongLong()));
+    writeUInt32(base + kRelayHysteresis, quint32(block->hysteresis()));
 }
 
 void KivBackend::resetForcedRelais(int index)
@@ -1085,12 +1254,25 @@ void KivBackend::retranslate()
     updateLastKalibrierung();
 }
 
-void KivBackend::updateTlfMode() {}
+void KivBackend::updateTlfMode()
+{
+    auto *tlf = qobject_cast<KivTlfBlock *>(m_tlf);
+    if (!tlf)
+        return;
+    const int n = tlf->channel();
+    auto *source = n >= 1 ? qobject_cast<KivDatenblock *>(m_outputs->getActiveChannel(n - 1)) : nullptr;
+    if (!source) {
+        tlf->setChannel(0);
+        return;
+    }
+    tlf->setMin(source->lowerRange());
+    tlf->setMax(source->upperRange());
+}
 
 void KivBackend::updateChannelLabels()
 {
-    if (m_tlf)
-        m_tlf->setProperty("model", channelLabels());
+    if (auto *tlf = qobject_cast<KivTlfBlock *>(m_tlf))
+        tlf->setModel(channelLabels());
 }
 
 QStringList KivBackend::channelLabels() const
@@ -1121,45 +1303,49 @@ QStringList KivBackend::channelLabels() const
 
 void KivBackend::newOutputSelection(int outputSelection, int newIndex)
 {
-    Q_UNUSED(outputSelection)
-    Q_UNUSED(newIndex)
+    // A selection writes the blocks' channel registers; not while polling holds the link.
+    if (doPoll())
+        return;
+    m_outputs->newOutputSelection(outputSelection, newIndex);
 }
 
 void KivBackend::changeActiveChannel(int oldBlockIndex, int activeChannelId, int newIndex)
 {
-    Q_UNUSED(oldBlockIndex)
-    Q_UNUSED(activeChannelId)
-    Q_UNUSED(newIndex)
+    m_outputs->changeActiveChannel(oldBlockIndex, activeChannelId, newIndex);
 }
 
 QObject *KivBackend::getActiveChannel(int index)
 {
-    Q_UNUSED(index)
-    return nullptr;
+    return m_outputs->getActiveChannel(index);
 }
 
 bool KivBackend::channelIsVisible(int channel)
 {
-    Q_UNUSED(channel)
-    return false;
+    if (!m_lcd || channel < 1 || channel > kOutputCount)
+        return false;
+    return m_lcd->property(QStringLiteral("showChannel%1").arg(channel).toLatin1().constData()).toUInt() != 0;
 }
 
 void KivBackend::changeChannelVisibility(int channel, bool visible)
 {
-    Q_UNUSED(channel)
-    Q_UNUSED(visible)
+    if (!m_lcd || channel < 1 || channel > kOutputCount)
+        return;
+    m_lcd->setProperty(QStringLiteral("showChannel%1").arg(channel).toLatin1().constData(), visible ? 1 : 0);
 }
 
 int KivBackend::activeChannelsSize()
 {
-    return 0;
+    return m_outputs->activeChannelsSize();
 }
 
-void KivBackend::updateAvailableOutputs() {}
+void KivBackend::updateAvailableOutputs()
+{
+    m_outputs->updateAvailableOutputs();
+}
 
 int KivBackend::validActiveChannels()
 {
-    return 0;
+    return m_outputs->validActiveChannels();
 }
 
 int KivBackend::sensorBlockCount()
@@ -1169,8 +1355,7 @@ int KivBackend::sensorBlockCount()
 
 Enums::UnitDatenBlock KivBackend::unitOfChannel(int channel)
 {
-    Q_UNUSED(channel)
-    return MAX2;
+    return m_outputs->unitOfChannel(channel);
 }
 
 QString KivBackend::HomePath()

@@ -12,6 +12,8 @@
 #include <QVariant>
 
 class BootLoader;
+class KivDatenblock;
+class KivOutputAssignment;
 class KivSerialIo;
 class KivShareBackend;
 class QThread;
@@ -196,11 +198,15 @@ private:
     QStringList channelLabels() const;
     void refreshDataBlocksFromImage();
     void createOrRefreshBlocks();
+    KivDatenblock *createDataBlock(uint base, int index);
+    template<typename Block>
+    void connectWrites(Block *block);
     void forceRelais(int index, quint32 switchValue);
     void stopSerialThread();
     void updatePendingMaximum();
 
     KivShareBackend *m_shareBackend = nullptr;
+    KivOutputAssignment *m_outputs = nullptr;
     QObject *m_expertBackend = nullptr;
     QObject *m_lora = nullptr;
     serialOperation m_serialOperation = noOp;
