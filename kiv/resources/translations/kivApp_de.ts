@@ -383,77 +383,77 @@
 <context>
     <name>KivBackend</name>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="203"/>
+        <location filename="../../core/KivBackend.cpp" line="233"/>
         <source>Kein COM-Port ausgewählt!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="363"/>
-        <location filename="../../core/KivBackend.cpp" line="379"/>
+        <location filename="../../core/KivBackend.cpp" line="393"/>
+        <location filename="../../core/KivBackend.cpp" line="409"/>
         <source>Das angeschlossene Gerät wird nicht unterstüzt.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="769"/>
+        <location filename="../../core/KivBackend.cpp" line="937"/>
         <source>Ungültiges Datum</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="939"/>
+        <location filename="../../core/KivBackend.cpp" line="1108"/>
         <source>Fehler beim Laden der Datei!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="945"/>
+        <location filename="../../core/KivBackend.cpp" line="1114"/>
         <source>Die Datei passt nicht zum verbundenen Gerät!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="980"/>
+        <location filename="../../core/KivBackend.cpp" line="1149"/>
         <source>Fehler beim Laden</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="986"/>
-        <location filename="../../core/KivBackend.cpp" line="992"/>
-        <location filename="../../core/KivBackend.cpp" line="1036"/>
-        <location filename="../../core/KivBackend.cpp" line="1048"/>
-        <location filename="../../core/KivBackend.cpp" line="1059"/>
+        <location filename="../../core/KivBackend.cpp" line="1155"/>
+        <location filename="../../core/KivBackend.cpp" line="1161"/>
+        <location filename="../../core/KivBackend.cpp" line="1205"/>
+        <location filename="../../core/KivBackend.cpp" line="1217"/>
+        <location filename="../../core/KivBackend.cpp" line="1228"/>
         <source>Speichern ist fehlgeschlagen</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1067"/>
+        <location filename="../../core/KivBackend.cpp" line="1236"/>
         <source>Laden fehlgeschlagen!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1073"/>
+        <location filename="../../core/KivBackend.cpp" line="1242"/>
         <source>Vorschau nur für *.json Dateien möglich.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1076"/>
+        <location filename="../../core/KivBackend.cpp" line="1245"/>
         <source>Angebene Datei existiert nicht.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1098"/>
+        <location filename="../../core/KivBackend.cpp" line="1280"/>
         <source>Keine Auswahl</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1109"/>
+        <location filename="../../core/KivBackend.cpp" line="1291"/>
         <source>mix</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1113"/>
+        <location filename="../../core/KivBackend.cpp" line="1295"/>
         <source>min</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1115"/>
+        <location filename="../../core/KivBackend.cpp" line="1297"/>
         <source>max</source>
         <translation type="unfinished"></translation>
     </message>

@@ -383,79 +383,79 @@
 <context>
     <name>KivBackend</name>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="203"/>
+        <location filename="../../core/KivBackend.cpp" line="233"/>
         <source>Kein COM-Port ausgewählt!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="363"/>
-        <location filename="../../core/KivBackend.cpp" line="379"/>
+        <location filename="../../core/KivBackend.cpp" line="393"/>
+        <location filename="../../core/KivBackend.cpp" line="409"/>
         <source>Das angeschlossene Gerät wird nicht unterstüzt.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="769"/>
+        <location filename="../../core/KivBackend.cpp" line="937"/>
         <source>Ungültiges Datum</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="939"/>
+        <location filename="../../core/KivBackend.cpp" line="1108"/>
         <source>Fehler beim Laden der Datei!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="945"/>
+        <location filename="../../core/KivBackend.cpp" line="1114"/>
         <source>Die Datei passt nicht zum verbundenen Gerät!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="980"/>
+        <location filename="../../core/KivBackend.cpp" line="1149"/>
         <source>Fehler beim Laden</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="986"/>
-        <location filename="../../core/KivBackend.cpp" line="992"/>
-        <location filename="../../core/KivBackend.cpp" line="1036"/>
-        <location filename="../../core/KivBackend.cpp" line="1048"/>
-        <location filename="../../core/KivBackend.cpp" line="1059"/>
+        <location filename="../../core/KivBackend.cpp" line="1155"/>
+        <location filename="../../core/KivBackend.cpp" line="1161"/>
+        <location filename="../../core/KivBackend.cpp" line="1205"/>
+        <location filename="../../core/KivBackend.cpp" line="1217"/>
+        <location filename="../../core/KivBackend.cpp" line="1228"/>
         <source>Speichern ist fehlgeschlagen</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1067"/>
+        <location filename="../../core/KivBackend.cpp" line="1236"/>
         <source>Laden fehlgeschlagen!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1073"/>
+        <location filename="../../core/KivBackend.cpp" line="1242"/>
         <source>Vorschau nur für *.json Dateien möglich.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1076"/>
+        <location filename="../../core/KivBackend.cpp" line="1245"/>
         <source>Angebene Datei existiert nicht.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1098"/>
+        <location filename="../../core/KivBackend.cpp" line="1280"/>
         <source>Keine Auswahl</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1109"/>
+        <location filename="../../core/KivBackend.cpp" line="1291"/>
         <source>mix</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">mix</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1113"/>
+        <location filename="../../core/KivBackend.cpp" line="1295"/>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">min</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1115"/>
+        <location filename="../../core/KivBackend.cpp" line="1297"/>
         <source>max</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">max</translation>
     </message>
 </context>
 <context>
@@ -797,23 +797,23 @@ Laden auf eigene Gewähr!</source>
     <message>
         <location filename="../../files/KivSaveAndLoad.cpp" line="109"/>
         <source>JSON auslesen wird nicht untersüzt!</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading JSON is not supported!</translation>
     </message>
     <message>
         <location filename="../../files/KivSaveAndLoad.cpp" line="113"/>
         <source>PDF&apos;s auslesen wird nicht untersüzt!</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading PDFs is not supported!</translation>
     </message>
     <message>
         <location filename="../../files/KivSaveAndLoad.cpp" line="117"/>
         <source>Unerwarteter Dateityp: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unexpected file type: %1</translation>
     </message>
     <message>
         <location filename="../../files/KivSaveAndLoad.cpp" line="130"/>
         <location filename="../../files/KivSaveAndLoad.cpp" line="146"/>
         <source>Speichern ist fehlgeschlagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Saving failed</translation>
     </message>
 </context>
 <context>
@@ -821,104 +821,104 @@ Laden auf eigene Gewähr!</source>
     <message>
         <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="66"/>
         <source>Laden fehlgeschlagen!</source>
-        <translation type="unfinished"></translation>
+        <translation>Loading failed!</translation>
     </message>
     <message>
         <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="106"/>
         <source>LADEN/SPEICHERN</source>
-        <translation type="unfinished"></translation>
+        <translation>LOAD/SAVE</translation>
     </message>
     <message>
         <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="107"/>
         <source>Verbunden mit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Connected to %1</translation>
     </message>
     <message>
         <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="108"/>
         <source>Kein Gerät verbunden</source>
-        <translation type="unfinished">No device connected</translation>
+        <translation>No device connected</translation>
     </message>
     <message>
         <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="117"/>
         <source>Konfiguration speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save configuration</translation>
     </message>
     <message>
         <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="130"/>
         <source>Dateiname</source>
-        <translation type="unfinished"></translation>
+        <translation>File name</translation>
     </message>
     <message>
         <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="145"/>
         <source>Speichern</source>
-        <translation type="unfinished">Save</translation>
+        <translation>Save</translation>
     </message>
     <message>
         <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="157"/>
         <source>Gespeicherte Dateien</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved files</translation>
     </message>
     <message>
         <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="170"/>
         <source>Suchen</source>
-        <translation type="unfinished"></translation>
+        <translation>Search</translation>
     </message>
     <message>
         <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="179"/>
         <source>Keine gespeicherten Dateien vorhanden.</source>
-        <translation type="unfinished"></translation>
+        <translation>No saved files.</translation>
     </message>
     <message>
         <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="220"/>
         <source>Gerät: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Device: %1</translation>
     </message>
     <message>
         <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="229"/>
         <source>Geändert: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modified: %1</translation>
     </message>
     <message>
         <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="251"/>
         <source>Laden</source>
-        <translation type="unfinished">Load</translation>
+        <translation>Load</translation>
     </message>
     <message>
         <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="261"/>
         <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="287"/>
         <source>Löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="285"/>
         <source>Datei löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete file</translation>
     </message>
     <message>
         <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="286"/>
         <source>Soll die Datei &quot;%1&quot; gelöscht werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete the file &quot;%1&quot;?</translation>
     </message>
     <message>
         <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="288"/>
         <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="305"/>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="302"/>
         <source>Datei überschreiben</source>
-        <translation type="unfinished"></translation>
+        <translation>Overwrite file</translation>
     </message>
     <message>
         <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="303"/>
         <source>Die Datei &quot;%1&quot; existiert bereits. Soll sie überschrieben werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>The file &quot;%1&quot; already exists. Overwrite it?</translation>
     </message>
     <message>
         <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="304"/>
         <source>Überschreiben</source>
-        <translation type="unfinished"></translation>
+        <translation>Overwrite</translation>
     </message>
 </context>
 <context>
