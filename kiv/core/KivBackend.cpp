@@ -1183,6 +1183,8 @@ void KivBackend::simulateDevice()
     setMaximum(int(m_registerImage.size()));
     setProgress(0);
     auto *ticker = new QTimer(this);
+    // A coarse 1 ms timer ticks far slower on a busy desktop; the bar should take about 0.6 s.
+    ticker->setTimerType(Qt::PreciseTimer);
     connect(ticker, &QTimer::timeout, this, [this, ticker] {
         setProgress(progress() + kSimulationStep);
         if (progress() < m_registerImage.size())
