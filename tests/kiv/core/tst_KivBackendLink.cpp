@@ -129,6 +129,7 @@ private slots:
     void altitudeVoltageAndService_reachDevice();
     void factoryData_writtenStoredAndChecked();
     void forceDeviceReset_restartsAndReadsAgain();
+    void relayForcing_restoredWhenBackendDestroyedWhileConnected();
     void linkLost_inAnyPhase_returnsToStart_data();
     void linkLost_inAnyPhase_returnsToStart();
 
@@ -208,6 +209,8 @@ void tst_KivBackendLink::connect_identifiesReadsInPiecesPollsAndDisconnects()
 
     const QList<quint16> device = rig.emulator.registers();
     QCOMPARE(backend.registerImage().mid(0, 300), device.mid(0, 300));
+    QCOMPARE(qvariant_cast<QList<QObject *>>(backend.dataBlocks()).size(), 8);
+    QCOMPARE(qvariant_cast<QList<QObject *>>(backend.activeChannels()).size(), 4);
     auto *setup = qvariant_cast<KivDeviceSetup *>(backend.deviceInfo());
     QVERIFY(setup->deviceName().startsWith(QStringLiteral("KIV-THC LCD")));
     QCOMPARE(backend.hoehe(), int(value32(device, kAltitudeReg)));
@@ -417,6 +420,18 @@ void tst_KivBackendLink::blockUpdate_whileAnotherRuns_isRetried()
     QTRY_VERIFY_WITH_TIMEOUT(reads.count() == 2 && backend.currentSerialOperation() == KivBackend::noOp,
                              kWriteWaitMs);
     QCOMPARE(requests(reads), (QList<QPair<uint, uint>>{{1100, 20}, {1200, 20}}));
+
+    // The TLF block's channel list is rebuilt from the output list after the update.
+    auto *tlf = qvariant_cast<QObject *>(backend.tlf());
+    QVERIFY(tlf);
+    tlf->setProperty("model", QStringList{QStringLiteral("stale")});
+    backend.getBlockUpdate(1000);
+    QTRY_VERIFY_WITH_TIMEOUT(backend.currentSerialOperation() == KivBackend::noOp, kWriteWaitMs);
+    const QStringList labels = tlf->property("model").toStringList();
+    QCOMPARE(labels.first(), QStringLiteral("Keine Auswahl"));
+    QCOMPARE(labels.size(), 1 + backend.validActiveChannels());
+    for (int i = 1; i < labels.size(); ++i)
+        QVERIFY2(labels.at(i).endsWith(QLatin1Char(')')), qPrintable(labels.at(i)));
 }
 
 void tst_KivBackendLink::unitSystemChange_writesPollsOnceAndStores()
@@ -516,6 +531,36 @@ void tst_KivBackendLink::forceDeviceReset_restartsAndReadsAgain()
     QVERIFY(backend.connected());
     QVERIFY(backend.hasSerialLink());
     QCOMPARE(backend.sensorBlockCount(), 8);
+}
+
+void tst_KivBackendLink::relayForcing_restoredWhenBackendDestroyedWhileConnected()
+{
+    constexpr uint relay1 = 146;
+    constexpr uint relay2 = 160;
+    Rig rig(m_dir.filePath(QStringLiteral("relay.ini")));
+    QVERIFY(rig.startDevice({QStringLiteral("--variant"), QStringLiteral("relay")}));
+    KivBackend &backend = *rig.backend;
+    QVERIFY(rig.connectAndRead());
+    QCOMPARE(qvariant_cast<QList<QObject *>>(backend.relais()).size(), 2);
+    const QList<quint16> before = rig.emulator.registers();
+
+    // Relay 1 drives channel 1: the three switching values are forced, the hysteresis cleared.
+    backend.forceRelaisOff(0);
+    backend.forceRelaisOn(1);
+    backend.forceRelaisOn(2); // no third relay: ignored
+    QTRY_COMPARE_WITH_TIMEOUT(rig.deviceRegister(relay2 + 12), quint16(0), kWriteWaitMs);
+    QList<quint16> forced = rig.emulator.registers();
+    QCOMPARE(forced.mid(relay1 + 2, 6), (QList<quint16>{1, 0, 1, 0, 1, 0}));
+    QCOMPARE(forced.at(relay1 + 12), quint16(0));
+    QCOMPARE(forced.mid(relay2 + 2, 6), (QList<quint16>{0, 0, 0, 0, 0, 0}));
+    QCOMPARE(forced.at(relay1), before.at(relay1));
+
+    // Nobody may leave a relay forced: closing the plugin restores and stores the configuration.
+    QSignalSpy singles(&backend, &KivBackend::writeSingleRegister);
+    rig.backend.reset();
+    QCOMPARE(singles.count(), 1);
+    QCOMPARE(singles.first().at(0).toUInt(), kStoreReg);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.emulator.registers().mid(relay1, 28), before.mid(relay1, 28), kWriteWaitMs);
 }
 
 void tst_KivBackendLink::linkLost_inAnyPhase_returnsToStart_data()
