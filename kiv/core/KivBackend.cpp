@@ -3,6 +3,7 @@
 #include "BaseSettings.h"
 #include "BootLoader.h"
 #include "Functions.h"
+#include "KivCfgFile.h"
 #include "KivDatenblock.h"
 #include "KivDeviceSetup.h"
 #include "KivExpertModeContainer.h"
@@ -14,6 +15,7 @@
 #include "KivRs485.h"
 #include "KivSaveAndLoad.h"
 #include "KivTlfBlock.h"
+#include "SaveLoadFilesSettings.h"
 #include "KivSerialIo.h"
 #include "KivSettings.h"
 #include "KivShareBackend.h"
@@ -21,6 +23,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QFile>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMetaObject>
 #include <QStandardPaths>
@@ -1226,7 +1229,13 @@ void KivBackend::printCurrentRegistersToCsv()
 
 void KivBackend::createFileAt(QString filePath)
 {
-    Q_UNUSED(filePath)
+    // Only the register-image writer is part of this library; JSON and PDF documents come from
+    // their own writers, and without one the save is reported as failed rather than faked.
+    if (filePath.endsWith(QStringLiteral(".cfg")) && writeCfgFile(filePath, m_registerImage)) {
+        emit onSaveFileCreateAt(filePath);
+        return;
+    }
+    qCWarning(lcKivBackend) << "cannot create" << filePath;
     emit errorPlainText(tr("Speichern ist fehlgeschlagen"));
 }
 
@@ -1244,8 +1253,24 @@ QString KivBackend::loadJsonString(const QString &name)
         emit errorPlainText(tr("Vorschau nur für *.json Dateien möglich."));
         return {};
     }
-    emit errorPlainText(tr("Angebene Datei existiert nicht."));
-    return {};
+    QString path;
+    for (const QStringList &entry : SaveLoadFiles::Settings::readSavedFiles()) {
+        if (entry.value(SaveLoadFiles::Settings::NameField) != name)
+            continue;
+        path = entry.value(SaveLoadFiles::Settings::PathField);
+        if (!QFileInfo::exists(path)) {
+            const auto location = QStandardPaths::StandardLocation(
+                entry.value(SaveLoadFiles::Settings::LocationField).toInt());
+            path = QStandardPaths::writableLocation(location) + QLatin1Char('/') + name;
+        }
+        break;
+    }
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        emit errorPlainText(tr("Angebene Datei existiert nicht."));
+        return {};
+    }
+    return QString::fromUtf8(file.readAll());
 }
 
 void KivBackend::retranslate()

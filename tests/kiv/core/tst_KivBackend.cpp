@@ -2,10 +2,12 @@
 #include "BootLoader.h"
 #include "KivBackend.h"
 #include "Functions.h"
+#include "KivCfgFile.h"
 #include "KivDatenblock.h"
 #include "KivDeviceSetup.h"
 #include "KivRegisterMap.h"
 #include "KivSettings.h"
+#include "SaveLoadFilesSettings.h"
 #include "KivShareBackend.h"
 
 #include <QFile>
@@ -35,6 +37,7 @@ private slots:
     void loadedFile_keepsDeviceRegistersAndCountsChanges();
     void simulation_fromImageFile_createsBlocks();
     void simulation_missingFile_givesZeroImageWithoutBlocks();
+    void files_cfgWrittenOtherSuffixRefused_jsonPreviewFound();
 
 private:
     // Waits until the back end has settled after construction (data ready).
@@ -389,6 +392,35 @@ void tst_KivBackend::simulation_missingFile_givesZeroImageWithoutBlocks()
     QCOMPARE(backend.registerImage().count(0), KivBackend::kImageSize);
     QCOMPARE(backend.sensorBlockCount(), 0);
     QVERIFY(qvariant_cast<QList<QObject *>>(backend.dataBlocks()).isEmpty());
+}
+
+void tst_KivBackend::files_cfgWrittenOtherSuffixRefused_jsonPreviewFound()
+{
+    KivBackend backend(&m_share);
+    QSignalSpy created(&backend, &KivBackend::onSaveFileCreateAt);
+    QSignalSpy errors(&backend, &KivBackend::errorPlainText);
+    const QList<quint16> head{3, 4, 5};
+    QVERIFY(QMetaObject::invokeMethod(&backend, "insertData", Q_ARG(uint, 0), Q_ARG(QList<quint16>, head)));
+
+    const QString cfg = m_dir.filePath(QStringLiteral("device.cfg"));
+    backend.createFileAt(cfg);
+    QCOMPARE(created.count(), 1);
+    QCOMPARE(readCfgFile(cfg), backend.registerImage());
+    backend.createFileAt(m_dir.filePath(QStringLiteral("device.txt")));
+    QCOMPARE(errors.count(), 1);
+    QCOMPARE(errors.last().first().toString(), QStringLiteral("Speichern ist fehlgeschlagen"));
+
+    QCOMPARE(backend.loadJsonString(QStringLiteral("device.cfg")), QString());
+    QCOMPARE(errors.last().first().toString(), QStringLiteral("Vorschau nur für *.json Dateien möglich."));
+    QCOMPARE(backend.loadJsonString(QStringLiteral("unknown.json")), QString());
+    QCOMPARE(errors.last().first().toString(), QStringLiteral("Angebene Datei existiert nicht."));
+    const QString json = m_dir.filePath(QStringLiteral("saved.JSON"));
+    QFile file(json);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("{\"a\": 1}");
+    file.close();
+    SaveLoadFiles::Settings::addSavedFile(QStringLiteral("saved.JSON"), json);
+    QCOMPARE(backend.loadJsonString(QStringLiteral("saved.JSON")), QStringLiteral("{\"a\": 1}"));
 }
 
 QTEST_MAIN(tst_KivBackend)
