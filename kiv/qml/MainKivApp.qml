@@ -1,71 +1,139 @@
 import QtQuick
-import QtQuick.Controls
-import QtQuick.Layouts
+import QtQuick.Controls.Basic
+import QtQuick.Window
+import KivPageEnums 1.0
+import "qrc:/Dependencies/Mirrel/qml/General/MirrelStyle.js" as Style
+import "qrc:/Dependencies/Mirrel/qml/Header"
+import "qml/Ui"
+import "qml/Drawer"
+import "qml/Footer"
+import "qml/Popup"
 
-// Root page of the KIV plugin, loaded by the host into the plugin's context.
+// Root page of the KIV plugin: navigation, the page switcher, the mobile footer and the
+// application-wide pop-ups and shortcuts.
 Rectangle {
     id: root
     objectName: "KivPlugin"
     anchors.fill: parent
-    color: "#f4f6f8"
+    color: Style.background
 
-    readonly property bool deviceConnected: Kiv !== null && Kiv.connected
+    readonly property bool isPortrait: Screen.primaryOrientation === Qt.PortraitOrientation
+                                       || Screen.primaryOrientation === Qt.InvertedPortraitOrientation
+    // The layout scale object is optional: hosts without it get the desktop layout.
+    readonly property bool isMobile: typeof Scaling !== "undefined" && Scaling !== null && Scaling.isMobile
+    property bool showUpdate: false
+    readonly property real yOffset: height * 0.07
+    readonly property real headerHeight: Math.max(56, yOffset)
+    readonly property real fontSize: width < 700 ? 14 : 15
 
-    ColumnLayout {
-        id: content
-        objectName: root.objectName + "Content"
-        anchors.centerIn: parent
-        width: Math.min(parent.width - 48, 480)
-        spacing: 24
+    onIsPortraitChanged: if (mobileNavigation.item) mobileNavigation.item.close()
 
-        Image {
-            id: logo
-            objectName: content.objectName + "Logo"
-            Layout.alignment: Qt.AlignHCenter
-            Layout.preferredWidth: Math.min(content.width, 320)
-            Layout.preferredHeight: Layout.preferredWidth / 4
-            fillMode: Image.PreserveAspectFit
-            source: "qrc:/images/Logos/veltaronLogoMain.png"
+    Loader {
+        id: desktopNavigation
+        objectName: root.objectName + "NavigationDesktop"
+        active: !root.isMobile
+        width: active ? root.width / 3 : 0
+        height: root.height
+        source: "qml/Drawer/KivNavigationDesktop.qml"
+        onLoaded: {
+            item.objectName = desktopNavigation.objectName + "Panel"
+            item.fontSize = Qt.binding(() => root.fontSize)
         }
+    }
 
-        Label {
-            id: title
-            objectName: content.objectName + "Title"
-            Layout.fillWidth: true
-            horizontalAlignment: Text.AlignHCenter
-            text: qsTr("KIV Raumsensoren")
-            font.pixelSize: 28
-            font.bold: true
-            color: "#2b3a4a"
+    CustomMenuHeader {
+        id: menuHeader
+        objectName: root.objectName + "MenuHeader"
+        visible: root.isMobile
+        width: root.width
+        height: visible ? root.headerHeight : 0
+        title: "KIV"
+        fontSize: root.fontSize
+        onMenuClicked: if (mobileNavigation.item) mobileNavigation.item.open()
+    }
+
+    Loader {
+        id: mobileNavigation
+        objectName: root.objectName + "NavigationMobile"
+        active: root.isMobile
+        source: "qml/Drawer/KivNavigationMobile.qml"
+        onLoaded: {
+            item.objectName = mobileNavigation.objectName + "Drawer"
+            item.width = Qt.binding(() => root.width * (root.isPortrait ? 2 / 3 : 1 / 3))
+            item.height = Qt.binding(() => root.height)
+            item.fontSize = Qt.binding(() => root.fontSize)
         }
+    }
 
-        Rectangle {
-            id: statusBadge
-            objectName: content.objectName + "State"
-            Layout.alignment: Qt.AlignHCenter
-            Layout.preferredWidth: stateText.implicitWidth + 48
-            Layout.preferredHeight: stateText.implicitHeight + 20
-            radius: height / 2
-            color: root.deviceConnected ? "#d7f0dc" : "#e6e9ed"
+    KivMainView {
+        id: mainView
+        objectName: root.objectName + "MainView"
+        anchors.left: desktopNavigation.right
+        anchors.right: root.right
+        anchors.top: menuHeader.bottom
+        anchors.bottom: footer.top
+        clip: true
+    }
 
-            Label {
-                id: stateText
-                objectName: statusBadge.objectName + "Text"
-                anchors.centerIn: parent
-                text: root.deviceConnected ? qsTr("Gerät verbunden") : qsTr("Kein Gerät verbunden")
-                font.pixelSize: 18
-                color: root.deviceConnected ? "#1e6b34" : "#4a5663"
-            }
+    KivFooter {
+        id: footer
+        objectName: root.objectName + "Footer"
+        visible: root.isMobile
+        anchors.left: desktopNavigation.right
+        anchors.right: root.right
+        anchors.bottom: root.bottom
+        height: root.isMobile && hasContent ? root.headerHeight * 0.8 : 0
+        fontSize: root.fontSize
+    }
+
+    KivPopups {
+        id: popups
+        objectName: root.objectName + "Popups"
+        anchors.fill: parent
+        fontSize: root.fontSize
+    }
+
+    Connections {
+        target: Kiv
+        function onBootLoaderFinished() { root.showUpdate = false }
+        function onSwitchToPoll() {
+            if (Kiv.clearance === 0)
+                KivPageManager.pageIndex = KivPage.KivMonitoringPage
         }
-
-        Button {
-            id: backButton
-            objectName: content.objectName + "BackButton"
-            Layout.alignment: Qt.AlignHCenter
-            Layout.preferredWidth: 200
-            text: qsTr("Zurück")
-            font.pixelSize: 16
-            onClicked: Kiv.closePlugin()
+        function onConnectedChanged() {
+            if (!Kiv.connected && Kiv.clearance === 0)
+                KivPageManager.pageIndex = KivPage.KivConnectionPage
         }
+    }
+
+    Shortcut {
+        objectName: root.objectName + "ShortcutClearance0"
+        sequence: "Ctrl+Alt+Shift+0"
+        context: Qt.ApplicationShortcut
+        onActivated: Kiv.clearance = 0
+    }
+    Shortcut {
+        objectName: root.objectName + "ShortcutClearance1"
+        sequence: "Ctrl+Alt+Shift+1"
+        context: Qt.ApplicationShortcut
+        onActivated: Kiv.clearance = 1
+    }
+    Shortcut {
+        objectName: root.objectName + "ShortcutClearance2"
+        sequence: "Ctrl+Alt+Shift+2"
+        context: Qt.ApplicationShortcut
+        onActivated: Kiv.clearance = 2
+    }
+    Shortcut {
+        objectName: root.objectName + "ShortcutReset"
+        sequence: "Ctrl+R"
+        context: Qt.ApplicationShortcut
+        onActivated: Kiv.forceDeviceReset()
+    }
+    Shortcut {
+        objectName: root.objectName + "ShortcutDump"
+        sequence: "Ctrl+P"
+        context: Qt.ApplicationShortcut
+        onActivated: Kiv.dumpDeviceDataToTextFile()
     }
 }

@@ -416,44 +416,44 @@
     <message>
         <location filename="../../core/KivBackend.cpp" line="1155"/>
         <location filename="../../core/KivBackend.cpp" line="1161"/>
-        <location filename="../../core/KivBackend.cpp" line="1205"/>
-        <location filename="../../core/KivBackend.cpp" line="1217"/>
-        <location filename="../../core/KivBackend.cpp" line="1228"/>
+        <location filename="../../core/KivBackend.cpp" line="1207"/>
+        <location filename="../../core/KivBackend.cpp" line="1219"/>
+        <location filename="../../core/KivBackend.cpp" line="1230"/>
         <source>Speichern ist fehlgeschlagen</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1236"/>
+        <location filename="../../core/KivBackend.cpp" line="1238"/>
         <source>Laden fehlgeschlagen!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1242"/>
+        <location filename="../../core/KivBackend.cpp" line="1244"/>
         <source>Vorschau nur für *.json Dateien möglich.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1245"/>
+        <location filename="../../core/KivBackend.cpp" line="1247"/>
         <source>Angebene Datei existiert nicht.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1280"/>
+        <location filename="../../core/KivBackend.cpp" line="1282"/>
         <source>Keine Auswahl</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1291"/>
+        <location filename="../../core/KivBackend.cpp" line="1293"/>
         <source>mix</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1295"/>
+        <location filename="../../core/KivBackend.cpp" line="1297"/>
         <source>min</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1297"/>
+        <location filename="../../core/KivBackend.cpp" line="1299"/>
         <source>max</source>
         <translation type="unfinished"></translation>
     </message>

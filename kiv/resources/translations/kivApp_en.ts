@@ -6,7 +6,7 @@
     <message>
         <location filename="../../../contracts/mirrel/qml/General/CustomBluetoothPage.qml" line="23"/>
         <source>Bluetooth ist auf diesem System nicht verfügbar. Bitte die serielle Verbindung verwenden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth is not available on this system. Please use the serial connection.</translation>
     </message>
 </context>
 <context>
@@ -14,12 +14,12 @@
     <message>
         <location filename="../../../contracts/mirrel/qml/Popup/CustomConnectAndLoadPopup.qml" line="19"/>
         <source>Verbindung wird aufgebaut</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecting</translation>
     </message>
     <message>
         <location filename="../../../contracts/mirrel/qml/Popup/CustomConnectAndLoadPopup.qml" line="20"/>
         <source>Gerätedaten werden gelesen …</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading device data …</translation>
     </message>
 </context>
 <context>
@@ -27,12 +27,12 @@
     <message>
         <location filename="../../../contracts/mirrel/qml/Popup/CustomErrorPopup.qml" line="14"/>
         <source>Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <location filename="../../../contracts/mirrel/qml/Popup/CustomErrorPopup.qml" line="16"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -40,12 +40,12 @@
     <message>
         <location filename="../../../contracts/mirrel/qml/Footer/CustomFooterSaveLoad.qml" line="30"/>
         <source>Speichern</source>
-        <translation type="unfinished">Save</translation>
+        <translation>Save</translation>
     </message>
     <message>
         <location filename="../../../contracts/mirrel/qml/Footer/CustomFooterSaveLoad.qml" line="31"/>
         <source>Laden</source>
-        <translation type="unfinished">Load</translation>
+        <translation>Load</translation>
     </message>
 </context>
 <context>
@@ -53,12 +53,12 @@
     <message>
         <location filename="../../../contracts/mirrel/qml/General/CustomLanguageSettings.qml" line="29"/>
         <source>SPRACHEINSTELLUNGEN</source>
-        <translation type="unfinished"></translation>
+        <translation>LANGUAGE SETTINGS</translation>
     </message>
     <message>
         <location filename="../../../contracts/mirrel/qml/General/CustomLanguageSettings.qml" line="51"/>
         <source>Die Sprache wird auf der Startseite der Anwendung gewählt.</source>
-        <translation type="unfinished"></translation>
+        <translation>The language is chosen on the application&apos;s start page.</translation>
     </message>
 </context>
 <context>
@@ -66,12 +66,12 @@
     <message>
         <location filename="../../../contracts/mirrel/qml/General/CustomPermissionError.qml" line="11"/>
         <source>Die benötigten Berechtigungen wurden nicht erteilt.</source>
-        <translation type="unfinished">The required permissions were not granted.</translation>
+        <translation>The required permissions were not granted.</translation>
     </message>
     <message>
         <location filename="../../../contracts/mirrel/qml/General/CustomPermissionError.qml" line="39"/>
         <source>Zurück</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Back</translation>
     </message>
 </context>
 <context>
@@ -79,7 +79,7 @@
     <message>
         <location filename="../../../contracts/mirrel/qml/Popup/CustomPopup.qml" line="16"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -87,67 +87,67 @@
     <message>
         <location filename="../../../contracts/mirrel/qml/General/CustomRs485Page.qml" line="28"/>
         <source>Keine</source>
-        <translation type="unfinished"></translation>
+        <translation>None</translation>
     </message>
     <message>
         <location filename="../../../contracts/mirrel/qml/General/CustomRs485Page.qml" line="29"/>
         <source>Gerade</source>
-        <translation type="unfinished"></translation>
+        <translation>Even</translation>
     </message>
     <message>
         <location filename="../../../contracts/mirrel/qml/General/CustomRs485Page.qml" line="30"/>
         <source>Ungerade</source>
-        <translation type="unfinished"></translation>
+        <translation>Odd</translation>
     </message>
     <message>
         <location filename="../../../contracts/mirrel/qml/General/CustomRs485Page.qml" line="39"/>
         <source>Bitte einen Anschluss wählen oder einen Pfad eingeben.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please choose a port or enter a path.</translation>
     </message>
     <message>
         <location filename="../../../contracts/mirrel/qml/General/CustomRs485Page.qml" line="43"/>
         <source>Unter %1 wurde kein Anschluss gefunden.</source>
-        <translation type="unfinished"></translation>
+        <translation>No port was found at %1.</translation>
     </message>
     <message>
         <location filename="../../../contracts/mirrel/qml/General/CustomRs485Page.qml" line="62"/>
         <source>Anschluss</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <location filename="../../../contracts/mirrel/qml/General/CustomRs485Page.qml" line="92"/>
         <source>Aktualisieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Refresh</translation>
     </message>
     <message>
         <location filename="../../../contracts/mirrel/qml/General/CustomRs485Page.qml" line="100"/>
         <source>Geräte-ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Device ID</translation>
     </message>
     <message>
         <location filename="../../../contracts/mirrel/qml/General/CustomRs485Page.qml" line="114"/>
         <source>Baudrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Baud rate</translation>
     </message>
     <message>
         <location filename="../../../contracts/mirrel/qml/General/CustomRs485Page.qml" line="128"/>
         <source>Parität</source>
-        <translation type="unfinished"></translation>
+        <translation>Parity</translation>
     </message>
     <message>
         <location filename="../../../contracts/mirrel/qml/General/CustomRs485Page.qml" line="142"/>
         <source>Datenbits / Stoppbits</source>
-        <translation type="unfinished"></translation>
+        <translation>Data bits / stop bits</translation>
     </message>
     <message>
         <location filename="../../../contracts/mirrel/qml/General/CustomRs485Page.qml" line="171"/>
         <source>Verbindung trennen</source>
-        <translation type="unfinished">Disconnect</translation>
+        <translation>Disconnect</translation>
     </message>
     <message>
         <location filename="../../../contracts/mirrel/qml/General/CustomRs485Page.qml" line="171"/>
         <source>Verbinden</source>
-        <translation type="unfinished"></translation>
+        <translation>Connect</translation>
     </message>
 </context>
 <context>
@@ -155,7 +155,7 @@
     <message>
         <location filename="../../../contracts/mirrel/qml/Popup/CustomWaitPopup.qml" line="14"/>
         <source>Bitte warten …</source>
-        <translation type="unfinished"></translation>
+        <translation>Please wait …</translation>
     </message>
 </context>
 <context>
@@ -362,22 +362,22 @@
     <message>
         <location filename="../../qml/About/KivAboutPage.qml" line="27"/>
         <source>ÜBER</source>
-        <translation type="unfinished"></translation>
+        <translation>ABOUT</translation>
     </message>
     <message>
         <location filename="../../qml/About/KivAboutPage.qml" line="43"/>
         <source>KIV Raumsensoren</source>
-        <translation type="unfinished">KIV room sensors</translation>
+        <translation>KIV room sensors</translation>
     </message>
     <message>
         <location filename="../../qml/About/KivAboutPage.qml" line="54"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <location filename="../../qml/About/KivAboutPage.qml" line="61"/>
         <source>Konfiguration und Kalibrierung von KIV Raumsensoren über die serielle Schnittstelle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration and calibration of KIV room sensors over the serial interface.</translation>
     </message>
 </context>
 <context>
@@ -416,44 +416,44 @@
     <message>
         <location filename="../../core/KivBackend.cpp" line="1155"/>
         <location filename="../../core/KivBackend.cpp" line="1161"/>
-        <location filename="../../core/KivBackend.cpp" line="1205"/>
-        <location filename="../../core/KivBackend.cpp" line="1217"/>
-        <location filename="../../core/KivBackend.cpp" line="1228"/>
+        <location filename="../../core/KivBackend.cpp" line="1207"/>
+        <location filename="../../core/KivBackend.cpp" line="1219"/>
+        <location filename="../../core/KivBackend.cpp" line="1230"/>
         <source>Speichern ist fehlgeschlagen</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Saving failed</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1236"/>
+        <location filename="../../core/KivBackend.cpp" line="1238"/>
         <source>Laden fehlgeschlagen!</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Loading failed!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1242"/>
+        <location filename="../../core/KivBackend.cpp" line="1244"/>
         <source>Vorschau nur für *.json Dateien möglich.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1245"/>
+        <location filename="../../core/KivBackend.cpp" line="1247"/>
         <source>Angebene Datei existiert nicht.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1280"/>
+        <location filename="../../core/KivBackend.cpp" line="1282"/>
         <source>Keine Auswahl</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1291"/>
+        <location filename="../../core/KivBackend.cpp" line="1293"/>
         <source>mix</source>
         <translation type="unfinished">mix</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1295"/>
+        <location filename="../../core/KivBackend.cpp" line="1297"/>
         <source>min</source>
         <translation type="unfinished">min</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1297"/>
+        <location filename="../../core/KivBackend.cpp" line="1299"/>
         <source>max</source>
         <translation type="unfinished">max</translation>
     </message>
@@ -463,7 +463,7 @@
     <message>
         <location filename="../../qml/Connect/KivBluetoothPage.qml" line="8"/>
         <source>Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
 </context>
 <context>
@@ -471,17 +471,17 @@
     <message>
         <location filename="../../qml/Connect/KivConnectionPage.qml" line="49"/>
         <source>VERBINDUNGSMANAGER</source>
-        <translation type="unfinished"></translation>
+        <translation>CONNECTION MANAGER</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivConnectionPage.qml" line="50"/>
         <source>Verbunden mit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Connected to %1</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivConnectionPage.qml" line="51"/>
         <source>Kein Gerät verbunden</source>
-        <translation type="unfinished">No device connected</translation>
+        <translation>No device connected</translation>
     </message>
 </context>
 <context>
@@ -497,12 +497,12 @@
     <message>
         <location filename="../../qml/Ui/KivDefaultPage.qml" line="24"/>
         <source>IN VORBEREITUNG</source>
-        <translation type="unfinished"></translation>
+        <translation>IN PREPARATION</translation>
     </message>
     <message>
         <location filename="../../qml/Ui/KivDefaultPage.qml" line="31"/>
         <source>Diese Seite steht in dieser Version noch nicht zur Verfügung.</source>
-        <translation type="unfinished"></translation>
+        <translation>This page is not available in this version yet.</translation>
     </message>
 </context>
 <context>
@@ -510,79 +510,79 @@
     <message>
         <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="26"/>
         <source>Unbekannt</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="32"/>
         <source>Analogausgänge Spannung</source>
-        <translation type="unfinished"></translation>
+        <translation>Analogue outputs, voltage</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="33"/>
         <source>Analogausgänge Spannung/Strom</source>
-        <translation type="unfinished"></translation>
+        <translation>Analogue outputs, voltage/current</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="34"/>
         <source>Relais</source>
-        <translation type="unfinished"></translation>
+        <translation>Relays</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="36"/>
         <source>Display</source>
-        <translation type="unfinished">Display</translation>
+        <translation>Display</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="40"/>
         <source>Keine</source>
-        <translation type="unfinished"></translation>
+        <translation>None</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="59"/>
         <source>GERÄTEINFORMATIONEN</source>
-        <translation type="unfinished"></translation>
+        <translation>DEVICE INFORMATION</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="60"/>
         <source>Kein Gerät verbunden</source>
-        <translation type="unfinished">No device connected</translation>
+        <translation>No device connected</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="68"/>
         <source>Gerät</source>
-        <translation type="unfinished"></translation>
+        <translation>Device</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="79"/>
         <source>Gerätename</source>
-        <translation type="unfinished"></translation>
+        <translation>Device name</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="86"/>
         <source>Seriennummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Serial number</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="93"/>
         <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="122"/>
         <source>Hauptplatine</source>
-        <translation type="unfinished"></translation>
+        <translation>Main board</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="100"/>
         <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="129"/>
         <source>Optionsplatine</source>
-        <translation type="unfinished"></translation>
+        <translation>Option board</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="111"/>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="136"/>
         <source>Versionen (vollständig)</source>
-        <translation type="unfinished"></translation>
+        <translation>Versions (complete)</translation>
     </message>
 </context>
 <context>
@@ -590,12 +590,12 @@
     <message>
         <location filename="../../qml/Footer/KivFooterExpert.qml" line="12"/>
         <source>CO2</source>
-        <translation type="unfinished">CO2</translation>
+        <translation>CO2</translation>
     </message>
     <message>
         <location filename="../../qml/Footer/KivFooterExpert.qml" line="13"/>
         <source>VOC</source>
-        <translation type="unfinished">VOC</translation>
+        <translation>VOC</translation>
     </message>
 </context>
 <context>
@@ -603,12 +603,12 @@
     <message>
         <location filename="../../qml/Footer/KivFooterLive.qml" line="12"/>
         <source>Gerät</source>
-        <translation type="unfinished"></translation>
+        <translation>Device</translation>
     </message>
     <message>
         <location filename="../../qml/Footer/KivFooterLive.qml" line="13"/>
         <source>Live-Daten</source>
-        <translation type="unfinished">Live data</translation>
+        <translation>Live data</translation>
     </message>
 </context>
 <context>
@@ -616,17 +616,17 @@
     <message>
         <location filename="../../qml/Footer/KivFooterLora.qml" line="12"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <location filename="../../qml/Footer/KivFooterLora.qml" line="13"/>
         <source>Parameter</source>
-        <translation type="unfinished">Parameters</translation>
+        <translation>Parameters</translation>
     </message>
     <message>
         <location filename="../../qml/Footer/KivFooterLora.qml" line="14"/>
         <source>Befehle</source>
-        <translation type="unfinished"></translation>
+        <translation>Commands</translation>
     </message>
 </context>
 <context>
@@ -634,12 +634,12 @@
     <message>
         <location filename="../../qml/Footer/KivFooterOutput.qml" line="12"/>
         <source>Ausgänge</source>
-        <translation type="unfinished">Outputs</translation>
+        <translation>Outputs</translation>
     </message>
     <message>
         <location filename="../../qml/Footer/KivFooterOutput.qml" line="13"/>
         <source>Allgemein</source>
-        <translation type="unfinished">General</translation>
+        <translation>General</translation>
     </message>
 </context>
 <context>
@@ -647,12 +647,12 @@
     <message>
         <location filename="../../qml/Footer/KivFooterRelais.qml" line="12"/>
         <source>Relais</source>
-        <translation type="unfinished"></translation>
+        <translation>Relays</translation>
     </message>
     <message>
         <location filename="../../qml/Footer/KivFooterRelais.qml" line="13"/>
         <source>Zwangssteuerung</source>
-        <translation type="unfinished"></translation>
+        <translation>Forced control</translation>
     </message>
 </context>
 <context>
@@ -660,12 +660,12 @@
     <message>
         <location filename="../../qml/Footer/KivFooterService.qml" line="12"/>
         <source>Wartung</source>
-        <translation type="unfinished">Maintenance</translation>
+        <translation>Maintenance</translation>
     </message>
     <message>
         <location filename="../../qml/Footer/KivFooterService.qml" line="13"/>
         <source>Kontakt</source>
-        <translation type="unfinished">Contact</translation>
+        <translation>Contact</translation>
     </message>
 </context>
 <context>
@@ -673,32 +673,32 @@
     <message>
         <location filename="../../qml/Monitoring/KivLivePage.qml" line="45"/>
         <source>LIVE-DATEN</source>
-        <translation type="unfinished"></translation>
+        <translation>LIVE DATA</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/KivLivePage.qml" line="46"/>
         <source>Kein Gerät verbunden</source>
-        <translation type="unfinished">No device connected</translation>
+        <translation>No device connected</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/KivLivePage.qml" line="54"/>
         <source>Keine Messwerte vorhanden.</source>
-        <translation type="unfinished"></translation>
+        <translation>No measured values available.</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/KivLivePage.qml" line="81"/>
         <source>Sensorfehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor error</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/KivLivePage.qml" line="85"/>
         <source>Messbereich %1 … %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Range %1 … %2 %3</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/KivLivePage.qml" line="88"/>
         <source>Ausgang %1: %2 V · %3 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>Output %1: %2 V · %3 mA</translation>
     </message>
 </context>
 <context>
@@ -706,7 +706,7 @@
     <message>
         <location filename="../../qml/Ui/KivMainView.qml" line="12"/>
         <source>https://www.veltaron.de/downloads/KIV_Bedienungsanleitung_DE.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>https://www.veltaron.de/downloads/KIV_User_Manual_EN.pdf</translation>
     </message>
 </context>
 <context>
@@ -737,59 +737,60 @@
     <message>
         <location filename="../../qml/Popup/KivPopups.qml" line="24"/>
         <source>Werkseinstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Factory settings</translation>
     </message>
     <message>
         <location filename="../../qml/Popup/KivPopups.qml" line="26"/>
         <source>Einstellungen erfolgreich übernommen</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings applied successfully</translation>
     </message>
     <message>
         <location filename="../../qml/Popup/KivPopups.qml" line="26"/>
         <source>Einstellungen wurden nicht übernommen</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings were not applied</translation>
     </message>
     <message>
         <location filename="../../qml/Popup/KivPopups.qml" line="27"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../../qml/Popup/KivPopups.qml" line="48"/>
         <source>Timeout beim Verbindungsversuch!</source>
-        <translation type="unfinished"></translation>
+        <translation>Timeout while trying to connect!</translation>
     </message>
     <message>
         <location filename="../../qml/Popup/KivPopups.qml" line="58"/>
         <source>Achtung</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention</translation>
     </message>
     <message>
         <location filename="../../qml/Popup/KivPopups.qml" line="60"/>
         <source>Unbekannter Dateiursprung!
 Laden auf eigene Gewähr!</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown file origin!
+Load at your own risk!</translation>
     </message>
     <message>
         <location filename="../../qml/Popup/KivPopups.qml" line="61"/>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Ok</translation>
     </message>
     <message>
         <location filename="../../qml/Popup/KivPopups.qml" line="62"/>
         <location filename="../../qml/Popup/KivPopups.qml" line="78"/>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <location filename="../../qml/Popup/KivPopups.qml" line="74"/>
         <source>Datenaustausch ist fehlgeschlagen!</source>
-        <translation type="unfinished"></translation>
+        <translation>Data exchange failed!</translation>
     </message>
     <message>
         <location filename="../../qml/Popup/KivPopups.qml" line="76"/>
         <source>Das angeschlossene Gerät scheint nicht zu reagieren.</source>
-        <translation type="unfinished"></translation>
+        <translation>The connected device does not seem to respond.</translation>
     </message>
 </context>
 <context>
@@ -926,7 +927,7 @@ Laden auf eigene Gewähr!</source>
     <message>
         <location filename="../../qml/Connect/KivSerialPage.qml" line="11"/>
         <source>Serielle Verbindung</source>
-        <translation type="unfinished"></translation>
+        <translation>Serial connection</translation>
     </message>
 </context>
 <context>
@@ -935,37 +936,37 @@ Laden auf eigene Gewähr!</source>
         <location filename="../../qml/Connect/KivSimulatePage.qml" line="11"/>
         <location filename="../../qml/Connect/KivSimulatePage.qml" line="31"/>
         <source>Gerät simulieren</source>
-        <translation type="unfinished">Simulate device</translation>
+        <translation>Simulate device</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSimulatePage.qml" line="22"/>
         <source>Die Seiten zeigen dann die Werte eines gespeicherten Beispielgeräts; es wird nichts an ein Gerät gesendet.</source>
-        <translation type="unfinished"></translation>
+        <translation>The pages then show the values of a stored sample device; nothing is sent to a device.</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSimulatePage.qml" line="31"/>
         <source>Gerät wird simuliert</source>
-        <translation type="unfinished"></translation>
+        <translation>Device is simulated</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSimulatePage.qml" line="47"/>
         <source>Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSimulatePage.qml" line="48"/>
         <source>Soll ein Gerät simuliert werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Should a device be simulated?</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSimulatePage.qml" line="49"/>
         <source>Ja</source>
-        <translation type="unfinished"></translation>
+        <translation>Yes</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSimulatePage.qml" line="50"/>
         <source>Nein</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
 </context>
 <context>
@@ -973,68 +974,68 @@ Laden auf eigene Gewähr!</source>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="12"/>
         <source>Veltaron internals</source>
-        <translation type="unfinished"></translation>
+        <translation>Veltaron internals</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="14"/>
         <source>Si auf Imp umstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch SI to imperial</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="15"/>
         <source>Imp auf Si umstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch imperial to SI</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="16"/>
         <source>Unbekannt</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="38"/>
         <source>Keine Verbindung mit einem Gerät!</source>
-        <translation type="unfinished"></translation>
+        <translation>No connection to a device!</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="64"/>
         <source>Auf Werkseinstellungen zurücksetzen!</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset to factory settings!</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="71"/>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="109"/>
         <source>Firmwareupdate</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware update</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="78"/>
         <source>Neu auslesen</source>
-        <translation type="unfinished"></translation>
+        <translation>Read again</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="87"/>
         <source>Verbindung trennen</source>
-        <translation type="unfinished">Disconnect</translation>
+        <translation>Disconnect</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="87"/>
         <source>Verbinden</source>
-        <translation type="unfinished"></translation>
+        <translation>Connect</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="95"/>
         <source>Bitte specifizieren Sie die Updatedatei</source>
-        <translation type="unfinished"></translation>
+        <translation>Please specify the update file</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="96"/>
         <source>bin files (*.bin)</source>
-        <translation type="unfinished"></translation>
+        <translation>bin files (*.bin)</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="110"/>
         <source>Die Firmware wird übertragen …</source>
-        <translation type="unfinished"></translation>
+        <translation>The firmware is being transferred …</translation>
     </message>
 </context>
 <context>

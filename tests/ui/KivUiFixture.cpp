@@ -1,0 +1,209 @@
+#include "KivUiFixture.h"
+
+#include "LanguageSettings.h"
+#include "ManagerBase.h"
+#include "PluginInterface.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QMutex>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickWindow>
+
+namespace {
+
+QMutex s_mutex;
+QStringList s_messages;
+QtMessageHandler s_previous = nullptr;
+
+// Everything QML reports (binding errors, type errors, console.warn/error) counts; C++ modules
+// log under their own categories and are left alone.
+void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    const QByteArray category(context.category ? context.category : "");
+    const bool fromQml = category.startsWith("qml") || category.startsWith("js") || message.contains(QLatin1String("qrc:/"))
+        || message.contains(QLatin1String(".qml"));
+    if (type != QtDebugMsg && type != QtInfoMsg && fromQml) {
+        QMutexLocker lock(&s_mutex);
+        s_messages.append(message);
+    }
+    if (s_previous)
+        s_previous(type, context, message);
+}
+
+// Pages made by views and repeaters are visual children without a QObject parent, so the
+// search walks the item tree and the QObject children of every item on it.
+void collectObjects(QQuickItem *item, QList<QObject *> &out)
+{
+    out.append(item);
+    for (QObject *child : item->children()) {
+        if (!qobject_cast<QQuickItem *>(child))
+            out.append(child);
+    }
+    for (QQuickItem *child : item->childItems())
+        collectObjects(child, out);
+}
+
+QString pluginPath()
+{
+    const QDir dir(qEnvironmentVariable("ORVANE_BUILD_DIR") + QStringLiteral("/plugins"));
+    const QStringList found = dir.entryList({QStringLiteral("*KivApp.*")}, QDir::Files);
+    return found.isEmpty() ? QString() : dir.absoluteFilePath(found.first());
+}
+
+} // namespace
+
+KivUiFixture::KivUiFixture()
+{
+    static bool installed = false;
+    if (!installed) {
+        s_previous = qInstallMessageHandler(collect);
+        installed = true;
+    }
+}
+
+KivUiFixture::~KivUiFixture()
+{
+    destroyRoot();
+    delete m_window;
+    // The engine goes before the plugin's graph: pages hold references into it.
+    delete m_engine;
+    if (m_plugin)
+        m_plugin->release();
+}
+
+bool KivUiFixture::setUp()
+{
+    if (!m_dir.isValid()) {
+        m_error = QStringLiteral("no temporary folder");
+        return false;
+    }
+    qputenv("ORVANE_SETTINGS_FILE", m_dir.filePath(QStringLiteral("settings.ini")).toUtf8());
+    qputenv("ORVANE_DATA_DIR", m_dir.filePath(QStringLiteral("data")).toUtf8());
+
+    const QString path = pluginPath();
+    if (path.isEmpty()) {
+        m_error = QStringLiteral("KivApp plugin not built");
+        return false;
+    }
+    m_loader.setFileName(path);
+    m_plugin = qobject_cast<PluginInterface *>(m_loader.instance());
+    if (!m_plugin) {
+        m_error = m_loader.errorString();
+        return false;
+    }
+    m_engine = new QQmlEngine;
+    m_context = new QQmlContext(m_engine->rootContext(), m_engine);
+    m_plugin->initialize(m_context);
+
+    m_window = new QQuickWindow;
+    m_window->resize(1100, 720);
+    m_window->show();
+    return true;
+}
+
+QQuickItem *KivUiFixture::createRoot(const QString &url)
+{
+    destroyRoot();
+    QQmlComponent component(m_engine, QUrl(url));
+    if (component.isError()) {
+        m_error = component.errorString();
+        return nullptr;
+    }
+    QObject *object = component.beginCreate(m_context);
+    auto *item = qobject_cast<QQuickItem *>(object);
+    if (!item) {
+        delete object;
+        m_error = component.errorString();
+        return nullptr;
+    }
+    // Parent first, as the host does, so that anchors.fill sees the window.
+    item->setParentItem(m_window->contentItem());
+    component.completeCreate();
+    m_root = item;
+    return item;
+}
+
+void KivUiFixture::destroyRoot()
+{
+    delete m_root;
+    m_root = nullptr;
+}
+
+QObject *KivUiFixture::published(const QString &name) const
+{
+    return m_context ? m_context->contextProperty(name).value<QObject *>() : nullptr;
+}
+
+QQuickItem *KivUiFixture::item(const QString &objectName) const
+{
+    for (QObject *candidate : allObjects()) {
+        auto *found = qobject_cast<QQuickItem *>(candidate);
+        if (found && found->objectName() == objectName)
+            return found;
+    }
+    return nullptr;
+}
+
+QQuickItem *KivUiFixture::visibleItemEndingWith(const QString &suffix) const
+{
+    for (QObject *candidate : allObjects()) {
+        auto *found = qobject_cast<QQuickItem *>(candidate);
+        if (found && found->isVisible() && found->objectName().endsWith(suffix))
+            return found;
+    }
+    return nullptr;
+}
+
+QObject *KivUiFixture::objectEndingWith(const QString &suffix) const
+{
+    for (QObject *candidate : allObjects()) {
+        if (candidate->objectName().endsWith(suffix))
+            return candidate;
+    }
+    return nullptr;
+}
+
+QList<QObject *> KivUiFixture::allObjects() const
+{
+    QList<QObject *> out;
+    if (m_window)
+        collectObjects(m_window->contentItem(), out);
+    if (m_root) {
+        for (QObject *child : m_root->findChildren<QObject *>())
+            out.append(child);
+    }
+    return out;
+}
+
+void KivUiFixture::setLanguage(bool english)
+{
+    ManagerBase *manager = m_plugin ? m_plugin->managerObject() : nullptr;
+    if (!manager)
+        return;
+    emit manager->languageChanged(english ? LanguageSettings::English : LanguageSettings::German);
+    m_engine->retranslate();
+}
+
+QString KivUiFixture::screenshot(const QString &name)
+{
+    const QString folder = qEnvironmentVariable("ORVANE_BUILD_DIR") + QStringLiteral("/screenshots");
+    QDir().mkpath(folder);
+    const QString file = folder + QLatin1Char('/') + name + QStringLiteral(".png");
+    const QImage image = m_window->grabWindow();
+    return !image.isNull() && image.save(file) ? file : QString();
+}
+
+QStringList KivUiFixture::qmlMessages()
+{
+    QMutexLocker lock(&s_mutex);
+    return s_messages;
+}
+
+void KivUiFixture::clearQmlMessages()
+{
+    QMutexLocker lock(&s_mutex);
+    s_messages.clear();
+}
