@@ -175,7 +175,11 @@ KivBackend::~KivBackend()
     m_altitudeTimer->stop();
     if (m_serialThread && m_serialIo && connected()) {
         // Forced relays must not stay forced once nobody watches them: restore, store, and
-        // let the link drain before its thread ends.
+        // let the link drain before its thread ends. The gate opens for this last word even
+        // if the live page was still polling.
+        m_doPoll = false;
+        m_isLoadingFromDisc = false;
+        m_updateOngoing = true;
         for (int i = 0; i < 2; ++i) {
             if (m_relayForced[i])
                 updateRelaisDevice(ushort(i));

@@ -555,7 +555,11 @@ void tst_KivBackendLink::relayForcing_restoredWhenBackendDestroyedWhileConnected
     QCOMPARE(forced.mid(relay2 + 2, 6), (QList<quint16>{0, 0, 0, 0, 0, 0}));
     QCOMPARE(forced.at(relay1), before.at(relay1));
 
-    // Nobody may leave a relay forced: closing the plugin restores and stores the configuration.
+    // Nobody may leave a relay forced: closing the plugin restores and stores the configuration,
+    // even from the live page.
+    QSignalSpy polls(&backend, &KivBackend::readPollRegister);
+    backend.setDoPoll(true);
+    QVERIFY(polls.wait(kWriteWaitMs));
     QSignalSpy singles(&backend, &KivBackend::writeSingleRegister);
     rig.backend.reset();
     QCOMPARE(singles.count(), 1);
