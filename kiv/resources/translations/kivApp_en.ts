@@ -383,79 +383,79 @@
 <context>
     <name>KivBackend</name>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="233"/>
+        <location filename="../../core/KivBackend.cpp" line="240"/>
         <source>Kein COM-Port ausgewählt!</source>
-        <translation type="unfinished"></translation>
+        <translation>No COM port selected!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="393"/>
-        <location filename="../../core/KivBackend.cpp" line="409"/>
+        <location filename="../../core/KivBackend.cpp" line="400"/>
+        <location filename="../../core/KivBackend.cpp" line="416"/>
         <source>Das angeschlossene Gerät wird nicht unterstüzt.</source>
-        <translation type="unfinished"></translation>
+        <translation>The connected device is not supported.</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="937"/>
+        <location filename="../../core/KivBackend.cpp" line="944"/>
         <source>Ungültiges Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid date</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1108"/>
+        <location filename="../../core/KivBackend.cpp" line="1115"/>
         <source>Fehler beim Laden der Datei!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error loading the file!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1114"/>
+        <location filename="../../core/KivBackend.cpp" line="1121"/>
         <source>Die Datei passt nicht zum verbundenen Gerät!</source>
-        <translation type="unfinished"></translation>
+        <translation>The file does not match the connected device!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1149"/>
+        <location filename="../../core/KivBackend.cpp" line="1156"/>
         <source>Fehler beim Laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Error while loading</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1155"/>
-        <location filename="../../core/KivBackend.cpp" line="1161"/>
-        <location filename="../../core/KivBackend.cpp" line="1207"/>
-        <location filename="../../core/KivBackend.cpp" line="1219"/>
-        <location filename="../../core/KivBackend.cpp" line="1230"/>
+        <location filename="../../core/KivBackend.cpp" line="1162"/>
+        <location filename="../../core/KivBackend.cpp" line="1168"/>
+        <location filename="../../core/KivBackend.cpp" line="1214"/>
+        <location filename="../../core/KivBackend.cpp" line="1226"/>
+        <location filename="../../core/KivBackend.cpp" line="1243"/>
         <source>Speichern ist fehlgeschlagen</source>
-        <translation type="unfinished">Saving failed</translation>
+        <translation>Saving failed</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1238"/>
+        <location filename="../../core/KivBackend.cpp" line="1251"/>
         <source>Laden fehlgeschlagen!</source>
-        <translation type="unfinished">Loading failed!</translation>
+        <translation>Loading failed!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1244"/>
+        <location filename="../../core/KivBackend.cpp" line="1257"/>
         <source>Vorschau nur für *.json Dateien möglich.</source>
-        <translation type="unfinished"></translation>
+        <translation>Preview is only available for *.json files.</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1247"/>
+        <location filename="../../core/KivBackend.cpp" line="1274"/>
         <source>Angebene Datei existiert nicht.</source>
-        <translation type="unfinished"></translation>
+        <translation>The specified file does not exist.</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1282"/>
+        <location filename="../../core/KivBackend.cpp" line="1311"/>
         <source>Keine Auswahl</source>
-        <translation type="unfinished"></translation>
+        <translation>No selection</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1293"/>
+        <location filename="../../core/KivBackend.cpp" line="1322"/>
         <source>mix</source>
-        <translation type="unfinished">mix</translation>
+        <translation>mix</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1297"/>
+        <location filename="../../core/KivBackend.cpp" line="1326"/>
         <source>min</source>
-        <translation type="unfinished">min</translation>
+        <translation>min</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1299"/>
+        <location filename="../../core/KivBackend.cpp" line="1328"/>
         <source>max</source>
-        <translation type="unfinished">max</translation>
+        <translation>max</translation>
     </message>
 </context>
 <context>
