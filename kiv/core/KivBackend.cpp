@@ -1334,9 +1334,6 @@ QStringList KivBackend::channelLabels() const
 
 void KivBackend::newOutputSelection(int outputSelection, int newIndex)
 {
-    // A selection writes the blocks' channel registers; not while polling holds the link.
-    if (doPoll())
-        return;
     m_outputs->newOutputSelection(outputSelection, newIndex);
 }
 
