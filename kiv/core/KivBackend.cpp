@@ -187,8 +187,10 @@ KivBackend::~KivBackend()
         }
         QThread *thread = m_serialThread;
         connect(m_serialIo.data(), &KivSerialIo::allWritten, thread, &QThread::quit, Qt::DirectConnection);
-        emit expectWriteFinishedSignal(true);
         emit writeSingleRegister(kStoreCommand, kStoreValue);
+        // Asked for after the last write: a drain noticed too early would end the thread
+        // before the store command; one noticed too late only costs the bounded wait.
+        emit expectWriteFinishedSignal(true);
         if (thread->wait(kDrainWaitMs))
             qCDebug(lcKivBackend) << "link drained before shutdown";
     }
@@ -321,9 +323,13 @@ void KivBackend::stopSerialThread()
     if (!m_serialThread)
         return;
     QThread *thread = m_serialThread;
-    // Answers still on their way belong to the old link; they must not reach a new session.
-    if (m_serialIo)
+    // Answers still on their way belong to the old link; they must not reach a new session,
+    // nor may requests of a new session reach the old link.
+    if (m_serialIo) {
         m_serialIo->disconnect(this);
+        disconnect(this, nullptr, m_serialIo, nullptr);
+        m_bootLoader->disconnect(m_serialIo);
+    }
     thread->quit();
     m_retiringThreads.removeAll(nullptr);
     m_retiringThreads.append(thread);
@@ -352,6 +358,11 @@ void KivBackend::getBlocks()
 
 void KivBackend::getAllData()
 {
+    // Without a link no answer would ever come and the pages would wait for data forever.
+    if (!m_serialThread) {
+        qCDebug(lcKivBackend) << "full read without a link ignored";
+        return;
+    }
     if (doPoll()) {
         setDoPoll(false);
         m_pollWasOn = true;
