@@ -26,6 +26,13 @@ Rectangle {
     readonly property real headerHeight: Math.max(56, yOffset)
     readonly property real fontSize: width < 700 ? 14 : 15
 
+    // The drawer models translate their texts when asked; a new language makes the views ask again.
+    readonly property string languageCode: qsTr("de", "code of the language of this translation")
+    onLanguageCodeChanged: {
+        KivPageManager.navModelTop.resetModel()
+        KivPageManager.navModelBottom.resetModel()
+    }
+
     onIsPortraitChanged: if (mobileNavigation.item) mobileNavigation.item.close()
 
     Loader {

@@ -139,7 +139,21 @@ void tst_KivShell::pressShortcut(Qt::Key key, Qt::KeyboardModifiers modifiers)
 
 QString tst_KivShell::shot(const QString &name)
 {
-    // Let pending layouts and images settle into a frame first.
+    // The drawer unfolds the selected group with an animation; take the picture once it rests.
+    const auto unfolding = [this] {
+        for (QObject *object : m_ui->allObjects()) {
+            auto *area = qobject_cast<QQuickItem *>(object);
+            if (!area || !area->objectName().endsWith(QLatin1String("Sub")))
+                continue;
+            auto *column = area->findChild<QQuickItem *>(area->objectName() + QStringLiteral("Column"));
+            const qreal height = area->height();
+            if (column && height > 0 && !qFuzzyCompare(height, column->height()))
+                return true;
+        }
+        return false;
+    };
+    if (!QTest::qWaitFor([&] { return !unfolding(); }, 5000))
+        return QString();
     QCoreApplication::processEvents();
     const QString file = m_ui->screenshot(name);
     return file;
@@ -370,9 +384,12 @@ void tst_KivShell::simulation_reachesLivePageWithScreenshots()
     QVERIFY(!shot(QStringLiteral("connection_") + lang).isEmpty());
 
     // The simulate entry asks first; "yes" starts the simulated device.
-    pages->setProperty("connectionPageIndex", SimulatePage);
+    auto *simulateEntry = m_ui->item(QStringLiteral("KivPluginNavigationDesktopPanelTopEntry0SubEntry")
+                                     + QString::number(SimulatePage));
+    QVERIFY(simulateEntry && simulateEntry->isVisible());
+    QVERIFY(QMetaObject::invokeMethod(simulateEntry, "clicked"));
     QObject *question = nullptr;
-    QTRY_VERIFY((question = m_ui->objectEndingWith(QStringLiteral("SubPageSimulateQuestion")))
+    QTRY_VERIFY((question = m_ui->objectEndingWith(QStringLiteral("ConnectionPageSimulateQuestion")))
                 && question->property("opened").toBool());
     auto *yes = question->findChild<QQuickItem *>(question->objectName() + QStringLiteral("AcceptButton"));
     QVERIFY(yes);

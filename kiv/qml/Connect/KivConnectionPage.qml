@@ -12,6 +12,7 @@ Rectangle {
     color: Style.background
 
     property real fontSize: 15
+    readonly property bool isMobile: typeof Scaling !== "undefined" && Scaling !== null && Scaling.isMobile
 
     // The internal sub-page is not for users; they get the serial form instead.
     readonly property int subPage: KivPageManager.connectionPageIndex === KivPage.KivSpecial && Kiv.clearance === 0
@@ -21,8 +22,15 @@ Rectangle {
         switch (index) {
         case KivPage.KivBlueTooth: return "KivBluetoothPage.qml"
         case KivPage.KivSpecial: return "KivSpecialPage.qml"
-        case KivPage.KivSimulate: return "KivSimulatePage.qml"
         default: return "KivSerialPage.qml"
+        }
+    }
+
+    Connections {
+        target: KivPageManager
+        function onConnectionPageIndexChanged(index) {
+            if (index === KivPage.KivSimulate && !Kiv.connected)
+                simulate.ask()
         }
     }
 
@@ -58,6 +66,15 @@ Rectangle {
                 Layout.fillWidth: true
                 source: page.subPageSource(page.subPage)
                 onLoaded: item.objectName = subPageLoader.objectName + item.objectName
+            }
+
+            // Simulation is a question, not a sub-page: the drawer entry asks, mobile has a button.
+            KivSimulatePage {
+                id: simulate
+                objectName: page.objectName + "Simulate"
+                Layout.fillWidth: true
+                visible: page.isMobile
+                fontSize: page.fontSize
             }
         }
     }

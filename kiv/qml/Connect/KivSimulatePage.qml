@@ -35,7 +35,7 @@ CustomContentFrame {
                     Kiv.testMode = false
                     Kiv.disconnectDevice()
                 } else {
-                    question.open()
+                    frame.ask()
                 }
             }
         }
@@ -55,6 +55,7 @@ CustomContentFrame {
         onRejectClicked: close()
     }
 
-    // Deferred: the pop-up finds its window only once the page is placed.
-    Component.onCompleted: if (!Kiv.testMode && !Kiv.connected) Qt.callLater(question.open)
+    function ask() {
+        question.open()
+    }
 }

@@ -19,12 +19,12 @@ Flickable {
         if (value === undefined || isNaN(value))
             return "–"
         const magnitude = Math.abs(value)
-        const decimals = magnitude >= 100 ? 0 : (magnitude >= 10 ? 1 : 2)
+        const decimals = magnitude >= 100 ? 0 : (magnitude >= 1 ? 1 : 2)
         return Number(value).toLocaleString(Qt.locale(), "f", decimals)
     }
 
     function formatNumber(value) {
-        return Number(value).toLocaleString(Qt.locale(), "f", Math.abs(value) >= 100 ? 0 : 1)
+        return Number(value).toLocaleString(Qt.locale(), "f", Number.isInteger(value) || Math.abs(value) >= 100 ? 0 : 1)
     }
 
     contentHeight: layout.implicitHeight + 48

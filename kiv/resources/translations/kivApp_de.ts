@@ -383,77 +383,77 @@
 <context>
     <name>KivBackend</name>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="240"/>
+        <location filename="../../core/KivBackend.cpp" line="242"/>
         <source>Kein COM-Port ausgewählt!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="400"/>
-        <location filename="../../core/KivBackend.cpp" line="416"/>
+        <location filename="../../core/KivBackend.cpp" line="411"/>
+        <location filename="../../core/KivBackend.cpp" line="427"/>
         <source>Das angeschlossene Gerät wird nicht unterstüzt.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="944"/>
+        <location filename="../../core/KivBackend.cpp" line="955"/>
         <source>Ungültiges Datum</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1115"/>
+        <location filename="../../core/KivBackend.cpp" line="1126"/>
         <source>Fehler beim Laden der Datei!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1121"/>
+        <location filename="../../core/KivBackend.cpp" line="1132"/>
         <source>Die Datei passt nicht zum verbundenen Gerät!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1156"/>
+        <location filename="../../core/KivBackend.cpp" line="1167"/>
         <source>Fehler beim Laden</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1162"/>
-        <location filename="../../core/KivBackend.cpp" line="1168"/>
-        <location filename="../../core/KivBackend.cpp" line="1214"/>
-        <location filename="../../core/KivBackend.cpp" line="1226"/>
-        <location filename="../../core/KivBackend.cpp" line="1243"/>
+        <location filename="../../core/KivBackend.cpp" line="1173"/>
+        <location filename="../../core/KivBackend.cpp" line="1179"/>
+        <location filename="../../core/KivBackend.cpp" line="1225"/>
+        <location filename="../../core/KivBackend.cpp" line="1237"/>
+        <location filename="../../core/KivBackend.cpp" line="1254"/>
         <source>Speichern ist fehlgeschlagen</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1251"/>
+        <location filename="../../core/KivBackend.cpp" line="1262"/>
         <source>Laden fehlgeschlagen!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1257"/>
+        <location filename="../../core/KivBackend.cpp" line="1268"/>
         <source>Vorschau nur für *.json Dateien möglich.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1274"/>
+        <location filename="../../core/KivBackend.cpp" line="1285"/>
         <source>Angebene Datei existiert nicht.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1311"/>
+        <location filename="../../core/KivBackend.cpp" line="1322"/>
         <source>Keine Auswahl</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1322"/>
+        <location filename="../../core/KivBackend.cpp" line="1333"/>
         <source>mix</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1326"/>
+        <location filename="../../core/KivBackend.cpp" line="1337"/>
         <source>min</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1328"/>
+        <location filename="../../core/KivBackend.cpp" line="1339"/>
         <source>max</source>
         <translation type="unfinished"></translation>
     </message>
@@ -469,17 +469,17 @@
 <context>
     <name>KivConnectionPage</name>
     <message>
-        <location filename="../../qml/Connect/KivConnectionPage.qml" line="49"/>
+        <location filename="../../qml/Connect/KivConnectionPage.qml" line="57"/>
         <source>VERBINDUNGSMANAGER</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/KivConnectionPage.qml" line="50"/>
+        <location filename="../../qml/Connect/KivConnectionPage.qml" line="58"/>
         <source>Verbunden mit %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/KivConnectionPage.qml" line="51"/>
+        <location filename="../../qml/Connect/KivConnectionPage.qml" line="59"/>
         <source>Kein Gerät verbunden</source>
         <translation type="unfinished">Kein Gerät verbunden</translation>
     </message>
@@ -1054,6 +1054,12 @@ Laden auf eigene Gewähr!</source>
     <message>
         <source>Zurück</source>
         <translation type="vanished">Zurück</translation>
+    </message>
+    <message>
+        <location filename="../../qml/MainKivApp.qml" line="30"/>
+        <source>de</source>
+        <comment>code of the language of this translation</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

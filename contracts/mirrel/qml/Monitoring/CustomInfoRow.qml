@@ -15,7 +15,8 @@ RowLayout {
 
     Text {
         objectName: row.objectName + "Label"
-        Layout.preferredWidth: Math.max(140, row.width * 0.4)
+        Layout.preferredWidth: Math.min(220, Math.max(120, row.width * 0.4))
+        Layout.minimumWidth: Layout.preferredWidth
         text: row.label
         color: Style.textMuted
         font.pixelSize: row.fontSize

@@ -22,13 +22,13 @@ Popup {
     signal acceptClicked()
     signal rejectClicked()
 
-    parent: T.Overlay.overlay
+    // Centred in the window's overlay; the popup keeps its declaring item as parent so that it
+    // finds its window even when created before being placed.
+    anchors.centerIn: T.Overlay.overlay
     modal: true
     focus: true
     padding: 0
-    width: parent ? Math.min(parent.width * 0.86, 480) : 400
-    x: parent ? Math.round((parent.width - width) / 2) : 0
-    y: parent ? Math.round((parent.height - height) / 2) : 0
+    width: T.Overlay.overlay ? Math.min(T.Overlay.overlay.width * 0.86, 480) : 400
     closePolicy: closable ? Popup.CloseOnEscape | Popup.CloseOnPressOutside : Popup.NoAutoClose
 
     background: Rectangle {
