@@ -919,8 +919,10 @@ void KivBackend::updateUnitByApp(int unit)
 
 void KivBackend::onUnitSystemChanged()
 {
-    // Only a write that was sent can be acknowledged; a value taken over from a read is not one.
-    if (updateOngoing() && m_registerImage.size() > int(kUnitSystem)) {
+    // Only a write that leaves (now or from the load queue) can be acknowledged; a value taken
+    // over from a read or a reset is not one.
+    const bool gateOpen = isLoadingFromDisc() || (connected() && !doPoll());
+    if (updateOngoing() && gateOpen && m_registerImage.size() > int(kUnitSystem)) {
         emit expectWriteFinishedSignal(true);
         writeUInt32(kUnitSystem, quint32(unitSystem()));
         m_expectWrittenAck = true;
