@@ -24,17 +24,17 @@
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../qml/HomePage.qml" line="182"/>
+        <location filename="../qml/HomePage.qml" line="185"/>
         <source>Keine Geräte-Plugins gefunden</source>
         <translation>Keine Geräte-Plugins gefunden</translation>
     </message>
     <message>
-        <location filename="../qml/HomePage.qml" line="192"/>
+        <location filename="../qml/HomePage.qml" line="195"/>
         <source>Gesucht in: %1</source>
         <translation>Gesucht in: %1</translation>
     </message>
     <message>
-        <location filename="../qml/HomePage.qml" line="211"/>
+        <location filename="../qml/HomePage.qml" line="214"/>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>

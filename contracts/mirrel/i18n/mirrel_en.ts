@@ -21,7 +21,7 @@
     <message>
         <location filename="../BaseProperty.cpp" line="280"/>
         <source>Der Text &quot;%1&quot; ist zu lang oder enthält ungültige Zeichen.</source>
-        <translation>The text "%1" is too long or contains invalid characters.</translation>
+        <translation>The text &quot;%1&quot; is too long or contains invalid characters.</translation>
     </message>
 </context>
 <context>
@@ -85,7 +85,7 @@
     <message>
         <location filename="../SaveAndLoad.cpp" line="62"/>
         <source>Die Datei &quot;%1&quot; wurde nicht gefunden.</source>
-        <translation>The file "%1" was not found.</translation>
+        <translation>The file &quot;%1&quot; was not found.</translation>
     </message>
     <message>
         <location filename="../SaveAndLoad.cpp" line="71"/>
@@ -105,7 +105,7 @@
     <message>
         <location filename="../SaveAndLoad.cpp" line="124"/>
         <source>Die Datei &quot;%1&quot; konnte nicht gelöscht werden.</source>
-        <translation>The file "%1" could not be deleted.</translation>
+        <translation>The file &quot;%1&quot; could not be deleted.</translation>
     </message>
 </context>
 <context>
