@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and starts the host application.
-# Without a display it runs offscreen, writes screenshots of what it shows and names the folder.
+# Without arguments it opens the KIV plugin on a simulated device. Without a display it runs
+# offscreen, walks through the plugins, writes a screenshot of each and names the folder.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
@@ -9,9 +10,13 @@ build=${BUILD_DIR:-$root/build}
 "$root/scripts/build.sh"
 
 args=("$@")
+if [ ${#args[@]} -eq 0 ]; then
+  export ORVANE_KIV_SIMULATE=1
+  args=(--open-plugin KivApp)
+fi
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   export QT_QPA_PLATFORM=offscreen
   shots=${SCREENSHOT_DIR:-$(mktemp -d /tmp/orvane-screenshots.XXXXXX)}
-  args=(--screenshot-dir "$shots" --tour "${args[@]}")
+  args=(--screenshot-dir "$shots" --tour)
 fi
 exec "$build/bin/Orvane" "${args[@]}"

@@ -21,12 +21,16 @@
 
 #include <QGuiApplication>
 #include <QLoggingCategory>
+#include <QPointer>
 #include <QQmlContext>
 #include <QQmlEngine>
 
 Q_LOGGING_CATEGORY(lcKivApp, "kiv.app")
 
 namespace {
+
+// Set to 1 to open the plugin on the simulated device (run script, tours, demonstrations).
+constexpr char kSimulateEnv[] = "ORVANE_KIV_SIMULATE";
 
 template<typename T>
 void deleteAndClear(T *&object)
@@ -98,6 +102,15 @@ void KivApp::initialize(QQmlContext *context)
                                  Qt::DirectConnection);
     if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         connect(app, &QGuiApplication::applicationStateChanged, m_backend, &KivBackend::onApplicationStateChanged);
+
+    // Demonstrations and unattended screenshots start on the simulated device; queued so that
+    // the host has loaded the root page before the device data arrive.
+    if (qEnvironmentVariableIntValue(kSimulateEnv) == 1) {
+        QMetaObject::invokeMethod(m_backend, [backend = QPointer<KivBackend>(m_backend)] {
+            if (backend)
+                backend->setTestMode(true);
+        }, Qt::QueuedConnection);
+    }
     qCInfo(lcKivApp) << "initialised";
 }
 
@@ -117,6 +130,9 @@ void KivApp::connectGraph()
     connect(m_updateFile, &KivUpdateFile::errorMessage, m_errorManagement, &ErrorManagement::updateFileError);
     connect(m_backend, &KivBackend::serialError, m_errorManagement, &ErrorManagement::addErrorMessage);
     connect(m_backend, &KivBackend::doDisconnect, m_pageManager, &KivPageManager::onDisconnected);
+    // The expert page depends on CO2/VOC blocks; the back end is the one that knows of them.
+    connect(m_backend, &KivBackend::hasCo2, m_pageManager, &KivPageManager::setIsCo2);
+    connect(m_backend, &KivBackend::hasVoc, m_pageManager, &KivPageManager::setIsVoc);
 }
 
 void KivApp::publish(QQmlContext *context)

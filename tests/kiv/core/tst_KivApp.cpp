@@ -73,6 +73,7 @@ private slots:
     void initializeTwice_leavesOneGraphPublished();
     void rootPageRequest_loadUiAndOnLoadUiAnswerOnce();
     void graphWiring_closeErrorsAndLanguageReachTheirTargets();
+    void simulateEnvironment_opensOnSimulatedDevice();
     void qmlTypes_enumsReadableButNotCreatable();
     void qmlTypes_creatableTypesInstantiate();
     void rootPages_loadInPluginContext();
@@ -196,6 +197,11 @@ void tst_KivApp::graphWiring_closeErrorsAndLanguageReachTheirTargets()
     QVERIFY(backend->setProperty("connected", false));
     QCOMPARE(pageManager->property("isConnected"), QVariant(false));
 
+    QVERIFY(QMetaObject::invokeMethod(backend, "hasCo2", Q_ARG(bool, true)));
+    QVERIFY(QMetaObject::invokeMethod(backend, "hasVoc", Q_ARG(bool, true)));
+    QCOMPARE(pageManager->property("isCo2"), QVariant(true));
+    QCOMPARE(pageManager->property("isVoc"), QVariant(true));
+
     emit manager->languageChanged(LanguageSettings::English);
     QCOMPARE(QCoreApplication::translate("EnumTranslation", "Temperatur"), QStringLiteral("Temperature"));
     emit manager->languageChanged(LanguageSettings::German);
@@ -210,6 +216,21 @@ std::unique_ptr<QObject> tst_KivApp::createQml(const QByteArray &source, QString
     if (errors)
         *errors = component.errorString();
     return object;
+}
+
+void tst_KivApp::simulateEnvironment_opensOnSimulatedDevice()
+{
+    qputenv("ORVANE_KIV_SIMULATE", "1");
+    m_plugin->initialize(m_context);
+    qunsetenv("ORVANE_KIV_SIMULATE");
+    QObject *backend = published(m_context, QStringLiteral("Kiv"));
+    QCOMPARE(backend->property("testMode"), QVariant(false));
+    QTRY_COMPARE(backend->property("testMode"), QVariant(true));
+
+    m_plugin->initialize(m_context);
+    backend = published(m_context, QStringLiteral("Kiv"));
+    QCoreApplication::processEvents();
+    QCOMPARE(backend->property("testMode"), QVariant(false));
 }
 
 void tst_KivApp::qmlTypes_enumsReadableButNotCreatable()
