@@ -9,9 +9,10 @@
 #include <QQuickWindow>
 
 namespace {
-constexpr int kGraceMs = 300;
+constexpr int kGraceMs = 1200;
 // Without a frame (window hidden or never exposed) we still grab rather than hang.
 constexpr int kFrameFallbackMs = 5000;
+constexpr int kSettleLimitMs = 10000;
 }
 
 Screenshooter::Screenshooter(QQuickWindow *window, QObject *parent)
@@ -26,6 +27,12 @@ Screenshooter::Screenshooter(QQuickWindow *window, QObject *parent)
     connect(&m_fallback, &QTimer::timeout, this, [this] {
         qCWarning(lcHost) << "no frame was rendered; grabbing anyway";
         onFrameSwapped();
+    });
+    m_limit.setSingleShot(true);
+    m_limit.setInterval(kSettleLimitMs);
+    connect(&m_limit, &QTimer::timeout, this, [this] {
+        qCInfo(lcHost) << "view keeps changing; grabbing it as it is";
+        finish();
     });
 }
 
@@ -43,19 +50,22 @@ void Screenshooter::capture(const QString &file)
     m_frameConnection = connect(m_window.data(), &QQuickWindow::frameSwapped, this, &Screenshooter::onFrameSwapped,
                                 Qt::QueuedConnection);
     m_fallback.start();
+    m_limit.start();
     m_window->update();
 }
 
 void Screenshooter::onFrameSwapped()
 {
-    disconnect(m_frameConnection);
     m_fallback.stop();
-    if (!m_grace.isActive())
-        m_grace.start();
+    m_grace.start();
 }
 
 void Screenshooter::finish()
 {
+    disconnect(m_frameConnection);
+    m_fallback.stop();
+    m_grace.stop();
+    m_limit.stop();
     const QString file = m_file;
     m_file.clear();
     const QString error = grabTo(m_window, file);

@@ -7,8 +7,9 @@
 
 class QQuickWindow;
 
-// Writes a PNG of the window once what it shows has settled: a frame has been swapped
-// after the request, then a short grace period lets animations and late bindings finish.
+// Writes a PNG of the window once what it shows has settled: no frame has been swapped for a
+// short grace period (a page that is still loading data or animating keeps rendering), or a
+// generous upper limit has passed, so that a view that never stops moving is still captured.
 class Screenshooter : public QObject
 {
     Q_OBJECT
@@ -35,5 +36,6 @@ private:
     QString m_file;
     QTimer m_grace;
     QTimer m_fallback;
+    QTimer m_limit;
     QMetaObject::Connection m_frameConnection;
 };
