@@ -10,13 +10,15 @@ RowLayout {
     property string label: ""
     property string value: ""
     property real fontSize: 15
+    // Fixed so that the values of all rows in a list line up, whatever the row's own width.
+    property real labelWidth: 200
 
     spacing: 16
 
     Text {
         objectName: row.objectName + "Label"
-        Layout.preferredWidth: Math.min(220, Math.max(120, row.width * 0.4))
-        Layout.minimumWidth: Layout.preferredWidth
+        Layout.preferredWidth: row.labelWidth
+        Layout.minimumWidth: row.labelWidth
         text: row.label
         color: Style.textMuted
         font.pixelSize: row.fontSize
