@@ -22,6 +22,7 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -1220,6 +1221,8 @@ void KivBackend::simulateDevice()
 void KivBackend::dumpDeviceDataToTextFile()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    // A fresh account may have no desktop folder yet.
+    QDir().mkpath(folder);
     const QString name = QStringLiteral("DeviceData") + QDateTime::currentDateTime().toString(Qt::TextDate)
                          + QStringLiteral(".txt");
     QFile file(folder + QLatin1Char('/') + name);
