@@ -118,6 +118,8 @@ private slots:
     void initTestCase();
     void noPortChosen_errorAndNoLink();
     void connect_identifiesReadsInPiecesPollsAndDisconnects();
+    void boardVariants_blocksCreatedForTheirBoard_data();
+    void boardVariants_blocksCreatedForTheirBoard();
     void blockCountAndName_decideSupport_data();
     void blockCountAndName_decideSupport();
     void writeGate_dropsWhilePolling_sendsWhenReady_splitsLongWrites();
@@ -248,6 +250,40 @@ void tst_KivBackendLink::connect_identifiesReadsInPiecesPollsAndDisconnects()
     QCOMPARE(backend.registerImage().size(), KivBackend::kImageSize);
     QCOMPARE(backend.registerImage().count(0), KivBackend::kImageSize);
     QCOMPARE(qvariant_cast<QList<QObject *>>(backend.dataBlocks()).size(), 0);
+}
+
+void tst_KivBackendLink::boardVariants_blocksCreatedForTheirBoard_data()
+{
+    QTest::addColumn<QString>("variant");
+    QTest::addColumn<int>("relays");
+    QTest::addColumn<bool>("bus");
+    QTest::addColumn<bool>("bacnet");
+    QTest::newRow("standard") << "standard" << 0 << false << false;
+    QTest::newRow("relay") << "relay" << 2 << false << false;
+    QTest::newRow("modbus") << "modbus" << 0 << true << false;
+    QTest::newRow("bacnet") << "bacnet" << 0 << true << true;
+    QTest::newRow("lora") << "lora" << 0 << false << false;
+}
+
+void tst_KivBackendLink::boardVariants_blocksCreatedForTheirBoard()
+{
+    QFETCH(QString, variant);
+    QFETCH(int, relays);
+    QFETCH(bool, bus);
+    QFETCH(bool, bacnet);
+    Rig rig(m_dir.filePath(QStringLiteral("variant.ini")));
+    QVERIFY(rig.startDevice({QStringLiteral("--variant"), variant}));
+    KivBackend &backend = *rig.backend;
+    QVERIFY(rig.connectAndRead());
+    QCOMPARE(qvariant_cast<QList<QObject *>>(backend.relais()).size(), relays);
+    auto *rs485 = qvariant_cast<QObject *>(backend.rs485());
+    QCOMPARE(rs485 != nullptr, bus);
+    if (rs485)
+        QCOMPARE(rs485->property("isBacNet").toBool(), bacnet);
+    QVERIFY(qvariant_cast<QObject *>(backend.lora()));
+    QVERIFY(qvariant_cast<QObject *>(backend.expertBackend()));
+    QVERIFY(qvariant_cast<QObject *>(backend.lcd()));
+    QVERIFY(!qvariant_cast<QList<QObject *>>(backend.dataBlocks()).isEmpty());
 }
 
 void tst_KivBackendLink::blockCountAndName_decideSupport_data()
