@@ -3,6 +3,7 @@
 #include "LogCategory.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QQmlEngine>
 #include <QTranslator>
 
@@ -35,9 +36,14 @@ void LanguageController::setLanguage(LanguageSettings::Languages language)
     m_language = language;
     m_applied = true;
     installTranslator();
+    // Numbers and dates on the pages follow the chosen language, not the machine's locale.
+    QLocale::setDefault(language == LanguageSettings::English ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                                                              : QLocale(QLocale::German, QLocale::Germany));
+    // An open plugin installs its own catalogue on this signal; only then may the pages be
+    // retranslated, or they keep the old language until the next switch.
+    emit languageChanged(m_language);
     if (m_engine)
         m_engine->retranslate();
-    emit languageChanged(m_language);
 }
 
 bool LanguageController::setLanguageCode(const QString &code)
