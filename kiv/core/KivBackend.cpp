@@ -272,6 +272,12 @@ void KivBackend::setupSerial()
 {
     if (m_serialThread)
         return;
+    // The old link holds the port until its thread has ended; the new one could not open it.
+    for (const QPointer<QThread> &old : std::as_const(m_retiringThreads)) {
+        if (old && old->isRunning() && !old->wait(kThreadStopMs))
+            qCWarning(lcKivBackend) << "previous serial thread still running";
+    }
+    m_retiringThreads.removeAll(nullptr);
     auto *link = new KivSerialIo;
     auto *thread = new QThread;
     thread->setObjectName(QStringLiteral("KivSerialIo"));

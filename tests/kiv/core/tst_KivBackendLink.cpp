@@ -241,6 +241,11 @@ void tst_KivBackendLink::connect_identifiesReadsInPiecesPollsAndDisconnects()
     for (int i = 1; i < sent.size(); ++i)
         QVERIFY2(sent.at(i).first != sent.at(i - 1).first, "a block was polled twice in a row");
 
+    // Connecting again right after a disconnect must not trip over the old link's port.
+    backend.disconnectDevice();
+    QTRY_VERIFY(!backend.hasSerialLink());
+    QVERIFY(rig.connectAndRead());
+
     QPointer<QObject> link = backend.serialLink();
     QVERIFY(link);
     backend.disconnectDevice();
