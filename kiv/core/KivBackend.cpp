@@ -474,6 +474,10 @@ void KivBackend::manageReceivedData()
     emit setOpModeBluetooth(BluetoothIoEnums::Normal);
     m_deviceInfo->updateFromImage(m_registerImage);
     updateData();
+    // The altitude just came from the device; echoing it back would be a write nobody asked
+    // for. A loaded file takes the other path and keeps its debounced write.
+    if (m_altitudeTimer)
+        m_altitudeTimer->stop();
     if (m_manualRead) {
         setUpdateOngoing(true);
         if (m_pollWasOn)
