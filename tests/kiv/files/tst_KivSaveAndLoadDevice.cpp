@@ -11,7 +11,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <algorithm>
 #include <memory>
 
 namespace {
@@ -85,17 +84,9 @@ void tst_KivSaveAndLoadDevice::init()
     m_backend = std::make_unique<KivBackend>(&m_share);
     QVERIFY(saveLoad());
     QSignalSpy ready(m_backend.get(), &KivBackend::switchToPoll);
-    QSignalSpy writes(m_backend.get(), &KivBackend::writeMultiRegister);
     m_backend->connectDevice();
     QVERIFY(ready.wait(kReadWaitMs));
     QVERIFY(m_backend->updateOngoing());
-    // The altitude read from the device is written back once after its debounce; let that pass
-    // so it is not mistaken for part of a load.
-    if (m_backend->hoehe() != 0) {
-        QTRY_VERIFY_WITH_TIMEOUT(std::any_of(writes.cbegin(), writes.cend(),
-                                             [](const QList<QVariant> &args) { return args.at(0).toUInt() == kAltitudeReg; }),
-                                 kWriteWaitMs);
-    }
 }
 
 void tst_KivSaveAndLoadDevice::cleanup()
