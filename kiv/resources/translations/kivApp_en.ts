@@ -347,17 +347,6 @@
     </message>
 </context>
 <context>
-    <name>ErrorMain</name>
-    <message>
-        <source>Die benötigten Berechtigungen wurden nicht erteilt.</source>
-        <translation type="vanished">The required permissions were not granted.</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation type="vanished">Back</translation>
-    </message>
-</context>
-<context>
     <name>KivAboutPage</name>
     <message>
         <location filename="../../qml/About/KivAboutPage.qml" line="27"/>
@@ -383,77 +372,77 @@
 <context>
     <name>KivBackend</name>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="242"/>
+        <location filename="../../core/KivBackend.cpp" line="243"/>
         <source>Kein COM-Port ausgewählt!</source>
         <translation>No COM port selected!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="411"/>
-        <location filename="../../core/KivBackend.cpp" line="427"/>
+        <location filename="../../core/KivBackend.cpp" line="418"/>
+        <location filename="../../core/KivBackend.cpp" line="434"/>
         <source>Das angeschlossene Gerät wird nicht unterstüzt.</source>
         <translation>The connected device is not supported.</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="955"/>
+        <location filename="../../core/KivBackend.cpp" line="968"/>
         <source>Ungültiges Datum</source>
         <translation>Invalid date</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1126"/>
+        <location filename="../../core/KivBackend.cpp" line="1139"/>
         <source>Fehler beim Laden der Datei!</source>
         <translation>Error loading the file!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1132"/>
+        <location filename="../../core/KivBackend.cpp" line="1145"/>
         <source>Die Datei passt nicht zum verbundenen Gerät!</source>
         <translation>The file does not match the connected device!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1167"/>
+        <location filename="../../core/KivBackend.cpp" line="1180"/>
         <source>Fehler beim Laden</source>
         <translation>Error while loading</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1173"/>
-        <location filename="../../core/KivBackend.cpp" line="1179"/>
-        <location filename="../../core/KivBackend.cpp" line="1225"/>
-        <location filename="../../core/KivBackend.cpp" line="1237"/>
-        <location filename="../../core/KivBackend.cpp" line="1254"/>
+        <location filename="../../core/KivBackend.cpp" line="1186"/>
+        <location filename="../../core/KivBackend.cpp" line="1192"/>
+        <location filename="../../core/KivBackend.cpp" line="1240"/>
+        <location filename="../../core/KivBackend.cpp" line="1252"/>
+        <location filename="../../core/KivBackend.cpp" line="1269"/>
         <source>Speichern ist fehlgeschlagen</source>
         <translation>Saving failed</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1262"/>
+        <location filename="../../core/KivBackend.cpp" line="1277"/>
         <source>Laden fehlgeschlagen!</source>
         <translation>Loading failed!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1268"/>
+        <location filename="../../core/KivBackend.cpp" line="1283"/>
         <source>Vorschau nur für *.json Dateien möglich.</source>
         <translation>Preview is only available for *.json files.</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1285"/>
+        <location filename="../../core/KivBackend.cpp" line="1300"/>
         <source>Angebene Datei existiert nicht.</source>
         <translation>The specified file does not exist.</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1322"/>
+        <location filename="../../core/KivBackend.cpp" line="1337"/>
         <source>Keine Auswahl</source>
         <translation>No selection</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1333"/>
+        <location filename="../../core/KivBackend.cpp" line="1348"/>
         <source>mix</source>
         <translation>mix</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1337"/>
+        <location filename="../../core/KivBackend.cpp" line="1352"/>
         <source>min</source>
         <translation>min</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1339"/>
+        <location filename="../../core/KivBackend.cpp" line="1354"/>
         <source>max</source>
         <translation>max</translation>
     </message>
@@ -1040,22 +1029,6 @@ Load at your own risk!</translation>
 </context>
 <context>
     <name>MainKivApp</name>
-    <message>
-        <source>KIV Raumsensoren</source>
-        <translation type="vanished">KIV room sensors</translation>
-    </message>
-    <message>
-        <source>Gerät verbunden</source>
-        <translation type="vanished">Device connected</translation>
-    </message>
-    <message>
-        <source>Kein Gerät verbunden</source>
-        <translation type="vanished">No device connected</translation>
-    </message>
-    <message>
-        <source>Zurück</source>
-        <translation type="vanished">Back</translation>
-    </message>
     <message>
         <location filename="../../qml/MainKivApp.qml" line="30"/>
         <source>de</source>
