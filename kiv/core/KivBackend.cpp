@@ -58,7 +58,6 @@ constexpr int kReReadAfterLoadMs = 1000;
 constexpr int kLoadProgressStepMs = 350;
 constexpr int kSimulationTickMs = 1;
 constexpr int kSimulationStep = 9;
-constexpr int kMinLoadMaximum = 20;
 constexpr int kFactoryCheckReads = 6;
 constexpr int kOutputCount = 4;
 constexpr int kMixSuffix = 3;
@@ -625,7 +624,7 @@ void KivBackend::halfWrite(uint reg, uchar value, int which)
 
 void KivBackend::updatePendingMaximum()
 {
-    setMaximum(qMax(kMinLoadMaximum, pendingWrites()) + 1);
+    setMaximum(KivSaveAndLoad::progressMaximumFor(pendingWrites()));
 }
 
 void KivBackend::flushWriteQueue()
@@ -1135,39 +1134,18 @@ void KivBackend::resetForcedRelais(int index)
 
 void KivBackend::onLoadedFromFile(QList<quint16> values)
 {
-    if (values.isEmpty()) {
+    int changed = 0;
+    switch (KivSaveAndLoad::applyLoadedImage(values, m_registerImage, &changed)) {
+    case KivSaveAndLoad::LoadCheck::Empty:
         emit errorPlainText(tr("Fehler beim Laden der Datei!"));
         return;
-    }
-    const qsizetype nameEnd = qsizetype(kNameStart) + kNameRegisters;
-    if (values.size() > nameEnd && m_registerImage.size() > nameEnd
-        && values.mid(kNameStart, kNameRegisters) != m_registerImage.mid(kNameStart, kNameRegisters)) {
+    case KivSaveAndLoad::LoadCheck::OtherDevice:
         emit errorPlainText(tr("Die Datei passt nicht zum verbundenen Gerät!"));
         return;
+    case KivSaveAndLoad::LoadCheck::Applied:
+        break;
     }
-    // Identity, firmware, board and factory data belong to the device, not to the file.
-    const qsizetype common = qMin(values.size(), m_registerImage.size());
-    const auto keep = [&](qsizetype from, qsizetype to) {
-        for (qsizetype r = from; r <= to && r < common; ++r)
-            values[r] = m_registerImage.at(r);
-    };
-    keep(0, 1);
-    keep(4, 25);
-    keep(34, 39);
-    keep(48, 59);
-    keep(84, 84);
-    keep(144, 145);
-    if (values.size() >= 48 && m_registerImage.size() >= 48)
-        keep(40, 47);
-
-    int differing = 0;
-    for (qsizetype r = 0; r < common; ++r) {
-        if (values.at(r) != m_registerImage.at(r))
-            ++differing;
-    }
-    setMaximum(qMax(kMinLoadMaximum, differing) + 1);
-    for (qsizetype r = 0; r < common; ++r)
-        m_registerImage[r] = values.at(r);
+    setMaximum(KivSaveAndLoad::progressMaximumFor(changed));
     updateData();
     QTimer::singleShot(kLoadProgressStepMs, this, &KivBackend::progressProgressbar);
     QTimer::singleShot(2 * kLoadProgressStepMs, this, &KivBackend::progressProgressbar);
