@@ -25,7 +25,10 @@ QList<RtuFrameParser::Event> RtuFrameParser::feed(const QByteArray &bytes)
 {
     QList<Event> events;
     m_buffer.append(bytes);
-    takeMarker(&events);
+    // The text may come more than once in one read; a copy left in front would stall the scan
+    // and be shed with the frames behind it.
+    while (takeMarker(&events)) {
+    }
     scan(&events);
     // Nothing legitimate is longer than an RTU frame (or the marker); shed the excess.
     const int limit = qMax(kMaxFrameSize, int(m_marker.size()));
@@ -37,7 +40,8 @@ QList<RtuFrameParser::Event> RtuFrameParser::feed(const QByteArray &bytes)
 QList<RtuFrameParser::Event> RtuFrameParser::flush()
 {
     QList<Event> events;
-    takeMarker(&events);
+    while (takeMarker(&events)) {
+    }
     while (!m_buffer.isEmpty()) {
         int length = 0;
         const Candidate c = candidateAt0(&length);
