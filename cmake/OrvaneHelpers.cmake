@@ -19,3 +19,16 @@ function(orvane_add_test)
         TIMEOUT ${T_TIMEOUT}
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_QUICK_CONTROLS_STYLE=Basic;QT_LOGGING_RULES=*.debug=false;ORVANE_BUILD_DIR=${CMAKE_BINARY_DIR};ORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};${T_ENV}")
 endfunction()
+
+# orvane_add_fuzzer(<name> SOURCES <files...> [INCLUDES <dirs...>])
+# A libFuzzer executable (clang, with address and undefined-behaviour sanitizers) in <build>/fuzz.
+# The parsers under test need QtCore only, so their sources are compiled in with the sanitizers.
+function(orvane_add_fuzzer name)
+    cmake_parse_arguments(F "" "" "SOURCES;INCLUDES" ${ARGN})
+    add_executable(${name} ${F_SOURCES})
+    target_include_directories(${name} PRIVATE ${F_INCLUDES})
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_libraries(${name} PRIVATE Qt6::Core)
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)
+endfunction()
