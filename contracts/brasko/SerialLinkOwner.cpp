@@ -33,7 +33,10 @@ void SerialLinkOwner::adopt(SerialIo *link)
     auto *thread = new QThread;
     thread->setObjectName(QStringLiteral("SerialLink"));
     link->moveToThread(thread);
-    connect(thread, &QThread::finished, link, &QObject::deleteLater);
+    // Deleted in its thread while that thread ends, before the finished signal reaches anyone
+    // else: the port must be free once the owner hears of the end. A deleteLater would run only
+    // after isFinished() already reports true.
+    connect(thread, &QThread::finished, link, [link] { delete link; }, Qt::DirectConnection);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     m_link = link;
     m_thread = thread;

@@ -5,10 +5,10 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QThread>
 
 #include <initializer_list>
 
-class QThread;
 class QTimer;
 class SerialIo;
 
