@@ -1,0 +1,356 @@
+#include "BootLoader.h"
+
+#include "BaseSettings.h"
+#include "EmulatorProcess.h"
+#include "KivSerialIo.h"
+#include "KivSettings.h"
+#include "PtyPair.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <memory>
+
+namespace {
+
+constexpr int kWaitMs = 20000;
+constexpr int kThreadStopMs = 2000;
+constexpr int kPage = BootLoader::kPageBytes;
+
+// Delays cut down so that a whole upload takes a few hundred ms; the add-on waits out the
+// emulator's 500 ms restart silence after a finish.
+const BootLoader::Timing kQuick{50, 10, 20, 10, 20, 800, 3000};
+
+// Deterministic, never all zero, so padding and byte order show in a comparison.
+QByteArray makeImage(int size, int seed)
+{
+    QByteArray image(size, '\0');
+    for (int i = 0; i < size; ++i)
+        image[i] = char((i * 7 + seed) % 251 + 1);
+    return image;
+}
+
+QByteArray padded(const QByteArray &image)
+{
+    const int pages = int((image.size() + kPage - 1) / kPage);
+    return image + QByteArray(pages * kPage - image.size(), '\0');
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QList<int> intValues(const QSignalSpy &spy)
+{
+    QList<int> values;
+    for (const QList<QVariant> &args : spy)
+        values.append(args.first().toInt());
+    return values;
+}
+
+// The link in its own thread, the emulator on a pty pair, and the bootloader wired to the
+// link the way the back end wires it.
+class UploadRig
+{
+public:
+    UploadRig()
+    {
+        link = new KivSerialIo;
+        link->moveToThread(thread.get());
+        QObject::connect(thread.get(), &QThread::finished, link, &QObject::deleteLater);
+        QObject::connect(&bootLoader, &BootLoader::writeRawString, link, &BaseSerialIo::writeRawBytes);
+        QObject::connect(&bootLoader, &BootLoader::writeRegs, link, &BaseSerialIo::writeMultiReg);
+        QObject::connect(&bootLoader, &BootLoader::readMultiReg, link, &BaseSerialIo::readMultiReg);
+        QObject::connect(&bootLoader, &BootLoader::bootLoaderFinished, link, &BaseSerialIo::onBootLoaderFinished);
+        QObject::connect(link, &KivSerialIo::responseForBootLoader, &bootLoader, &BootLoader::modbusResponse,
+                         Qt::QueuedConnection);
+        QObject::connect(link, &KivSerialIo::registerWrittenForBootLoader, &bootLoader, &BootLoader::wasWritten,
+                         Qt::QueuedConnection);
+        bootLoader.setFast(true);
+        bootLoader.setTiming(kQuick);
+        thread->start();
+    }
+    ~UploadRig()
+    {
+        thread->quit();
+        if (!thread->wait(kThreadStopMs))
+            qWarning("link thread did not end in time");
+        emulator.stop();
+        pty.stop();
+    }
+
+    // Starts socat and the emulator and opens the link.
+    bool connect(const QStringList &emulatorArgs, int timeoutMs = 1000, int retries = 1)
+    {
+        if (!pty.start()) {
+            qWarning() << "pty:" << pty.errorString();
+            return false;
+        }
+        if (!emulator.start(pty.deviceSide(), QStringList{"--parity", "none", "--bootloader-image", receivedPath()}
+                                                  + emulatorArgs)) {
+            qWarning() << "emulator:" << emulator.errorString() << emulator.output();
+            return false;
+        }
+        QSignalSpy connected(link, &SerialIo::isConnected);
+        QMetaObject::invokeMethod(link, "setModbusId", Qt::QueuedConnection, Q_ARG(uchar, 1));
+        QMetaObject::invokeMethod(link, "setParameter", Qt::QueuedConnection, Q_ARG(QString, pty.appSide()),
+                                  Q_ARG(QList<int>, QList<int>({115200, 0, 8, 1, timeoutMs, retries})));
+        return connected.wait(kWaitMs) || connected.count() > 0;
+    }
+
+    QString receivedPath() const { return dir.filePath("received.bin"); }
+    QByteArray received() const
+    {
+        QFile file(receivedPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir;
+    PtyPair pty;
+    EmulatorProcess emulator;
+    std::unique_ptr<QThread> thread = std::make_unique<QThread>();
+    KivSerialIo *link = nullptr;
+    BootLoader bootLoader;
+};
+
+// Stands in for the link: every read is answered with the given first two words.
+void answerReads(BootLoader *bootLoader, quint16 word0, quint16 word1)
+{
+    QObject::connect(bootLoader, &BootLoader::readMultiReg, bootLoader, [=](uint start, uint count) {
+        QList<quint16> values(int(count), 0);
+        values[0] = word0;
+        values[1] = word1;
+        bootLoader->modbusResponse(start, values);
+    }, Qt::QueuedConnection);
+}
+
+} // namespace
+
+class tst_BootLoader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void upload_oddSizedImage_devicePagesArePaddedImageAndProgressCompletes_data();
+    void upload_oddSizedImage_devicePagesArePaddedImageAndProgressCompletes();
+    void updateGpAndAp_mainBoardThenAddOnFromItsOwnFile();
+    void loadFile_missingOrEmpty_fileUnavailableWithoutTouchingTheLink();
+    void silentDevice_givesUpAfterSixteenAttempts();
+    void transferStalls_reportedAndNextUploadAccepted();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void tst_BootLoader::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    BaseSettings::setSettingsFile(m_dir.filePath(QStringLiteral("settings.ini")));
+    // The update images live in the temporary folder.
+    qputenv("TMPDIR", m_dir.path().toLocal8Bit());
+}
+
+void tst_BootLoader::upload_oddSizedImage_devicePagesArePaddedImageAndProgressCompletes_data()
+{
+    QTest::addColumn<bool>("fast");
+    QTest::addColumn<int>("size");
+    // Two and a half pages and one odd byte; the slow link writes 5-register blocks.
+    QTest::newRow("fast, 2.5 pages") << true << 2 * kPage + kPage / 2 + 1;
+    QTest::newRow("slow, under a page") << false << 301;
+}
+
+void tst_BootLoader::upload_oddSizedImage_devicePagesArePaddedImageAndProgressCompletes()
+{
+    if (EmulatorProcess::programPath().isEmpty())
+        QSKIP("kiv-emulator is not built");
+    QFETCH(bool, fast);
+    QFETCH(int, size);
+    UploadRig rig;
+    rig.bootLoader.setFast(fast);
+    QVERIFY(rig.connect({}));
+    const QByteArray image = makeImage(size, 3);
+    const QString path = m_dir.filePath(QStringLiteral("image.bin"));
+    QVERIFY(writeFile(path, image));
+    const int pages = int((size + kPage - 1) / kPage);
+
+    QSignalSpy finished(&rig.bootLoader, &BootLoader::bootLoaderFinished);
+    QSignalSpy progress(&rig.bootLoader, &BootLoaderProperty::curProgressChanged);
+    QSignalSpy writes(&rig.bootLoader, &BootLoader::writeRegs);
+    QSignalSpy reads(&rig.bootLoader, &BootLoader::readMultiReg);
+    QSignalSpy couldNotStart(&rig.bootLoader, &BootLoader::errorCouldNotStartBL);
+    QSignalSpy interrupted(&rig.bootLoader, &BootLoader::errorUploadInterrupted);
+
+    rig.bootLoader.loadFile(path);
+    QVERIFY(rig.bootLoader.blActive());
+    QCOMPARE(rig.bootLoader.maxProgress(), pages + 2);
+    QCOMPARE(rig.bootLoader.maxBytes(), pages * kPage);
+
+    QVERIFY(finished.wait(kWaitMs));
+    QTRY_COMPARE_WITH_TIMEOUT(rig.received().size(), pages * kPage, kWaitMs);
+    QCOMPARE(rig.received(), padded(image));
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(couldNotStart.count(), 0);
+    QCOMPARE(interrupted.count(), 0);
+    QVERIFY(!rig.bootLoader.blActive());
+
+    // One step for the start, one per page, one for the finish.
+    QList<int> expected;
+    for (int step = 1; step <= pages + 2; ++step)
+        expected.append(step);
+    QCOMPARE(intValues(progress), expected);
+    QCOMPARE(rig.bootLoader.curBytes(), pages * kPage);
+    QCOMPARE(rig.bootLoader.bytesPerSec(), 0.0);
+    QCOMPARE(rig.bootLoader.remainingTime(), 0);
+    QVERIFY(BaseSettings::readInt(KivSettings::kKeyByteRate, 0) > 0);
+
+    // The info block comes in one read on the fast link, in two halves on the slow one.
+    QList<QList<QVariant>> expectedReads{QList<QVariant>{0u, 2u}};
+    if (fast)
+        expectedReads << QList<QVariant>{0u, 10u};
+    else
+        expectedReads << QList<QVariant>{0u, 5u} << QList<QVariant>{5u, 5u};
+    QCOMPARE(QList<QList<QVariant>>(reads.begin(), reads.end()), expectedReads);
+
+    // The first page's data blocks fill registers 10..1033, the last one cut short.
+    const int words = fast ? BootLoader::kFastBlockWords : BootLoader::kSlowBlockWords;
+    const int blocks = (1024 + words - 1) / words;
+    QCOMPARE(writes.at(0).at(1).value<QList<quint16>>(),
+             QList<quint16>({0, 0, BootLoader::kKey1, BootLoader::kKey2, quint16(pages), 0, 1}));
+    QCOMPARE(writes.at(1).at(0).toUInt(), 10u);
+    QCOMPARE(writes.at(1).at(1).value<QList<quint16>>().first(),
+             quint16(quint8(image.at(0)) | quint8(image.at(1)) << 8));
+    QCOMPARE(writes.at(blocks).at(0).toUInt(), uint(10 + words * (blocks - 1)));
+    QCOMPARE(writes.at(blocks).at(1).value<QList<quint16>>().size(), 1024 - words * (blocks - 1));
+    QCOMPARE(writes.at(blocks + 1).at(1).value<QList<quint16>>(),
+             QList<quint16>({0, 0, BootLoader::kKey1, BootLoader::kKey2, quint16(pages), 0, 2}));
+    QCOMPARE(writes.last().at(1).value<QList<quint16>>(),
+             QList<quint16>({0, 0, BootLoader::kKey1, BootLoader::kKey2, 0, 0, 3}));
+    QCOMPARE(writes.count(), 1 + pages * (blocks + 1) + 1);
+}
+
+void tst_BootLoader::updateGpAndAp_mainBoardThenAddOnFromItsOwnFile()
+{
+    if (EmulatorProcess::programPath().isEmpty())
+        QSKIP("kiv-emulator is not built");
+    UploadRig rig;
+    QVERIFY(rig.connect({}));
+    const QByteArray mainBoard = makeImage(100, 1);
+    const QByteArray addOn = makeImage(kPage + 5, 2);
+    QVERIFY(writeFile(m_dir.filePath(QStringLiteral("updateGp.bin")), mainBoard));
+    QVERIFY(writeFile(m_dir.filePath(QStringLiteral("updateAp.bin")), addOn));
+
+    QSignalSpy finished(&rig.bootLoader, &BootLoader::bootLoaderFinished);
+    QSignalSpy gp(&rig.bootLoader, &BootLoader::updatingGp);
+    QSignalSpy ap(&rig.bootLoader, &BootLoader::updatingAP);
+    QSignalSpy progress(&rig.bootLoader, &BootLoaderProperty::curProgressChanged);
+
+    rig.bootLoader.updateGpAndAp();
+    QCOMPARE(gp.count(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 2, kWaitMs);
+    QCOMPARE(ap.count(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.received(), padded(addOn), kWaitMs);
+    const QByteArray log = rig.emulator.output();
+    QVERIFY2(log.contains("finished, 2048 bytes") && log.contains("finished, 4096 bytes"), log.constData());
+
+    // The main board skips its finish step; the add-on starts again at 0 and completes.
+    QCOMPARE(intValues(progress), QList<int>({1, 2, 0, 1, 2, 3, 4}));
+    QCOMPARE(rig.bootLoader.curProgress(), rig.bootLoader.maxProgress());
+    QVERIFY(!rig.bootLoader.blActive());
+}
+
+void tst_BootLoader::loadFile_missingOrEmpty_fileUnavailableWithoutTouchingTheLink()
+{
+    const QString empty = m_dir.filePath(QStringLiteral("empty.bin"));
+    QVERIFY(writeFile(empty, {}));
+    QFile::remove(m_dir.filePath(QStringLiteral("updateGp.bin")));
+    BootLoader bootLoader;
+    QSignalSpy unavailable(&bootLoader, &BootLoader::errorFileUnavailable);
+    QSignalSpy active(&bootLoader, &BootLoaderProperty::blActiveChanged);
+    QSignalSpy raw(&bootLoader, &BootLoader::writeRawString);
+
+    // A failed main-board file must not leave the add-on upload pending for the next file.
+    bootLoader.updateGpAndAp();
+    for (const QString &path : {m_dir.filePath(QStringLiteral("missing.bin")), empty, QString()})
+        bootLoader.loadFile(path);
+    QCOMPARE(unavailable.count(), 4);
+    QCOMPARE(active.count(), 8);
+    QVERIFY(!bootLoader.blActive());
+    QCOMPARE(raw.count(), 0);
+}
+
+void tst_BootLoader::silentDevice_givesUpAfterSixteenAttempts()
+{
+    if (EmulatorProcess::programPath().isEmpty())
+        QSKIP("kiv-emulator is not built");
+    UploadRig rig;
+    // The link gives up a request within 100 ms; the bootloader waits 300 ms for any answer.
+    QVERIFY(rig.connect({QStringLiteral("--fault"), QStringLiteral("noreply")}, 100, 0));
+    BootLoader::Timing timing = kQuick;
+    timing.entryWaitMs = 20;
+    timing.answerTimeoutMs = 300;
+    rig.bootLoader.setTiming(timing);
+    const QString path = m_dir.filePath(QStringLiteral("image.bin"));
+    QVERIFY(writeFile(path, makeImage(10, 0)));
+
+    QSignalSpy started(&rig.bootLoader, &BootLoader::bootLoaderStarted);
+    QSignalSpy couldNotStart(&rig.bootLoader, &BootLoader::errorCouldNotStartBL);
+    QSignalSpy writes(&rig.bootLoader, &BootLoader::writeRegs);
+    QSignalSpy reads(&rig.bootLoader, &BootLoader::readMultiReg);
+    rig.bootLoader.loadFile(path);
+    QVERIFY(couldNotStart.wait(kWaitMs));
+    QCOMPARE(started.count(), BootLoader::kMaxAttempts + 1);
+    QCOMPARE(writes.count(), 0);
+    QVERIFY(!rig.bootLoader.blActive());
+
+    // Late answers after giving up change nothing.
+    rig.bootLoader.modbusResponse(0, {BootLoader::kKey1, BootLoader::kKey2});
+    rig.bootLoader.wasWritten();
+    QCOMPARE(reads.count(), BootLoader::kMaxAttempts + 1);
+    QVERIFY(!rig.bootLoader.blActive());
+}
+
+// The link stops confirming writes mid-transfer: the upload ends with an error instead of
+// waiting for ever, and a second upload meanwhile is refused rather than interleaved.
+void tst_BootLoader::transferStalls_reportedAndNextUploadAccepted()
+{
+    BootLoader bootLoader;
+    bootLoader.setFast(true);
+    BootLoader::Timing timing = kQuick;
+    timing.answerTimeoutMs = 200;
+    bootLoader.setTiming(timing);
+    answerReads(&bootLoader, BootLoader::kKey1, BootLoader::kKey2);
+    int confirmed = 0;
+    connect(&bootLoader, &BootLoader::writeRegs, &bootLoader, [&bootLoader, &confirmed] {
+        if (++confirmed <= 5)
+            bootLoader.wasWritten();
+    }, Qt::QueuedConnection);
+    const QString path = m_dir.filePath(QStringLiteral("image.bin"));
+    QVERIFY(writeFile(path, makeImage(3 * kPage, 0)));
+
+    QSignalSpy raw(&bootLoader, &BootLoader::writeRawString);
+    QSignalSpy interrupted(&bootLoader, &BootLoader::errorUploadInterrupted);
+    QSignalSpy finished(&bootLoader, &BootLoader::bootLoaderFinished);
+    bootLoader.loadFile(path);
+    bootLoader.loadFile(path);
+    QCOMPARE(raw.count(), 1);
+
+    QVERIFY(interrupted.wait(kWaitMs));
+    QCOMPARE(confirmed, 6);
+    QCOMPARE(finished.count(), 0);
+    QVERIFY(!bootLoader.blActive());
+
+    bootLoader.loadFile(path);
+    QCOMPARE(raw.count(), 2);
+    QVERIFY(bootLoader.blActive());
+    QCOMPARE(bootLoader.curBytes(), 0);
+}
+
+QTEST_GUILESS_MAIN(tst_BootLoader)
+#include "tst_BootLoader.moc"
