@@ -1,5 +1,7 @@
 #include "Functions.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace Functions {
@@ -106,6 +108,17 @@ QList<quint16> textToRegisters(const QString &text, int registerCount)
                                      : replaceByte(result[i / 2], c, HighByte);
     }
     return result;
+}
+
+bool isFuzzyEqual(double a, double b)
+{
+    if (a == b)
+        return true;
+    // Opposite infinities would pass the relative test below, as inf <= inf.
+    if (std::isinf(a) || std::isinf(b))
+        return false;
+    // NaN fails this comparison, so it never equals anything.
+    return std::abs(a - b) * 1e12 <= std::min(std::abs(a), std::abs(b));
 }
 
 } // namespace Functions
