@@ -25,6 +25,19 @@
     </message>
 </context>
 <context>
+    <name>ConnectionManagerBase</name>
+    <message>
+        <location filename="../ConnectionManagerBase.cpp" line="50"/>
+        <source>Die Verbindungsparameter für %1 sind unvollständig oder ungültig.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ConnectionManagerBase.cpp" line="191"/>
+        <source>Das Gerät lehnt die Leseanfragen wiederholt ab; die Verbindung wurde getrennt. Letzte Meldung: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>EmailPopup</name>
     <message>
         <location filename="../EmailPopup.cpp" line="34"/>

@@ -25,6 +25,19 @@
     </message>
 </context>
 <context>
+    <name>ConnectionManagerBase</name>
+    <message>
+        <location filename="../ConnectionManagerBase.cpp" line="50"/>
+        <source>Die Verbindungsparameter für %1 sind unvollständig oder ungültig.</source>
+        <translation>The connection parameters for %1 are incomplete or invalid.</translation>
+    </message>
+    <message>
+        <location filename="../ConnectionManagerBase.cpp" line="191"/>
+        <source>Das Gerät lehnt die Leseanfragen wiederholt ab; die Verbindung wurde getrennt. Letzte Meldung: %1</source>
+        <translation>The device keeps refusing read requests; the connection was closed. Last message: %1</translation>
+    </message>
+</context>
+<context>
     <name>EmailPopup</name>
     <message>
         <location filename="../EmailPopup.cpp" line="34"/>

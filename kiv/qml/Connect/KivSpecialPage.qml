@@ -11,6 +11,7 @@ CustomContentFrame {
     objectName: "Special"
     title: qsTr("Veltaron internals")
 
+    readonly property var bootLoader: Kiv.bootLoader
     readonly property string unitSwitchText: Kiv.unitSystem === 1 ? qsTr("Si auf Imp umstellen")
                                            : Kiv.unitSystem === 2 ? qsTr("Imp auf Si umstellen")
                                                                   : qsTr("Unbekannt")
@@ -96,7 +97,7 @@ CustomContentFrame {
         nameFilters: [qsTr("bin files (*.bin)")]
         onAccepted: {
             const path = frame.localPath(selectedFile)
-            if (!path.endsWith("bin") || typeof Kiv.bootLoader.loadFile !== "function")
+            if (!path.endsWith("bin"))
                 return
             updatePopup.open()
             Kiv.bootLoader.loadFile(path)
@@ -108,15 +109,53 @@ CustomContentFrame {
         objectName: frame.objectName + "UpdatePopup"
         title: qsTr("Firmwareupdate")
         text: qsTr("Die Firmware wird übertragen …")
-        value: Kiv.progress
-        maximum: Kiv.maximum
-        // The boot loader ends the update; a stalled transfer is its own error to report.
+        value: frame.bootLoader ? frame.bootLoader.curProgress : 0
+        maximum: frame.bootLoader ? frame.bootLoader.maxProgress : 0
+        // The boot loader reports a stalled transfer itself; this only catches a lost link object.
         timeoutMs: 600000
+
+        Text {
+            objectName: updatePopup.objectName + "Rate"
+            Layout.fillWidth: true
+            Layout.bottomMargin: 20
+            readonly property real rate: frame.bootLoader ? frame.bootLoader.bytesPerSec : 0
+            text: rate > 0 ? qsTr("%1 Byte/s, noch etwa %2 s").arg(Math.round(rate))
+                                                            .arg(frame.bootLoader.remainingTime)
+                           : qsTr("Der Bootloader des Geräts wird gestartet …")
+            color: Style.textMuted
+            font.pixelSize: Style.small(updatePopup.fontSize)
+            wrapMode: Text.WordWrap
+        }
+    }
+
+    CustomPopup {
+        id: updateErrorPopup
+        objectName: frame.objectName + "UpdateErrorPopup"
+        title: qsTr("Firmwareupdate fehlgeschlagen")
+        headerColor: Style.danger
+        acceptText: qsTr("OK")
+        onAcceptClicked: close()
+    }
+
+    function showUpdateError(message) {
+        updatePopup.close()
+        updateErrorPopup.text = message
+        updateErrorPopup.open()
     }
 
     Connections {
-        target: Kiv
+        target: frame.bootLoader
+        ignoreUnknownSignals: true
         function onBootLoaderFinished() { updatePopup.close() }
+        function onErrorFileUnavailable() {
+            frame.showUpdateError(qsTr("Die Updatedatei fehlt, ist leer oder kann nicht gelesen werden."))
+        }
+        function onErrorCouldNotStartBL() {
+            frame.showUpdateError(qsTr("Der Bootloader des Geräts meldet sich nicht. Bitte Verbindung prüfen und das Update erneut starten."))
+        }
+        function onErrorUploadInterrupted() {
+            frame.showUpdateError(qsTr("Die Übertragung der Firmware wurde unterbrochen. Das Gerät bleibt im Bootloader; bitte das Update erneut starten."))
+        }
     }
 
     Component.onCompleted: Kiv.doPoll = false

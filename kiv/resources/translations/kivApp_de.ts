@@ -1025,6 +1025,41 @@ Laden auf eigene Gewähr!</source>
         <source>Die Firmware wird übertragen …</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="122"/>
+        <source>%1 Byte/s, noch etwa %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="124"/>
+        <source>Der Bootloader des Geräts wird gestartet …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="134"/>
+        <source>Firmwareupdate fehlgeschlagen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="136"/>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="151"/>
+        <source>Die Updatedatei fehlt, ist leer oder kann nicht gelesen werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="154"/>
+        <source>Der Bootloader des Geräts meldet sich nicht. Bitte Verbindung prüfen und das Update erneut starten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="157"/>
+        <source>Die Übertragung der Firmware wurde unterbrochen. Das Gerät bleibt im Bootloader; bitte das Update erneut starten.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainKivApp</name>

@@ -1026,6 +1026,41 @@ Load at your own risk!</translation>
         <source>Die Firmware wird übertragen …</source>
         <translation>The firmware is being transferred …</translation>
     </message>
+    <message>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="122"/>
+        <source>%1 Byte/s, noch etwa %2 s</source>
+        <translation>%1 bytes/s, about %2 s left</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="124"/>
+        <source>Der Bootloader des Geräts wird gestartet …</source>
+        <translation>Starting the device's bootloader …</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="134"/>
+        <source>Firmwareupdate fehlgeschlagen</source>
+        <translation>Firmware update failed</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="136"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="151"/>
+        <source>Die Updatedatei fehlt, ist leer oder kann nicht gelesen werden.</source>
+        <translation>The update file is missing, empty or cannot be read.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="154"/>
+        <source>Der Bootloader des Geräts meldet sich nicht. Bitte Verbindung prüfen und das Update erneut starten.</source>
+        <translation>The device's bootloader does not respond. Please check the connection and start the update again.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="157"/>
+        <source>Die Übertragung der Firmware wurde unterbrochen. Das Gerät bleibt im Bootloader; bitte das Update erneut starten.</source>
+        <translation>The firmware transfer was interrupted. The device stays in its bootloader; please start the update again.</translation>
+    </message>
 </context>
 <context>
     <name>MainKivApp</name>
