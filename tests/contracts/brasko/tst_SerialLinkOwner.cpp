@@ -75,7 +75,6 @@ class tst_SerialLinkOwner : public QObject
 {
     Q_OBJECT
 private slots:
-    void start_firstLink_threadRunsAtOnce();
     void newLink_waitsForRetiredThread_andStartsOnlyAfterOldLinkIsGone();
     void newLink_retiredThreadHangs_guardStartsItAfterBoundedWait();
     void retire_linkNeverStarted_deletedAtOnceAndItsCallsNeverRun();
@@ -83,26 +82,6 @@ private slots:
     void shutdown_endsAndDeletesThreadsAndLinks();
     void shutdown_threadHangs_returnsAfterBoundedWait();
 };
-
-void tst_SerialLinkOwner::start_firstLink_threadRunsAtOnce()
-{
-    SerialLinkOwner owner;
-    QSignalSpy started(&owner, &SerialLinkOwner::linkStarted);
-    QVERIFY(!owner.hasLink());
-    auto *link = owner.start(new FakeLink);
-    QCOMPARE(started.count(), 1);
-    QVERIFY(owner.hasLink());
-    QCOMPARE(owner.link(), link);
-    QCOMPARE(link->thread(), owner.thread());
-    QVERIFY(owner.thread()->isRunning());
-    QVERIFY(!owner.isWaitingForPort());
-
-    std::atomic<bool> ranInLinkThread{false};
-    QThread *linkThread = owner.thread();
-    QMetaObject::invokeMethod(link, [&] { ranInLinkThread = QThread::currentThread() == linkThread; },
-                              Qt::BlockingQueuedConnection);
-    QVERIFY(ranInLinkThread);
-}
 
 void tst_SerialLinkOwner::newLink_waitsForRetiredThread_andStartsOnlyAfterOldLinkIsGone()
 {
