@@ -38,6 +38,163 @@
     </message>
 </context>
 <context>
+    <name>CustomBluetoothPage</name>
+    <message>
+        <location filename="../qml/General/CustomBluetoothPage.qml" line="23"/>
+        <source>Bluetooth ist auf diesem System nicht verfügbar. Bitte die serielle Verbindung verwenden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CustomConnectAndLoadPopup</name>
+    <message>
+        <location filename="../qml/Popup/CustomConnectAndLoadPopup.qml" line="19"/>
+        <source>Verbindung wird aufgebaut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/Popup/CustomConnectAndLoadPopup.qml" line="20"/>
+        <source>Gerätedaten werden gelesen …</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CustomErrorPopup</name>
+    <message>
+        <location filename="../qml/Popup/CustomErrorPopup.qml" line="14"/>
+        <source>Fehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/Popup/CustomErrorPopup.qml" line="16"/>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CustomFooterSaveLoad</name>
+    <message>
+        <location filename="../qml/Footer/CustomFooterSaveLoad.qml" line="30"/>
+        <source>Speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/Footer/CustomFooterSaveLoad.qml" line="31"/>
+        <source>Laden</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CustomLanguageSettings</name>
+    <message>
+        <location filename="../qml/General/CustomLanguageSettings.qml" line="29"/>
+        <source>SPRACHEINSTELLUNGEN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/General/CustomLanguageSettings.qml" line="51"/>
+        <source>Die Sprache wird auf der Startseite der Anwendung gewählt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CustomPermissionError</name>
+    <message>
+        <location filename="../qml/General/CustomPermissionError.qml" line="11"/>
+        <source>Die benötigten Berechtigungen wurden nicht erteilt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/General/CustomPermissionError.qml" line="39"/>
+        <source>Zurück</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CustomPopup</name>
+    <message>
+        <location filename="../qml/Popup/CustomPopup.qml" line="16"/>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CustomRs485Page</name>
+    <message>
+        <location filename="../qml/General/CustomRs485Page.qml" line="28"/>
+        <source>Keine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/General/CustomRs485Page.qml" line="29"/>
+        <source>Gerade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/General/CustomRs485Page.qml" line="30"/>
+        <source>Ungerade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/General/CustomRs485Page.qml" line="39"/>
+        <source>Bitte einen Anschluss wählen oder einen Pfad eingeben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/General/CustomRs485Page.qml" line="43"/>
+        <source>Unter %1 wurde kein Anschluss gefunden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/General/CustomRs485Page.qml" line="62"/>
+        <source>Anschluss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/General/CustomRs485Page.qml" line="92"/>
+        <source>Aktualisieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/General/CustomRs485Page.qml" line="100"/>
+        <source>Geräte-ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/General/CustomRs485Page.qml" line="114"/>
+        <source>Baudrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/General/CustomRs485Page.qml" line="128"/>
+        <source>Parität</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/General/CustomRs485Page.qml" line="142"/>
+        <source>Datenbits / Stoppbits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/General/CustomRs485Page.qml" line="171"/>
+        <source>Verbindung trennen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/General/CustomRs485Page.qml" line="171"/>
+        <source>Verbinden</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CustomWaitPopup</name>
+    <message>
+        <location filename="../qml/Popup/CustomWaitPopup.qml" line="14"/>
+        <source>Bitte warten …</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>EmailPopup</name>
     <message>
         <location filename="../EmailPopup.cpp" line="34"/>

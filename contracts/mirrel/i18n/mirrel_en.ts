@@ -38,6 +38,163 @@
     </message>
 </context>
 <context>
+    <name>CustomBluetoothPage</name>
+    <message>
+        <location filename="../qml/General/CustomBluetoothPage.qml" line="23"/>
+        <source>Bluetooth ist auf diesem System nicht verfügbar. Bitte die serielle Verbindung verwenden.</source>
+        <translation>Bluetooth is not available on this system. Please use the serial connection.</translation>
+    </message>
+</context>
+<context>
+    <name>CustomConnectAndLoadPopup</name>
+    <message>
+        <location filename="../qml/Popup/CustomConnectAndLoadPopup.qml" line="19"/>
+        <source>Verbindung wird aufgebaut</source>
+        <translation>Connecting</translation>
+    </message>
+    <message>
+        <location filename="../qml/Popup/CustomConnectAndLoadPopup.qml" line="20"/>
+        <source>Gerätedaten werden gelesen …</source>
+        <translation>Reading device data …</translation>
+    </message>
+</context>
+<context>
+    <name>CustomErrorPopup</name>
+    <message>
+        <location filename="../qml/Popup/CustomErrorPopup.qml" line="14"/>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <location filename="../qml/Popup/CustomErrorPopup.qml" line="16"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CustomFooterSaveLoad</name>
+    <message>
+        <location filename="../qml/Footer/CustomFooterSaveLoad.qml" line="30"/>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <location filename="../qml/Footer/CustomFooterSaveLoad.qml" line="31"/>
+        <source>Laden</source>
+        <translation>Load</translation>
+    </message>
+</context>
+<context>
+    <name>CustomLanguageSettings</name>
+    <message>
+        <location filename="../qml/General/CustomLanguageSettings.qml" line="29"/>
+        <source>SPRACHEINSTELLUNGEN</source>
+        <translation>LANGUAGE SETTINGS</translation>
+    </message>
+    <message>
+        <location filename="../qml/General/CustomLanguageSettings.qml" line="51"/>
+        <source>Die Sprache wird auf der Startseite der Anwendung gewählt.</source>
+        <translation>The language is chosen on the application&apos;s start page.</translation>
+    </message>
+</context>
+<context>
+    <name>CustomPermissionError</name>
+    <message>
+        <location filename="../qml/General/CustomPermissionError.qml" line="11"/>
+        <source>Die benötigten Berechtigungen wurden nicht erteilt.</source>
+        <translation>The required permissions were not granted.</translation>
+    </message>
+    <message>
+        <location filename="../qml/General/CustomPermissionError.qml" line="39"/>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+</context>
+<context>
+    <name>CustomPopup</name>
+    <message>
+        <location filename="../qml/Popup/CustomPopup.qml" line="16"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CustomRs485Page</name>
+    <message>
+        <location filename="../qml/General/CustomRs485Page.qml" line="28"/>
+        <source>Keine</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <location filename="../qml/General/CustomRs485Page.qml" line="29"/>
+        <source>Gerade</source>
+        <translation>Even</translation>
+    </message>
+    <message>
+        <location filename="../qml/General/CustomRs485Page.qml" line="30"/>
+        <source>Ungerade</source>
+        <translation>Odd</translation>
+    </message>
+    <message>
+        <location filename="../qml/General/CustomRs485Page.qml" line="39"/>
+        <source>Bitte einen Anschluss wählen oder einen Pfad eingeben.</source>
+        <translation>Please choose a port or enter a path.</translation>
+    </message>
+    <message>
+        <location filename="../qml/General/CustomRs485Page.qml" line="43"/>
+        <source>Unter %1 wurde kein Anschluss gefunden.</source>
+        <translation>No port was found at %1.</translation>
+    </message>
+    <message>
+        <location filename="../qml/General/CustomRs485Page.qml" line="62"/>
+        <source>Anschluss</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <location filename="../qml/General/CustomRs485Page.qml" line="92"/>
+        <source>Aktualisieren</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <location filename="../qml/General/CustomRs485Page.qml" line="100"/>
+        <source>Geräte-ID</source>
+        <translation>Device ID</translation>
+    </message>
+    <message>
+        <location filename="../qml/General/CustomRs485Page.qml" line="114"/>
+        <source>Baudrate</source>
+        <translation>Baud rate</translation>
+    </message>
+    <message>
+        <location filename="../qml/General/CustomRs485Page.qml" line="128"/>
+        <source>Parität</source>
+        <translation>Parity</translation>
+    </message>
+    <message>
+        <location filename="../qml/General/CustomRs485Page.qml" line="142"/>
+        <source>Datenbits / Stoppbits</source>
+        <translation>Data bits / stop bits</translation>
+    </message>
+    <message>
+        <location filename="../qml/General/CustomRs485Page.qml" line="171"/>
+        <source>Verbindung trennen</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <location filename="../qml/General/CustomRs485Page.qml" line="171"/>
+        <source>Verbinden</source>
+        <translation>Connect</translation>
+    </message>
+</context>
+<context>
+    <name>CustomWaitPopup</name>
+    <message>
+        <location filename="../qml/Popup/CustomWaitPopup.qml" line="14"/>
+        <source>Bitte warten …</source>
+        <translation>Please wait …</translation>
+    </message>
+</context>
+<context>
     <name>EmailPopup</name>
     <message>
         <location filename="../EmailPopup.cpp" line="34"/>
