@@ -27,6 +27,19 @@ public:
     // errorText on bad input; nothing of a failed parse should be acted on.
     bool parse(const QStringList &arguments, const QString &applicationDir, QString *errorText);
 
+    // A first look at the raw argv before any application object exists, so that --help and
+    // --version answer without a display. Qt's own options (-platform ...) may still be in the
+    // list; they and any other unknown option are ignored here. Fills only helpRequested,
+    // versionRequested, language, languageGiven and helpText.
+    static HostOptions preview(const QStringList &arguments);
+
+    // False when a GUI application would abort for want of a display (Linux without X11,
+    // Wayland or a platform named in QT_QPA_PLATFORM or by -platform).
+    static bool displayAvailable(const QStringList &arguments);
+    // One line telling how to run without a display; needs no application object.
+    static QString noDisplayHint(const QString &program, LanguageSettings::Languages language);
+    static QString versionText();
+
     // Plugin folders when neither the option nor the environment names one.
     static QStringList defaultPluginDirs(const QString &applicationDir);
 

@@ -12,14 +12,46 @@
 namespace {
 // Let the splash go even if no frame ever arrives (minimised start, broken GPU driver).
 constexpr int kSplashFallbackMs = 15000;
+constexpr int kExitStartFailed = 1;
+constexpr int kExitUsage = 2;
+
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Orvane"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Veltaron"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ORVANE_VERSION));
 }
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    QStringList rawArguments;
+    for (int i = 0; i < argc; ++i)
+        rawArguments << QString::fromLocal8Bit(argv[i]);
+
+    // A GUI application without a display aborts in the platform plugin, so help and version
+    // are answered before one exists.
+    const HostOptions preview = HostOptions::preview(rawArguments);
+    if (preview.helpRequested || preview.versionRequested) {
+        QCoreApplication app(argc, argv);
+        nameApplication();
+        if (preview.helpRequested) {
+            // Taken again now that the application object names the program in the usage line.
+            QTextStream(stdout) << HostOptions::preview(QCoreApplication::arguments()).helpText;
+        } else {
+            QTextStream(stdout) << HostOptions::versionText() << Qt::endl;
+        }
+        return 0;
+    }
+    if (!HostOptions::displayAvailable(rawArguments)) {
+        QTextStream(stderr) << HostOptions::noDisplayHint(rawArguments.value(0, QStringLiteral("Orvane")),
+                                                          preview.language)
+                            << Qt::endl;
+        return kExitStartFailed;
+    }
+
     QGuiApplication app(argc, argv);
-    QGuiApplication::setApplicationName(QStringLiteral("Orvane"));
-    QGuiApplication::setOrganizationName(QStringLiteral("Veltaron"));
-    QGuiApplication::setApplicationVersion(QStringLiteral(ORVANE_VERSION));
+    nameApplication();
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Orvane"));
     QQuickStyle::setStyle(QStringLiteral("Basic"));
 
@@ -27,14 +59,14 @@ int main(int argc, char *argv[])
     QString error;
     if (!options.parse(QGuiApplication::arguments(), QGuiApplication::applicationDirPath(), &error)) {
         QTextStream(stderr) << error << Qt::endl << Qt::endl << options.helpText;
-        return 2;
+        return kExitUsage;
     }
     if (options.helpRequested) {
         QTextStream(stdout) << options.helpText;
         return 0;
     }
     if (options.versionRequested) {
-        QTextStream(stdout) << "Orvane " << ORVANE_VERSION << Qt::endl;
+        QTextStream(stdout) << HostOptions::versionText() << Qt::endl;
         return 0;
     }
 
@@ -64,7 +96,7 @@ int main(int argc, char *argv[])
 
     if (!host.start(options)) {
         QTextStream(stderr) << host.errorText() << Qt::endl;
-        return 1;
+        return kExitStartFailed;
     }
     return QGuiApplication::exec();
 }

@@ -55,72 +55,77 @@
 <context>
     <name>HostOptions</name>
     <message>
-        <location filename="../HostOptions.cpp" line="34"/>
+        <location filename="../HostOptions.cpp" line="74"/>
         <source>Orvane - Konfiguration von Raumsensoren</source>
         <translation>Orvane - Konfiguration von Raumsensoren</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="39"/>
+        <location filename="../HostOptions.cpp" line="42"/>
         <source>Sucht die Plugins im Ordner &lt;dir&gt;.</source>
         <translation>Sucht die Plugins im Ordner &lt;dir&gt;.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="43"/>
+        <location filename="../HostOptions.cpp" line="10"/>
+        <source>Keine Anzeige gefunden. Ohne Anzeige starten: QT_QPA_PLATFORM=offscreen %1 --tour --screenshot-dir ORDNER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../HostOptions.cpp" line="46"/>
         <source>Öffnet das Plugin &lt;name&gt; (Klassen- oder Dateiname) direkt.</source>
         <translation>Öffnet das Plugin &lt;name&gt; (Klassen- oder Dateiname) direkt.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="47"/>
+        <location filename="../HostOptions.cpp" line="50"/>
         <source>Sprache der Oberfläche: de oder en.</source>
         <translation>Sprache der Oberfläche: de oder en.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="51"/>
+        <location filename="../HostOptions.cpp" line="54"/>
         <source>Speichert ein Bildschirmfoto der Anzeige in &lt;file&gt;.</source>
         <translation>Speichert ein Bildschirmfoto der Anzeige in &lt;file&gt;.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="55"/>
+        <location filename="../HostOptions.cpp" line="58"/>
         <source>Ordner für die Bildschirmfotos des Rundgangs.</source>
         <translation>Ordner für die Bildschirmfotos des Rundgangs.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="59"/>
+        <location filename="../HostOptions.cpp" line="62"/>
         <source>Fotografiert die Startseite und jedes Plugin und beendet sich.</source>
         <translation>Fotografiert die Startseite und jedes Plugin und beendet sich.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="62"/>
+        <location filename="../HostOptions.cpp" line="65"/>
         <source>Startet ohne Startbild.</source>
         <translation>Startet ohne Startbild.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="65"/>
+        <location filename="../HostOptions.cpp" line="68"/>
         <source>Beendet sich nach dem Bildschirmfoto.</source>
         <translation>Beendet sich nach dem Bildschirmfoto.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="78"/>
+        <location filename="../HostOptions.cpp" line="105"/>
         <source>Unbekanntes Argument: %1</source>
         <translation>Unbekanntes Argument: %1</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="90"/>
+        <location filename="../HostOptions.cpp" line="112"/>
         <source>Unbekannte Sprache &quot;%1&quot; (erlaubt: de, en).</source>
         <translation>Unbekannte Sprache &quot;%1&quot; (erlaubt: de, en).</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="108"/>
+        <location filename="../HostOptions.cpp" line="130"/>
         <source>--tour braucht --screenshot-dir.</source>
         <translation>--tour braucht --screenshot-dir.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="112"/>
+        <location filename="../HostOptions.cpp" line="134"/>
         <source>--quit-after-screenshot braucht --screenshot.</source>
         <translation>--quit-after-screenshot braucht --screenshot.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="116"/>
+        <location filename="../HostOptions.cpp" line="138"/>
         <source>--plugin-dir braucht einen Ordner.</source>
         <translation>--plugin-dir braucht einen Ordner.</translation>
     </message>
@@ -223,28 +228,28 @@
 <context>
     <name>Screenshooter</name>
     <message>
-        <location filename="../Screenshooter.cpp" line="35"/>
+        <location filename="../Screenshooter.cpp" line="42"/>
         <source>Es wird bereits ein Bildschirmfoto erstellt.</source>
         <translation>Es wird bereits ein Bildschirmfoto erstellt.</translation>
     </message>
     <message>
-        <location filename="../Screenshooter.cpp" line="39"/>
-        <location filename="../Screenshooter.cpp" line="68"/>
+        <location filename="../Screenshooter.cpp" line="46"/>
+        <location filename="../Screenshooter.cpp" line="78"/>
         <source>Kein Fenster für das Bildschirmfoto vorhanden.</source>
         <translation>Kein Fenster für das Bildschirmfoto vorhanden.</translation>
     </message>
     <message>
-        <location filename="../Screenshooter.cpp" line="71"/>
+        <location filename="../Screenshooter.cpp" line="81"/>
         <source>Das Fenster konnte nicht abfotografiert werden.</source>
         <translation>Das Fenster konnte nicht abfotografiert werden.</translation>
     </message>
     <message>
-        <location filename="../Screenshooter.cpp" line="74"/>
+        <location filename="../Screenshooter.cpp" line="84"/>
         <source>Der Ordner %1 konnte nicht angelegt werden.</source>
         <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
     </message>
     <message>
-        <location filename="../Screenshooter.cpp" line="76"/>
+        <location filename="../Screenshooter.cpp" line="86"/>
         <source>Das Bildschirmfoto konnte nicht nach %1 geschrieben werden.</source>
         <translation>Das Bildschirmfoto konnte nicht nach %1 geschrieben werden.</translation>
     </message>

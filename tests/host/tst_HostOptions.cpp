@@ -13,6 +13,9 @@ private slots:
     void language_acceptsDeAndEn_refusesOthers();
     void unattendedOptions_needTheirTargets();
     void unknownOptionOrArgument_isRefused();
+    void preview_seesHelpVersionAndLanguage_amongQtOptionsAndValues();
+    void displayAvailable_needsDisplayWaylandOrAPlatform();
+    void noDisplayHint_oneLineInTheChosenLanguage();
 };
 
 void tst_HostOptions::noOptions_usesPluginFolderNextToExecutable()
@@ -94,6 +97,69 @@ void tst_HostOptions::unknownOptionOrArgument_isRefused()
     HostOptions positional;
     QVERIFY(!positional.parse({"Orvane", "stray"}, "/x", &error));
     QVERIFY(error.contains("stray"));
+}
+
+void tst_HostOptions::preview_seesHelpVersionAndLanguage_amongQtOptionsAndValues()
+{
+    const HostOptions help = HostOptions::preview({"Orvane", "-platform", "offscreen", "--no-splash", "-h"});
+    QVERIFY(help.helpRequested);
+    QVERIFY(!help.versionRequested);
+    QVERIFY(HostOptions::preview({"Orvane", "--frobnicate", "--help-all"}).helpRequested);
+
+    const HostOptions version = HostOptions::preview({"Orvane", "-v", "--language=en"});
+    QVERIFY(version.versionRequested);
+    QVERIFY(version.languageGiven);
+    QCOMPARE(version.language, LanguageSettings::English);
+
+    // Qt's -reverse is no bundle of -v; an option's value and anything after "--" ask nothing.
+    const HostOptions none = HostOptions::preview({"Orvane", "-reverse", "--screenshot", "--help", "--", "-v"});
+    QVERIFY(!none.helpRequested);
+    QVERIFY(!none.versionRequested);
+
+    const HostOptions french = HostOptions::preview({"Orvane", "--language", "fr"});
+    QVERIFY(!french.languageGiven);
+    QCOMPARE(french.language, LanguageSettings::German);
+}
+
+void tst_HostOptions::displayAvailable_needsDisplayWaylandOrAPlatform()
+{
+#if defined(Q_OS_LINUX)
+    const QList<QByteArray> names = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
+    QList<QByteArray> saved;
+    for (const QByteArray &name : names) {
+        saved << qgetenv(name);
+        qunsetenv(name);
+    }
+    const QStringList plain = {"Orvane", "--tour"};
+    QVERIFY(!HostOptions::displayAvailable(plain));
+    QVERIFY(HostOptions::displayAvailable({"Orvane", "-platform", "offscreen"}));
+    QVERIFY(!HostOptions::displayAvailable({"Orvane", "--", "-platform"}));
+    for (const QByteArray &name : names) {
+        qputenv(name, "");
+        QVERIFY2(!HostOptions::displayAvailable(plain), name.constData());
+        qputenv(name, name == "QT_QPA_PLATFORM" ? "offscreen" : ":1");
+        QVERIFY2(HostOptions::displayAvailable(plain), name.constData());
+        qunsetenv(name);
+    }
+    for (int i = 0; i < names.size(); ++i) {
+        if (!saved.at(i).isNull())
+            qputenv(names.at(i), saved.at(i));
+    }
+#else
+    QSKIP("Only Linux starts without any display");
+#endif
+}
+
+void tst_HostOptions::noDisplayHint_oneLineInTheChosenLanguage()
+{
+    const QString english = HostOptions::noDisplayHint("/opt/orvane/bin/Orvane", LanguageSettings::English);
+    QVERIFY2(english.startsWith("No display found."), qPrintable(english));
+    QVERIFY(english.contains("QT_QPA_PLATFORM=offscreen /opt/orvane/bin/Orvane --tour --screenshot-dir"));
+    QVERIFY(!english.contains('\n'));
+
+    const QString german = HostOptions::noDisplayHint("Orvane", LanguageSettings::German);
+    QVERIFY2(german.startsWith("Keine Anzeige gefunden."), qPrintable(german));
+    QVERIFY(german.contains("QT_QPA_PLATFORM=offscreen Orvane --tour"));
 }
 
 QTEST_GUILESS_MAIN(tst_HostOptions)

@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -15,6 +16,8 @@ private slots:
     void unknownPlugin_withQuitAfterScreenshot_failsWithMessage();
     void badLanguage_isRefusedBeforeAnythingShows();
     void tour_photographsHomeAndEveryPlugin_andNamesTheFolder();
+    void noDisplay_helpAndVersionAnswer();
+    void noDisplay_startFailsWithOneLineHint();
 
 private:
     struct Result
@@ -23,7 +26,8 @@ private:
         QByteArray out;
         QByteArray err;
     };
-    Result run(const QStringList &arguments);
+    enum Display { Offscreen, NoDisplay };
+    Result run(const QStringList &arguments, Display display = Offscreen);
 
     QString m_exe;
     QString m_pluginDir;
@@ -36,11 +40,16 @@ void tst_Orvane::initTestCase()
     QVERIFY2(QFileInfo(m_exe).isExecutable(), qPrintable(m_exe));
 }
 
-tst_Orvane::Result tst_Orvane::run(const QStringList &arguments)
+tst_Orvane::Result tst_Orvane::run(const QStringList &arguments, Display display)
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
+    if (display == Offscreen) {
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+    } else {
+        for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            env.remove(name);
+    }
     env.remove("ORVANE_PLUGIN_PATH");
     process.setProcessEnvironment(env);
     process.start(m_exe, arguments);
@@ -100,6 +109,38 @@ void tst_Orvane::tour_photographsHomeAndEveryPlugin_andNamesTheFolder()
     QCOMPARE(files, (QStringList{"00-home.png", "01-HostTest.png"}));
     for (const QString &file : files)
         QVERIFY(!QImage(QDir(shots).filePath(file)).isNull());
+}
+
+void tst_Orvane::noDisplay_helpAndVersionAnswer()
+{
+    const Result help = run({"--help"}, NoDisplay);
+    QVERIFY2(help.exitCode == 0, help.err.constData());
+    QVERIFY(help.out.contains("Usage: " + m_exe.toLocal8Bit()));
+    QVERIFY(help.out.contains("--screenshot-dir"));
+    QVERIFY(help.out.contains("--tour"));
+
+    const Result version = run({"--version"}, NoDisplay);
+    QVERIFY2(version.exitCode == 0, version.err.constData());
+    QVERIFY2(QRegularExpression("^Orvane \\d+\\.\\d+").match(QString::fromLocal8Bit(version.out)).hasMatch(),
+             version.out.constData());
+}
+
+void tst_Orvane::noDisplay_startFailsWithOneLineHint()
+{
+#if defined(Q_OS_LINUX)
+    const Result plain = run({}, NoDisplay);
+    QCOMPARE(plain.exitCode, 1);
+    QVERIFY(plain.out.isEmpty());
+    const QString hint = QString::fromLocal8Bit(plain.err).trimmed();
+    QVERIFY2(!hint.contains('\n'), qPrintable(hint));
+    QVERIFY2(hint.contains("QT_QPA_PLATFORM=offscreen " + m_exe + " --tour --screenshot-dir"), qPrintable(hint));
+
+    const Result english = run({"--language", "en", "--no-splash"}, NoDisplay);
+    QCOMPARE(english.exitCode, 1);
+    QVERIFY2(english.err.startsWith("No display found."), english.err.constData());
+#else
+    QSKIP("Only Linux starts without any display");
+#endif
 }
 
 QTEST_GUILESS_MAIN(tst_Orvane)
