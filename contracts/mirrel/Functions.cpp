@@ -112,12 +112,14 @@ QList<quint16> textToRegisters(const QString &text, int registerCount)
 
 bool isFuzzyEqual(double a, double b)
 {
+    // A setter given NaN twice must not notify twice.
+    if (std::isnan(a) || std::isnan(b))
+        return std::isnan(a) && std::isnan(b);
     if (a == b)
         return true;
     // Opposite infinities would pass the relative test below, as inf <= inf.
     if (std::isinf(a) || std::isinf(b))
         return false;
-    // NaN fails this comparison, so it never equals anything.
     return std::abs(a - b) * 1e12 <= std::min(std::abs(a), std::abs(b));
 }
 

@@ -1,15 +1,14 @@
 #pragma once
 
 #include "BaseContainer.h"
+#include "KivDatenblock.h"
 
 #include <QList>
 #include <QObject>
 #include <QPointer>
 
-class KivDatenblock;
-
 // CO2 and VOC adjustment behind the expert password. The back end hands it the device's CO2 and
-// VOC blocks after every read; the adjustment itself joins with the expert pages.
+// VOC blocks after every read; the adjustment works on them.
 class KivExpertModeContainer : public BaseContainer
 {
     Q_OBJECT

@@ -1,7 +1,6 @@
 #include "KivRelaisBlock.h"
 
 #include "Functions.h"
-#include "KivBackendProperty.h"
 #include "KivDeviceSetup.h"
 
 #include <cmath>
@@ -79,7 +78,7 @@ void KivRelaisBlock::setRelais3(qint32 value)
 
 void KivRelaisBlock::setThreshold1(double value)
 {
-    if (KivBackendProperty::isFuzzyEqual(m_threshold1, value))
+    if (Functions::isFuzzyEqual(m_threshold1, value))
         return;
     m_threshold1 = value;
     emit threshold1Changed(m_startRegister + kOffThreshold1, encodeThreshold(value));
@@ -87,7 +86,7 @@ void KivRelaisBlock::setThreshold1(double value)
 
 void KivRelaisBlock::setThreshold2(double value)
 {
-    if (KivBackendProperty::isFuzzyEqual(m_threshold2, value))
+    if (Functions::isFuzzyEqual(m_threshold2, value))
         return;
     m_threshold2 = value;
     emit threshold2Changed(m_startRegister + kOffThreshold2, encodeThreshold(value));

@@ -1,6 +1,6 @@
 #include "KivTlfBlock.h"
 
-#include "KivBackendProperty.h"
+#include "Functions.h"
 
 KivTlfBlock::KivTlfBlock(QObject *parent)
     : Enums(parent)
@@ -33,7 +33,7 @@ void KivTlfBlock::setChannel(quint8 channel)
 
 void KivTlfBlock::setMin(double min)
 {
-    if (KivBackendProperty::isFuzzyEqual(m_min, min))
+    if (Functions::isFuzzyEqual(m_min, min))
         return;
     m_min = min;
     emit minChanged(m_min);
@@ -41,7 +41,7 @@ void KivTlfBlock::setMin(double min)
 
 void KivTlfBlock::setMax(double max)
 {
-    if (KivBackendProperty::isFuzzyEqual(m_max, max))
+    if (Functions::isFuzzyEqual(m_max, max))
         return;
     m_max = max;
     emit maxChanged(m_max);

@@ -3,32 +3,36 @@
 #include "BaseSettings.h"
 #include "BootLoader.h"
 #include "Functions.h"
+#include "KivBlockSet.h"
 #include "KivCfgFile.h"
 #include "KivDatenblock.h"
+#include "KivDeviceCommands.h"
 #include "KivDeviceSetup.h"
 #include "KivExpertModeContainer.h"
 #include "KivLcdBlock.h"
 #include "KivLoraBlock.h"
 #include "KivOutputAssignment.h"
+#include "KivPoller.h"
+#include "KivReadSequencer.h"
 #include "KivRegisterMap.h"
+#include "KivRegisterText.h"
 #include "KivRelaisBlock.h"
 #include "KivRs485.h"
 #include "KivSaveAndLoad.h"
-#include "KivTlfBlock.h"
-#include "SaveLoadFilesSettings.h"
 #include "KivSerialIo.h"
 #include "KivSettings.h"
 #include "KivShareBackend.h"
+#include "KivTlfBlock.h"
+#include "KivWriteGate.h"
+#include "SaveLoadFilesSettings.h"
+#include "SerialLinkOwner.h"
 
-#include <QCoreApplication>
-#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMetaObject>
 #include <QStandardPaths>
-#include <QTextStream>
 #include <QThread>
 #include <QTimer>
 
@@ -37,20 +41,12 @@ Q_LOGGING_CATEGORY(lcKivBackend, "kiv.backend")
 using namespace KivRegisterMap;
 
 namespace {
-// Request sizes: the cable link carries 100 registers per read and 50 per write; the
-// Bluetooth link (connection mode 1) only 7 and 3.
+// Request sizes: the cable link reads 100 registers per request, the radio link (connection
+// mode 1) only 7.
 constexpr uint kCableReadChunk = 100;
-constexpr uint kBluetoothReadChunk = 7;
-constexpr int kCableWriteSlice = 50;
-constexpr int kBluetoothWriteSlice = 3;
-constexpr int kCableWriteLimit = 100;
-constexpr int kBluetoothWriteLimit = 7;
+constexpr uint kRadioReadChunk = 7;
 constexpr int kDataReadySettleMs = 100;
 constexpr int kManualReadDelayMs = 100;
-constexpr int kUnitPollDelayMs = 2000;
-constexpr int kTestModeUnitDoneMs = 2000;
-constexpr int kEepromAfterFactoryMs = 10;
-constexpr int kCheckAfterFactoryMs = 100;
 constexpr int kResetReloadMs = 3000;
 constexpr int kReloadResetMs = 1000;
 constexpr int kReloadReadMs = 1500;
@@ -58,24 +54,62 @@ constexpr int kReReadAfterLoadMs = 1000;
 constexpr int kLoadProgressStepMs = 350;
 constexpr int kSimulationTickMs = 1;
 constexpr int kSimulationStep = 9;
-constexpr int kFactoryCheckReads = 6;
-constexpr int kOutputCount = 4;
-constexpr int kMixSuffix = 3;
-constexpr int kMixMin = 2;
-constexpr int kMixMax = 3;
 constexpr int kDrainWaitMs = 1500;
+
+template<typename T>
+QList<QObject *> asObjects(const QList<T *> &list)
+{
+    return QList<QObject *>(list.cbegin(), list.cend());
 }
+} // namespace
 
 KivBackend::KivBackend(KivShareBackend *shareBackend, QObject *parent)
     : KivBackendProperty(parent)
     , m_shareBackend(shareBackend)
 {
     m_deviceInfo = new KivDeviceSetup(this);
+    m_link = new SerialLinkOwner(this);
+    m_gate = new KivWriteGate(this, &m_registerImage, this);
+    m_reads = new KivReadSequencer(&m_registerImage, this);
+    m_poller = new KivPoller([this] { return doPoll() && connected(); }, this);
+    m_blocks = new KivBlockSet(this, m_deviceInfo, m_gate, this);
+    m_commands = new KivDeviceCommands(this, &m_registerImage, m_gate, m_blocks, this);
     m_outputs = new KivOutputAssignment(this, m_deviceInfo);
     connect(m_outputs, &KivOutputAssignment::activeChannelsChanged, this, [this] {
         m_activeChannels = m_outputs->activeChannels();
         emit activeChannelsChanged();
     });
+
+    connect(m_gate, &KivWriteGate::writeSingleRegister, this, &KivBackend::writeSingleRegister);
+    connect(m_gate, &KivWriteGate::writeMultiRegister, this, &KivBackend::writeMultiRegister);
+    connect(m_gate, &KivWriteGate::queuedWriteSent, this, &KivBackend::progressProgressbar);
+    connect(m_gate, &KivWriteGate::queueDrained, this, &KivBackend::onQueuedWritesDrained);
+
+    connect(m_reads, &KivReadSequencer::requestRead, this, &KivBackend::readMultiRegister);
+    connect(m_reads, &KivReadSequencer::identified, this, &KivBackend::getAllData, Qt::QueuedConnection);
+    connect(m_reads, &KivReadSequencer::unsupportedDevice, this, [this] {
+        emit errorPlainText(tr("Das angeschlossene Gerät wird nicht unterstüzt."));
+        QMetaObject::invokeMethod(this, &KivBackend::disconnectDevice, Qt::QueuedConnection);
+    });
+    connect(m_reads, &KivReadSequencer::fullReadAnswered, this, [this] { setProgress(progress() + 1); });
+    connect(m_reads, &KivReadSequencer::fullReadDone, this, &KivBackend::manageReceivedData, Qt::QueuedConnection);
+    connect(m_reads, &KivReadSequencer::blockReadDone, this, [this] {
+        m_blocks->refreshDataBlocks(m_registerImage);
+        updateChannelLabels();
+    });
+
+    connect(m_poller, &KivPoller::requestPoll, this, &KivBackend::readPollRegister);
+    connect(m_poller, &KivPoller::cycleComplete, this, &KivBackend::onPollCycleComplete);
+
+    connect(m_blocks, &KivBlockSet::blockUpdateRequested, this, &KivBackend::getBlockUpdate);
+    connect(m_blocks, &KivBlockSet::tlfRangeNeeded, this, &KivBackend::updateTlfMode);
+    connect(m_blocks, &KivBlockSet::isLcd, this, &KivBackend::isLcd);
+
+    connect(m_commands, &KivDeviceCommands::readSingleRegister, this, &KivBackend::readSingleRegister);
+    connect(m_commands, &KivDeviceCommands::expectWriteFinishedSignal, this,
+            qOverload<bool>(&KivBackend::expectWriteFinishedSignal));
+    connect(m_commands, &KivDeviceCommands::changeUnitSystemDone, this, &KivBackend::changeUnitSystemDone);
+    connect(m_commands, &KivDeviceCommands::factoryResetChecked, this, &KivBackend::factoryResetChecked);
 
     setModbusID(1);
     setBaudRate(115200);
@@ -92,27 +126,16 @@ KivBackend::KivBackend(KivShareBackend *shareBackend, QObject *parent)
     manageReceivedData();
     m_registerImage = QList<quint16>(kImageSize, 0);
 
-    m_altitudeTimer = new QTimer(this);
-    m_altitudeTimer->setSingleShot(true);
-    m_altitudeTimer->setInterval(kAltitudeDebounceMs);
-    m_pollPauseTimer = new QTimer(this);
-    m_pollPauseTimer->setSingleShot(true);
-    // The pause between poll cycles must never be shorter than promised to the device.
-    m_pollPauseTimer->setTimerType(Qt::PreciseTimer);
-    m_writeQueueTimer = new QTimer(this);
-    m_writeQueueTimer->setSingleShot(true);
-
     connect(this, qOverload<>(&KivBackend::expectWriteFinishedSignal), this,
             [this] { emit expectWriteFinishedSignal(true); });
     connect(this, &KivBackend::doDisconnect, this, &KivBackend::resetToStart);
     connect(this, &KivBackend::allDataRead, this, &KivBackend::manageReceivedData);
     connect(this, &KivBackendProperty::activeChannelsChanged, this, &KivBackend::updateChannelLabels);
     connect(this, &KivBackend::changeUnitSystemDone, this, &KivBackend::updateChannelLabels);
-    connect(m_altitudeTimer, &QTimer::timeout, this, &KivBackend::writeAltitude);
     connect(this, &KivBackendProperty::doPollChanged, this, &KivBackend::onDoPollChanged);
-    connect(this, &KivBackendProperty::hoeheChanged, m_altitudeTimer, qOverload<>(&QTimer::start));
-    connect(this, &KivBackendProperty::unitSystemChanged, this, &KivBackend::onUnitSystemChanged);
-    connect(this, &KivBackendProperty::minVoltageChanged, this, &KivBackend::onMinVoltage);
+    connect(this, &KivBackendProperty::hoeheChanged, m_commands, &KivDeviceCommands::startAltitudeDebounce);
+    connect(this, &KivBackendProperty::unitSystemChanged, m_commands, &KivDeviceCommands::onUnitSystemChanged);
+    connect(this, &KivBackendProperty::minVoltageChanged, m_commands, &KivDeviceCommands::writeMinVoltage);
     connect(this, &KivBackendProperty::maxVoltageChanged, this, &KivBackend::onMaxVoltage);
     connect(this, &KivBackendProperty::secToWartungChanged, this, &KivBackend::updateLastWartung);
     connect(this, &KivBackendProperty::intervalWartungChanged, this, &KivBackend::updateLastWartung);
@@ -163,57 +186,38 @@ KivBackend::KivBackend(KivShareBackend *shareBackend, QObject *parent)
     if (m_shareBackend)
         connect(m_shareBackend, &ShareBackend::addSaveEntry, saveLoad, &SaveAndLoad::onAddSaveEntry);
     saveLoad->updateSavedFiles(QString());
-
-    connect(m_pollPauseTimer, &QTimer::timeout, this, &KivBackend::restartPollCycle);
-    connect(m_writeQueueTimer, &QTimer::timeout, this, &KivBackend::flushWriteQueue);
 }
 
 KivBackend::~KivBackend()
 {
-    m_pollPauseTimer->stop();
-    m_writeQueueTimer->stop();
-    m_altitudeTimer->stop();
-    if (m_serialThread && m_serialIo && connected()) {
+    auto *link = qobject_cast<KivSerialIo *>(m_link->link());
+    if (link && connected()) {
         // Forced relays must not stay forced once nobody watches them: restore, store, and
         // let the link drain before its thread ends. The gate opens for this last word even
         // if the live page was still polling.
         m_doPoll = false;
         m_isLoadingFromDisc = false;
         m_updateOngoing = true;
-        for (int i = 0; i < 2; ++i) {
-            if (m_relayForced[i])
-                updateRelaisDevice(ushort(i));
-            m_relayForced[i] = false;
-        }
-        QThread *thread = m_serialThread;
-        connect(m_serialIo.data(), &KivSerialIo::allWritten, thread, &QThread::quit, Qt::DirectConnection);
+        m_commands->resetForcedRelais(-1);
+        connect(link, &KivSerialIo::allWritten, m_link->thread(), &QThread::quit, Qt::DirectConnection);
         emit writeSingleRegister(kStoreCommand, kStoreValue);
         // Asked for after the last write: a drain noticed too early would end the thread
         // before the store command; one noticed too late only costs the bounded wait.
         emit expectWriteFinishedSignal(true);
-        if (thread->wait(kDrainWaitMs))
+        if (m_link->waitForCurrent(kDrainWaitMs))
             qCDebug(lcKivBackend) << "link drained before shutdown";
     }
-    stopSerialThread();
-    for (const QPointer<QThread> &thread : std::as_const(m_retiringThreads)) {
-        if (!thread)
-            continue;
-        thread->quit();
-        if (thread->wait(kThreadStopMs))
-            delete thread.data();
-        else
-            qCWarning(lcKivBackend) << "serial thread did not end in time";
-    }
+    m_link->shutdown();
 }
 
 QVariant KivBackend::expertBackend() const
 {
-    return QVariant::fromValue(m_expertBackend);
+    return QVariant::fromValue(static_cast<QObject *>(m_blocks->expert()));
 }
 
 QVariant KivBackend::lora() const
 {
-    return QVariant::fromValue(m_lora);
+    return QVariant::fromValue(static_cast<QObject *>(m_blocks->lora()));
 }
 
 void KivBackend::setShowUi(bool showUi)
@@ -224,14 +228,29 @@ void KivBackend::setShowUi(bool showUi)
     emit showUiChanged();
 }
 
+KivBackend::serialOperation KivBackend::currentSerialOperation() const
+{
+    return serialOperation(m_reads->operation());
+}
+
+bool KivBackend::hasSerialLink() const
+{
+    return m_link->hasLink();
+}
+
 QObject *KivBackend::serialLink() const
 {
-    return m_serialIo.data();
+    return m_link->link();
+}
+
+int KivBackend::pendingWrites() const
+{
+    return m_gate->pendingWrites();
 }
 
 int KivBackend::readChunk() const
 {
-    return int(verbindungsMode() != 0 ? kBluetoothReadChunk : kCableReadChunk);
+    return int(verbindungsMode() != 0 ? kRadioReadChunk : kCableReadChunk);
 }
 
 void KivBackend::connectDevice(const QString &btAdress)
@@ -269,23 +288,12 @@ void KivBackend::disconnectDevice()
 
 void KivBackend::setupSerial()
 {
-    if (m_serialThread)
+    if (m_link->hasLink())
         return;
-    // The old link holds the port until its thread has ended; the new one could not open it.
-    for (const QPointer<QThread> &old : std::as_const(m_retiringThreads)) {
-        if (old && old->isRunning() && !old->wait(kThreadStopMs))
-            qCWarning(lcKivBackend) << "previous serial thread still running";
-    }
-    m_retiringThreads.removeAll(nullptr);
-    auto *link = new KivSerialIo;
-    auto *thread = new QThread;
-    thread->setObjectName(QStringLiteral("KivSerialIo"));
-    link->moveToThread(thread);
-    m_serialIo = link;
-    m_serialThread = thread;
+    // The link's thread starts once a retired link has released the port; requests made
+    // before then wait in its queue.
+    auto *link = m_link->start(new KivSerialIo);
 
-    connect(thread, &QThread::finished, link, &QObject::deleteLater);
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     connect(this, qOverload<bool>(&KivBackend::expectWriteFinishedSignal), link,
             &KivSerialIo::setDoWriteDoneSignal, Qt::QueuedConnection);
     connect(link, &KivSerialIo::allWritten, this, &KivBackend::allWritten, Qt::QueuedConnection);
@@ -305,42 +313,25 @@ void KivBackend::setupSerial()
     connect(link, &SerialIo::isConnected, this, &KivBackend::connectChanged, Qt::QueuedConnection);
     connect(link, &KivSerialIo::errorAsString, this, &KivBackend::serialError, Qt::QueuedConnection);
 
-    auto *bootLoader = qobject_cast<BootLoader *>(m_bootLoader);
+    auto *bootLoader = static_cast<BootLoader *>(m_bootLoader);
     connect(bootLoader, &BootLoader::writeRawString, link, &BaseSerialIo::writeRawBytes);
     connect(bootLoader, &BootLoader::writeRegs, link, &BaseSerialIo::writeMultiReg);
     connect(bootLoader, &BootLoader::readMultiReg, link, &BaseSerialIo::readMultiReg);
     connect(bootLoader, &BootLoader::bootLoaderFinished, link, &BaseSerialIo::onBootLoaderFinished);
-    // The boot loader's answer slots and cable flag arrive with its upload logic; wire what exists.
-    const QMetaObject *blMeta = bootLoader->metaObject();
-    if (blMeta->indexOfSlot("modbusResponse(uint,QList<quint16>)") >= 0)
-        connect(link, SIGNAL(responseForBootLoader(uint,QList<quint16>)), bootLoader,
-                SLOT(modbusResponse(uint,QList<quint16>)), Qt::QueuedConnection);
-    if (blMeta->indexOfSlot("wasWritten(uint,QList<quint16>)") >= 0)
-        connect(link, SIGNAL(registerWrittenForBootLoader(uint,QList<quint16>)), bootLoader,
-                SLOT(wasWritten(uint,QList<quint16>)), Qt::QueuedConnection);
-    if (blMeta->indexOfProperty("cable") >= 0)
-        bootLoader->setProperty("cable", true);
-
-    thread->start();
+    // A failed upload must hand the link back to normal reads as well.
+    connect(bootLoader, &BootLoader::errorCouldNotStartBL, link, &BaseSerialIo::onBootLoaderFinished);
+    connect(bootLoader, &BootLoader::errorUploadInterrupted, link, &BaseSerialIo::onBootLoaderFinished);
+    connect(link, &KivSerialIo::responseForBootLoader, bootLoader, &BootLoader::modbusResponse,
+            Qt::QueuedConnection);
+    connect(link, &KivSerialIo::registerWrittenForBootLoader, bootLoader, &BootLoader::wasWritten,
+            Qt::QueuedConnection);
+    // The cable carries the bootloader's large data blocks.
+    bootLoader->setFast(true);
 }
 
 void KivBackend::stopSerialThread()
 {
-    if (!m_serialThread)
-        return;
-    QThread *thread = m_serialThread;
-    // Answers still on their way belong to the old link; they must not reach a new session,
-    // nor may requests of a new session reach the old link.
-    if (m_serialIo) {
-        m_serialIo->disconnect(this);
-        disconnect(this, nullptr, m_serialIo, nullptr);
-        m_bootLoader->disconnect(m_serialIo);
-    }
-    thread->quit();
-    m_retiringThreads.removeAll(nullptr);
-    m_retiringThreads.append(thread);
-    m_serialThread = nullptr;
-    m_serialIo = nullptr;
+    m_link->retire({this, m_bootLoader});
 }
 
 void KivBackend::connectChanged(bool isConnected)
@@ -356,16 +347,15 @@ void KivBackend::connectChanged(bool isConnected)
 void KivBackend::getBlocks()
 {
     ++m_readGeneration;
-    m_serialOperation = datenblock;
     emit setOperationMode(BluetoothIoEnums::Identification);
     emit setOpModeBluetooth(BluetoothIoEnums::Identification);
-    emit readMultiRegister(kBlockCount, 2);
+    m_reads->identify();
 }
 
 void KivBackend::getAllData()
 {
     // Without a link no answer would ever come and the pages would wait for data forever.
-    if (!m_serialThread) {
+    if (!m_link->hasLink()) {
         qCDebug(lcKivBackend) << "full read without a link ignored";
         return;
     }
@@ -373,18 +363,14 @@ void KivBackend::getAllData()
         setDoPoll(false);
         m_pollWasOn = true;
     }
-    m_pollPauseTimer->stop();
+    m_poller->cancelPause();
     ++m_readGeneration;
     setUpdateOngoing(false);
     const uint chunk = uint(readChunk());
-    m_blockCalls = ModbusCallPair(m_blockCount, chunk, kBlockRegisters, kFirstBlock, kBlockStride);
-    m_allCalls = ModbusCallPair(0, kGeneralAreaEnd, chunk);
-    m_allCalls.append(m_blockCalls);
-    setMaximum(m_allCalls.size());
+    setMaximum(KivReadSequencer::fullReadPlanFor(m_reads->blockCount(), chunk).size());
     setProgress(0);
-    m_serialOperation = getAllOp;
-    const QList<uint> pair = m_allCalls.getPair();
-    emit readMultiRegister(pair.first(), pair.last());
+    m_reads->startFullRead(chunk);
+    m_poller->setPlan(m_reads->blockPlan());
 }
 
 void KivBackend::getManuelData(bool flag)
@@ -399,72 +385,17 @@ void KivBackend::getManuelData(bool flag)
 
 void KivBackend::insertData(uint start, const QList<quint16> &data)
 {
-    const qsizetype size = m_registerImage.size();
-    for (qsizetype i = 0; i < data.size() && qsizetype(start) + i < size; ++i)
-        m_registerImage[qsizetype(start) + i] = data.at(i);
+    KivReadSequencer::insert(m_registerImage, start, data);
 }
 
 void KivBackend::readMultiple(uint start, const QList<quint16> &data)
 {
-    switch (m_serialOperation) {
-    case datenblock: {
-        m_serialOperation = noOp;
-        m_blockCount = quint16(Functions::toUInt32(data, 0) & 0xFFFF);
-        if (m_blockCount >= 1 && m_blockCount <= kMaxBlocks) {
-            QMetaObject::invokeMethod(this, &KivBackend::getAllData, Qt::QueuedConnection);
-        } else {
-            qCInfo(lcKivBackend) << "unsupported block count" << m_blockCount;
-            emit errorPlainText(tr("Das angeschlossene Gerät wird nicht unterstüzt."));
-            QMetaObject::invokeMethod(this, &KivBackend::disconnectDevice, Qt::QueuedConnection);
-        }
-        break;
-    }
-    case getAllOp: {
-        setProgress(progress() + 1);
-        insertData(start, data);
-        const QList<uint> next = m_allCalls.getNextPair();
-        if (!next.isEmpty()) {
-            emit readMultiRegister(next.first(), next.last());
-            break;
-        }
-        m_serialOperation = noOp;
-        if (!isPlausibleDeviceName(m_registerImage)) {
-            qCInfo(lcKivBackend) << "implausible device name";
-            emit errorPlainText(tr("Das angeschlossene Gerät wird nicht unterstüzt."));
-            QMetaObject::invokeMethod(this, &KivBackend::disconnectDevice, Qt::QueuedConnection);
-        } else {
-            QMetaObject::invokeMethod(this, &KivBackend::manageReceivedData, Qt::QueuedConnection);
-        }
-        break;
-    }
-    case getOneBlock: {
-        insertData(start, data);
-        const QList<uint> next = m_oneBlockCalls.getNextPair();
-        if (!next.isEmpty()) {
-            emit readMultiRegister(next.first(), next.last());
-            break;
-        }
-        m_serialOperation = noOp;
-        refreshDataBlocksFromImage();
-        updateChannelLabels();
-        break;
-    }
-    case noOp:
-        break;
-    }
+    m_reads->onAnswer(start, data);
 }
 
 void KivBackend::readSingle(uint start, const QList<quint16> &data)
 {
-    if (m_readSingleMode != FactoryReset || data.isEmpty())
-        return;
-    ++m_factoryAnswers;
-    if (qsizetype(start) >= m_registerImage.size() || m_registerImage.at(start) != data.first())
-        m_factoryAllEqual = false;
-    if (m_factoryAnswers >= kFactoryCheckReads) {
-        m_readSingleMode = None;
-        emit factoryResetChecked(m_factoryAllEqual);
-    }
+    m_commands->onSingleAnswer(start, data);
 }
 
 void KivBackend::manageReceivedData()
@@ -475,8 +406,7 @@ void KivBackend::manageReceivedData()
     updateData();
     // The altitude just came from the device; echoing it back would be a write nobody asked
     // for. A loaded file takes the other path and keeps its debounced write.
-    if (m_altitudeTimer)
-        m_altitudeTimer->stop();
+    m_commands->cancelAltitudeWrite();
     if (m_manualRead) {
         setUpdateOngoing(true);
         if (m_pollWasOn)
@@ -493,164 +423,60 @@ void KivBackend::manageReceivedData()
             return;
         setUpdateOngoing(true);
         // A reset while connected (reload after a device restart) leaves no data to show.
-        if (connected() && (m_serialThread || testMode()))
+        if (connected() && (m_link->hasLink() || testMode()))
             emit switchToPoll();
     });
 }
 
 void KivBackend::onDoPollChanged()
 {
-    m_pollPauseTimer->stop();
-    m_blockCalls.reset();
-    if (!doPoll() || m_blockCalls.isEmpty())
-        return;
-    // An answer still on its way continues the cycle; starting a second chain would double
-    // the request rate.
-    if (!m_pollInFlight)
-        requestPoll(m_blockCalls.getPair());
-}
-
-void KivBackend::requestPoll(const QList<uint> &pair)
-{
-    if (pair.isEmpty())
-        return;
-    m_pollInFlight = true;
-    emit readPollRegister(pair.first(), pair.last());
+    m_poller->restartCycle();
 }
 
 void KivBackend::readPoll(uint start, const QList<quint16> &data)
 {
-    m_pollInFlight = false;
     if (!m_registerImage.isEmpty())
         insertData(start, data);
-    if (doPoll() && connected())
-        QTimer::singleShot(0, this, &KivBackend::pollNextStep);
+    m_poller->onAnswer();
 }
 
-void KivBackend::pollNextStep()
+void KivBackend::onPollCycleComplete()
 {
-    if (!doPoll() || m_pollInFlight)
-        return;
-    const QList<uint> next = m_blockCalls.getNextPair();
-    if (!next.isEmpty()) {
-        requestPoll(next);
+    m_blocks->refreshDataBlocks(m_registerImage);
+    if (!m_commands->takeUnitPollPending()) {
+        m_poller->pause();
         return;
     }
-    refreshDataBlocksFromImage();
-    if (m_unitPollPending) {
-        setDoPoll(false);
-        m_unitPollPending = false;
-        if (connected())
-            emit writeSingleRegister(kStoreCommand, kStoreValue);
-        emit changeUnitSystemDone();
-        return;
-    }
-    m_pollPauseTimer->start(kPollPauseMs);
-}
-
-void KivBackend::restartPollCycle()
-{
-    // The pause may end after polling was switched off or the link went away.
-    if (!doPoll() || !connected() || m_pollInFlight)
-        return;
-    m_blockCalls.reset();
-    requestPoll(m_blockCalls.getPair());
+    setDoPoll(false);
+    if (connected())
+        emit writeSingleRegister(kStoreCommand, kStoreValue);
+    emit changeUnitSystemDone();
 }
 
 void KivBackend::singleWrite(uint reg, quint16 value)
 {
-    if (!isLoadingFromDisc()) {
-        if (!connected() || !updateOngoing() || doPoll()) {
-            qCDebug(lcKivBackend) << "write dropped" << reg << value;
-            return;
-        }
-        if (qsizetype(reg) < m_registerImage.size())
-            m_registerImage[reg] = value;
-        emit writeSingleRegister(reg, value);
-        return;
-    }
-    m_writeQueueTimer->start(kWriteQueueStartMs);
-    if (qsizetype(reg) < m_registerImage.size() && m_registerImage.at(reg) != value)
-        m_registerImage[reg] = value;
-    m_pendingSingles.append({reg, value});
-    updatePendingMaximum();
+    m_gate->singleWrite(reg, value);
 }
 
 void KivBackend::multiWrite(uint start, const QList<quint16> &values)
 {
-    if (values.isEmpty())
-        return;
-    const bool queue = isLoadingFromDisc();
-    if (!queue && (!connected() || !updateOngoing() || doPoll())) {
-        qCDebug(lcKivBackend) << "write dropped" << start << values.size();
-        return;
-    }
-    if (queue)
-        m_writeQueueTimer->start(kWriteQueueStartMs);
-    const qsizetype count = values.size();
-    if (qsizetype(start) + count <= m_registerImage.size()) {
-        for (qsizetype i = 0; i < count; ++i)
-            m_registerImage[qsizetype(start) + i] = values.at(i);
-    }
-    const bool bluetooth = verbindungsMode() != 0;
-    const int limit = bluetooth ? kBluetoothWriteLimit : kCableWriteLimit;
-    const int slice = bluetooth ? kBluetoothWriteSlice : kCableWriteSlice;
-    QList<QPair<uint, QList<quint16>>> pieces;
-    if (2 * count >= limit) {
-        for (qsizetype i = 0; i < count; i += slice)
-            pieces.append({start + uint(i), values.mid(i, slice)});
-    } else {
-        pieces.append({start, values});
-    }
-    for (const auto &piece : std::as_const(pieces)) {
-        if (queue)
-            m_pendingMultis.append(piece);
-        else
-            emit writeMultiRegister(piece.first, piece.second);
-    }
-    if (queue)
-        updatePendingMaximum();
+    m_gate->multiWrite(start, values);
 }
 
 void KivBackend::halfWrite(uint reg, uchar value, int which)
 {
-    if (qsizetype(reg) >= m_registerImage.size())
-        return;
-    const quint16 current = m_registerImage.at(reg);
-    singleWrite(reg, Functions::replaceByte(current, value, which == Functions::LowByte
-                                                                ? Functions::LowByte
-                                                                : Functions::HighByte));
+    m_gate->halfWrite(reg, value, which);
 }
 
-void KivBackend::updatePendingMaximum()
+void KivBackend::onQueuedWritesDrained()
 {
-    setMaximum(KivSaveAndLoad::progressMaximumFor(pendingWrites()));
-}
-
-void KivBackend::flushWriteQueue()
-{
-    m_writeQueueTimer->stop();
-    setIsLoadingFromDisc(false);
-    if (!m_pendingSingles.isEmpty()) {
-        const auto write = m_pendingSingles.takeFirst();
-        singleWrite(write.first, write.second);
-    } else if (!m_pendingMultis.isEmpty()) {
-        const auto write = m_pendingMultis.takeFirst();
-        // Already sliced when queued; sent as it is.
-        if (connected() && updateOngoing() && !doPoll())
-            emit writeMultiRegister(write.first, write.second);
-    }
-    progressProgressbar();
-    if (m_pendingSingles.isEmpty() && m_pendingMultis.isEmpty()) {
-        QTimer::singleShot(kReReadAfterLoadMs, this, [this] {
-            if (testMode())
-                simulateDevice();
-            else if (connected() && m_serialThread)
-                getAllData();
-        });
-        return;
-    }
-    m_writeQueueTimer->start(kWriteQueueStepMs);
+    // A loaded configuration ends with a complete re-read of what the device now holds.
+    QTimer::singleShot(kReReadAfterLoadMs, this, [this] {
+        if (testMode())
+            simulateDevice();
+        else if (connected() && m_link->hasLink())
+            getAllData();
+    });
 }
 
 void KivBackend::progressProgressbar()
@@ -661,34 +487,21 @@ void KivBackend::progressProgressbar()
 void KivBackend::getBlockUpdate(uint index)
 {
     // Any running read owns the answers; wait for it rather than derail it.
-    if (m_serialOperation != noOp) {
+    if (m_reads->operation() != KivReadSequencer::NoOp) {
         QTimer::singleShot(kBlockUpdateRetryMs, this, [this, index] { getBlockUpdate(index); });
         return;
     }
-    if (!m_serialThread) {
-        refreshDataBlocksFromImage();
+    if (!m_link->hasLink()) {
+        m_blocks->refreshDataBlocks(m_registerImage);
         updateChannelLabels();
         return;
     }
-    m_oneBlockCalls = ModbusCallPair(index, index + kBlockUpdateRegisters, uint(readChunk()));
-    const QList<uint> pair = m_oneBlockCalls.getPair();
-    if (pair.isEmpty())
-        return;
-    m_serialOperation = getOneBlock;
-    emit readMultiRegister(pair.first(), pair.last());
+    m_reads->startBlockRead(index, uint(readChunk()));
 }
 
 void KivBackend::allWritten()
 {
-    if (!m_expectWrittenAck)
-        return;
-    m_expectWrittenAck = false;
-    QTimer::singleShot(kUnitPollDelayMs, this, [this] {
-        if (!connected())
-            return;
-        m_unitPollPending = true;
-        setDoPoll(true);
-    });
+    m_commands->onAllWritten();
 }
 
 void KivBackend::resetToStart()
@@ -696,18 +509,11 @@ void KivBackend::resetToStart()
     setTestMode(false);
     m_deviceInfo->setTestMode(false);
     m_registerImage.fill(0);
-    m_serialOperation = noOp;
-    m_readSingleMode = None;
-    m_unitPollPending = false;
-    m_expectWrittenAck = false;
-    m_relayForced[0] = m_relayForced[1] = false;
-    m_pollInFlight = false;
+    m_reads->reset();
+    m_commands->reset();
+    m_poller->stop();
     // Writes of an interrupted file load have no device to go to any more.
-    m_pollPauseTimer->stop();
-    m_writeQueueTimer->stop();
-    m_altitudeTimer->stop();
-    m_pendingSingles.clear();
-    m_pendingMultis.clear();
+    m_gate->clear();
     setIsLoadingFromDisc(false);
     setMaximum(0);
     setProgress(0);
@@ -715,15 +521,8 @@ void KivBackend::resetToStart()
 
     m_outputs->clear();
     m_activeChannels.clear();
-    qDeleteAll(m_dataBlocks);
-    m_dataBlocks.clear();
-    qDeleteAll(m_relais);
-    m_relais.clear();
-    for (QObject **block : {&m_tlf, &m_lcd, &m_expertBackend}) {
-        if (*block)
-            (*block)->deleteLater();
-        *block = nullptr;
-    }
+    m_blocks->clear();
+    publishBlocks();
     emit activeChannelsChanged();
     emit dataBlocksChanged();
     setDoPoll(false);
@@ -739,6 +538,15 @@ void KivBackend::stopConnectAttempt()
     setProgress(0);
 }
 
+void KivBackend::publishBlocks()
+{
+    m_dataBlocks = asObjects(m_blocks->dataBlocks());
+    m_relais = asObjects(m_blocks->relais());
+    m_tlf = m_blocks->tlf();
+    m_lcd = m_blocks->lcd();
+    m_rs485 = m_blocks->rs485();
+}
+
 void KivBackend::updateData()
 {
     const QList<quint16> &image = m_registerImage;
@@ -752,173 +560,16 @@ void KivBackend::updateData()
     setIntervalKalibrierung(value(kCalibrationInterval, 0));
     setHoehe(value(kAltitude, 0));
     setUnitSystem(value(kUnitSystem, 1));
-    if (!image.isEmpty())
-        createOrRefreshBlocks();
+    if (!image.isEmpty()) {
+        m_blocks->createOrRefresh(image, m_reads->blockCount());
+        publishBlocks();
+        m_outputs->updateAvailableOutputs();
+        emit dataBlocksChanged();
+        emit hasCo2(m_blocks->hasBlockOfType(Enums::CO2));
+        emit hasVoc(m_blocks->hasBlockOfType(Enums::VOC));
+    }
     setMinVoltage(value(kMinVoltage, -1));
     setMaxVoltage(value(kMaxVoltage, -1));
-}
-
-void KivBackend::refreshDataBlocksFromImage()
-{
-    for (QObject *block : std::as_const(m_dataBlocks))
-        static_cast<KivDatenblock *>(block)->updateFromImage(m_registerImage);
-}
-
-void KivBackend::createOrRefreshBlocks()
-{
-    const QList<quint16> &image = m_registerImage;
-    const Enums::TypeCircuitBoard board = m_deviceInfo->boardType();
-
-    QList<QObject *> blocks;
-    for (quint16 i = 0; i < m_blockCount && i < kMaxBlocks; ++i) {
-        const uint base = kFirstBlock + kBlockStride * i;
-        KivDatenblock *block = nullptr;
-        for (QObject *object : std::as_const(m_dataBlocks)) {
-            auto *existing = qobject_cast<KivDatenblock *>(object);
-            if (existing && existing->baseRegister() == base)
-                block = existing;
-        }
-        if (block) {
-            m_dataBlocks.removeOne(block);
-            block->updateFromImage(image);
-        } else {
-            block = createDataBlock(base, i);
-        }
-        if (block->type() == Enums::Invalid) {
-            delete block;
-            continue;
-        }
-        blocks.append(block);
-    }
-    // Blocks the device no longer reports.
-    qDeleteAll(m_dataBlocks);
-    m_dataBlocks = blocks;
-
-    if (board == Enums::AP_Relais && m_relais.isEmpty()) {
-        for (uint start : {kRelay1, kRelay2}) {
-            auto *relay = new KivRelaisBlock(image, start, m_deviceInfo, this);
-            for (auto signal : {&KivRelaisBlock::relais1Changed, &KivRelaisBlock::relais2Changed,
-                                &KivRelaisBlock::relais3Changed, &KivRelaisBlock::threshold1Changed,
-                                &KivRelaisBlock::threshold2Changed, &KivRelaisBlock::hysteresisChanged,
-                                &KivRelaisBlock::channelChanged})
-                connect(relay, signal, this, &KivBackend::multiWrite);
-            m_relais.append(relay);
-        }
-    } else {
-        for (QObject *relay : std::as_const(m_relais))
-            static_cast<KivRelaisBlock *>(relay)->updateFromImage(image);
-    }
-
-    if (!m_tlf) {
-        auto *tlf = new KivTlfBlock(image, KivTlfBlock::kStartRegister, m_deviceInfo, this);
-        connectWrites(tlf);
-        connect(tlf, &KivTlfBlock::channelChanged, this, &KivBackend::updateTlfMode, Qt::QueuedConnection);
-        connect(tlf, &KivTlfBlock::modelChanged, this, &KivBackend::updateTlfMode, Qt::QueuedConnection);
-        m_tlf = tlf;
-    } else {
-        static_cast<KivTlfBlock *>(m_tlf)->updateFromImage(image);
-    }
-
-    if (board == Enums::AP_Modbus || board == Enums::AP_BACnet) {
-        QList<Enums::TypeDatenblock> types;
-        for (QObject *block : std::as_const(m_dataBlocks))
-            types.append(static_cast<KivDatenblock *>(block)->type());
-        if (!m_rs485) {
-            auto *rs485 = new KivRs485(image, KivRs485::kStartRegister, types, this);
-            connect(rs485, &KivRs485::writeSingleRegister, this, &KivBackend::singleWrite);
-            connect(rs485, &KivRs485::writeMultipleRegister, this, &KivBackend::multiWrite);
-            m_rs485 = rs485;
-        } else {
-            static_cast<KivRs485 *>(m_rs485)->updateFromImage(image);
-        }
-        static_cast<KivRs485 *>(m_rs485)->setIsBacNet(board == Enums::AP_BACnet);
-    }
-
-    if (!m_lcd) {
-        auto *lcd = new KivLcdBlock(image, KivLcdBlock::kStartRegister, this);
-        connectWrites(lcd);
-        connect(lcd, &KivLcdBlock::hasLcd, this, &KivBackend::isLcd);
-        connect(m_deviceInfo, &KivDeviceSetup::hasLcdReferenceChanged, lcd,
-                &KivLcdBlock::setIsAvailaAbleReferenceCheck);
-        lcd->setIsAvailaAbleReferenceCheck(m_deviceInfo->deviceName().contains(QStringLiteral("LCD")));
-        m_lcd = lcd;
-        emit isLcd(lcd->hasDisplay());
-    } else {
-        static_cast<KivLcdBlock *>(m_lcd)->updateFromImage(image);
-    }
-
-    if (!m_lora) {
-        auto *lora = new KivLoraBlock(this);
-        connect(lora, &BaseContainer::writeSingleRegister, this, &KivBackend::singleWrite);
-        connect(lora, &BaseContainer::writeMultipleRegister, this, &KivBackend::multiWrite);
-        m_lora = lora;
-    }
-    static_cast<KivLoraBlock *>(m_lora)->setData(image);
-
-    if (!m_expertBackend) {
-        auto *expert = new KivExpertModeContainer(this);
-        connect(expert, &BaseContainer::writeSingleRegister, this, &KivBackend::singleWrite);
-        connect(expert, &BaseContainer::writeMultipleRegister, this, &KivBackend::multiWrite);
-        m_expertBackend = expert;
-    }
-    auto *expert = static_cast<KivExpertModeContainer *>(m_expertBackend);
-    expert->setData(image);
-    bool co2 = false;
-    bool voc = false;
-    for (QObject *object : std::as_const(m_dataBlocks)) {
-        auto *block = static_cast<KivDatenblock *>(object);
-        if (block->type() == Enums::CO2) {
-            expert->setCo2Block(block);
-            co2 = true;
-        } else if (block->type() == Enums::VOC) {
-            expert->setVocBlock(block);
-            voc = true;
-        }
-    }
-
-    m_outputs->updateAvailableOutputs();
-    emit dataBlocksChanged();
-    emit hasCo2(co2);
-    emit hasVoc(voc);
-}
-
-KivDatenblock *KivBackend::createDataBlock(uint base, int index)
-{
-    auto *block = new KivDatenblock(m_registerImage, base, index, m_deviceInfo, this);
-    connect(block, &KivDatenblock::writeMultipleRegisters, this, &KivBackend::multiWrite);
-    connect(block, &KivDatenblock::writeSingleRegister, this, &KivBackend::singleWrite);
-    connect(block, &KivDatenblock::updateThisBlock, this, &KivBackend::getBlockUpdate, Qt::QueuedConnection);
-    connect(block, &KivDatenblockProperties::lowerRangeChanged, this, &KivBackend::updateTlfMode,
-            Qt::QueuedConnection);
-    connect(block, &KivDatenblockProperties::upperRangeChanged, this, &KivBackend::updateTlfMode,
-            Qt::QueuedConnection);
-    connect(this, &KivBackendProperty::minVoltageChanged, block, &KivDatenblock::setLowerVoltage);
-    connect(this, &KivBackendProperty::maxVoltageChanged, block, &KivDatenblock::setUpperVoltage);
-    connect(this, &KivBackendProperty::unitSystemChanged, block, &KivDatenblock::updateUnitSystem);
-    block->setUnitSystem(unitSystem());
-    block->setLowerVoltage(minVoltage());
-    block->setUpperVoltage(maxVoltage());
-    return block;
-}
-
-template<typename Block>
-void KivBackend::connectWrites(Block *block)
-{
-    connect(block, &Block::writeHalfRegister, this,
-            [this](uint reg, uchar value, Functions::Byte which) { halfWrite(reg, value, int(which)); });
-    connect(block, &Block::writeSingleRegister, this, &KivBackend::singleWrite);
-    connect(block, &Block::writeMultipleRegister, this, &KivBackend::multiWrite);
-}
-
-void KivBackend::writeUInt32(uint reg, quint32 value)
-{
-    multiWrite(reg, Functions::fromUInt32(value));
-}
-
-void KivBackend::writeAltitude()
-{
-    if (updateOngoing() && m_registerImage.size() > int(kAltitude) + 1)
-        writeUInt32(kAltitude, quint32(hoehe()));
 }
 
 void KivBackend::updateUnitByApp(int unit)
@@ -927,36 +578,14 @@ void KivBackend::updateUnitByApp(int unit)
     setUnitSystem(unit);
 }
 
-void KivBackend::onUnitSystemChanged()
-{
-    // Only a write that leaves (now or from the load queue) can be acknowledged; a value taken
-    // over from a read or a reset is not one.
-    const bool gateOpen = isLoadingFromDisc() || (connected() && !doPoll());
-    if (updateOngoing() && gateOpen && m_registerImage.size() > int(kUnitSystem)) {
-        emit expectWriteFinishedSignal(true);
-        writeUInt32(kUnitSystem, quint32(unitSystem()));
-        m_expectWrittenAck = true;
-    }
-    if (testMode())
-        QTimer::singleShot(kTestModeUnitDoneMs, this, &KivBackend::changeUnitSystemDone);
-}
-
 void KivBackend::onUnit()
 {
-    if (updateOngoing() && m_registerImage.size() > int(kUnitSystem) + 1)
-        writeUInt32(kUnitSystem, quint32(unitSystem()));
-}
-
-void KivBackend::onMinVoltage()
-{
-    if (updateOngoing())
-        writeUInt32(kMinVoltage, quint32(minVoltage()));
+    m_commands->writeUnitSystem();
 }
 
 void KivBackend::onMaxVoltage()
 {
-    if (updateOngoing())
-        writeUInt32(kMaxVoltage, quint32(maxVoltage()));
+    m_commands->writeMaxVoltage();
     const QString max = QString::number(maxVoltage());
     setVoltageRange({QStringLiteral("0 - %1 [V]").arg(max), QStringLiteral("1 - %1 [V]").arg(max),
                      QStringLiteral("2 - %1 [V]").arg(max)});
@@ -964,13 +593,7 @@ void KivBackend::onMaxVoltage()
 
 QString KivBackend::calculateDates(int interval, int hoursTo)
 {
-    QString result = tr("Ungültiges Datum");
-    if (interval < 1)
-        return result;
-    const qint64 total = qint64(interval) * kHoursPerMonth;
-    if (total >= hoursTo)
-        result = QDateTime::currentDateTime().addSecs(-(total - hoursTo) * 3600).toString(QStringLiteral("dd.MM.yyyy"));
-    return result;
+    return KivDeviceCommands::calculateDates(interval, hoursTo);
 }
 
 void KivBackend::updateLastWartung()
@@ -985,77 +608,44 @@ void KivBackend::updateLastKalibrierung()
 
 void KivBackend::updateService(int type, int intervall)
 {
-    if (type != 0 && type != 1)
-        return;
-    const int hours = intervall * kHoursPerMonth;
-    writeUInt32(kMaintenanceInterval + 2 * uint(type), quint32(intervall));
-    writeUInt32(kHoursToMaintenance + 2 * uint(type), quint32(hours));
-    if (type == 0) {
-        setSecToWartung(hours);
-        setIntervalWartung(intervall);
-    } else {
-        setSecToKalibrierung(hours);
-        setIntervalKalibrierung(intervall);
-    }
+    m_commands->updateService(type, intervall);
 }
 
 void KivBackend::writeFResetRegs(const QString &HWMotherboard, const QString &SerialNumber)
 {
-    QString hex;
-    for (const QString &part : HWMotherboard.split(QLatin1Char('.')))
-        hex += part.size() == 1 ? QLatin1Char('0') + part : part;
-    bool ok = false;
-    const quint32 hardware = hex.toUInt(&ok, 16);
-    if (!ok)
-        qCWarning(lcKivBackend) << "hardware version is not a version:" << HWMotherboard;
-    writeUInt32(kSerialNumber, SerialNumber.toUInt());
-    writeUInt32(kHardwareVersion, hardware);
-    writeUInt32(kFactoryDate, QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toUInt());
-    setFactoryReset(false);
+    m_commands->writeFactoryRegisters(HWMotherboard, SerialNumber);
 }
 
 void KivBackend::factoryResetOngoing()
 {
-    if (factoryReset()) {
-        writeUInt32(kResetCommand, kFactoryResetValue);
-        return;
-    }
-    QTimer::singleShot(kEepromAfterFactoryMs, this, &KivBackend::forceEepromWrite);
-    QTimer::singleShot(kCheckAfterFactoryMs, this, &KivBackend::checkFResetRegs);
+    m_commands->onFactoryResetChanged();
 }
 
 void KivBackend::checkFResetRegs()
 {
-    m_readSingleMode = FactoryReset;
-    m_factoryAnswers = 0;
-    m_factoryAllEqual = true;
-    for (uint reg : {kSerialNumber, kSerialNumber + 1, kFactoryDate, kFactoryDate + 1, kHardwareVersion,
-                     kHardwareVersion + 1})
-        emit readSingleRegister(reg);
+    m_commands->checkFactoryRegisters();
 }
 
 void KivBackend::forceEepromWrite()
 {
-    if (connected())
-        singleWrite(kStoreCommand, kStoreValue);
+    m_commands->storeToEeprom();
 }
 
 void KivBackend::forceDeviceReset()
 {
-    if (connected())
-        singleWrite(kResetCommand, kRestartValue);
+    m_commands->restartDevice();
     QTimer::singleShot(kResetReloadMs, this, &KivBackend::forceReloadAllData);
 }
 
 void KivBackend::forceReloadAllData()
 {
     QTimer::singleShot(kReloadResetMs, this, [this] {
-        const bool wasLinked = connected() && m_serialThread;
+        const bool wasLinked = connected() && m_link->hasLink();
         resetToStart();
         // The reset ends the link; a device that was connected is opened and read again
         // instead of leaving the read to a link that no longer exists.
         QTimer::singleShot(kReloadReadMs - kReloadResetMs, this, [this, wasLinked] {
-            if (m_serialThread)
+            if (m_link->hasLink())
                 getAllData();
             else if (wasLinked)
                 connectDevice();
@@ -1070,66 +660,24 @@ void KivBackend::forceEmergencyMode()
     setUpdateOngoing(true);
 }
 
-void KivBackend::forceRelais(int index, quint32 switchValue)
-{
-    if (index < 0 || index > 1 || index >= m_relais.size())
-        return;
-    QObject *relay = m_relais.at(index);
-    const uint base = index == 0 ? kRelay1 : kRelay2;
-    QList<quint16> values;
-    uint start = base + kRelayThresholds;
-    if (static_cast<KivRelaisBlock *>(relay)->channel() == 0) {
-        values += Functions::fromUInt32(1);
-        start = base;
-    }
-    for (int i = 0; i < 3; ++i)
-        values += Functions::fromUInt32(switchValue);
-    multiWrite(start, values);
-    m_relayForced[index] = true;
-    writeUInt32(base + kRelayHysteresis, 0);
-}
-
 void KivBackend::forceRelaisOn(int index)
 {
-    forceRelais(index, 0);
+    m_commands->forceRelais(index, true);
 }
 
 void KivBackend::forceRelaisOff(int index)
 {
-    forceRelais(index, 1);
+    m_commands->forceRelais(index, false);
 }
 
 void KivBackend::updateRelaisDevice(ushort index)
 {
-    if (index > 1 || index >= m_relais.size())
-        return;
-    QObject *relay = m_relais.at(index);
-    const uint base = index == 0 ? kRelay1 : kRelay2;
-    if (static_cast<KivRelaisBlock *>(relay)->channel() == 0) {
-        writeUInt32(base, 0);
-        return;
-    }
-    const auto *block = static_cast<KivRelaisBlock *>(relay);
-    QList<quint16> values;
-    for (qint32 state : {block->relaisState1(), block->relaisState2(), block->relaisState3()})
-        values += Functions::fromUInt32(quint32(state));
-    multiWrite(base + kRelayThresholds, values);
-    writeUInt32(base + kRelayHysteresis, quint32(block->hysteresis()));
+    m_commands->updateRelaisDevice(index);
 }
 
 void KivBackend::resetForcedRelais(int index)
 {
-    if (index == -1) {
-        for (int i = 0; i < 2; ++i) {
-            if (m_relayForced[i])
-                updateRelaisDevice(ushort(i));
-            m_relayForced[i] = false;
-        }
-    } else if (index == 0 || index == 1) {
-        if (m_relayForced[index])
-            updateRelaisDevice(ushort(index));
-        m_relayForced[index] = false;
-    }
+    m_commands->resetForcedRelais(index);
 }
 
 void KivBackend::onLoadedFromFile(QList<quint16> values)
@@ -1149,46 +697,36 @@ void KivBackend::onLoadedFromFile(QList<quint16> values)
     updateData();
     QTimer::singleShot(kLoadProgressStepMs, this, &KivBackend::progressProgressbar);
     QTimer::singleShot(2 * kLoadProgressStepMs, this, &KivBackend::progressProgressbar);
-    m_writeQueueTimer->start(kWriteQueueStartMs);
+    m_gate->startQueue();
 }
 
 void KivBackend::onLoadJsonFromFilePath(QString filePath)
 {
-    Q_UNUSED(filePath)
+    // The JSON document has no reader in this plugin yet; say so instead of pretending.
+    qCInfo(lcKivBackend) << "no JSON reader for" << filePath;
     emit errorPlainText(tr("Fehler beim Laden"));
 }
 
 void KivBackend::onWriteJson(QString filePath)
 {
-    Q_UNUSED(filePath)
+    qCInfo(lcKivBackend) << "no JSON writer for" << filePath;
     emit errorPlainText(tr("Speichern ist fehlgeschlagen"));
 }
 
 void KivBackend::onWritePdf(QString filePath)
 {
-    Q_UNUSED(filePath)
+    qCInfo(lcKivBackend) << "no PDF writer for" << filePath;
     emit errorPlainText(tr("Speichern ist fehlgeschlagen"));
 }
 
 void KivBackend::simulateDevice()
 {
-    QList<quint16> image(kImageSize, 0);
-    QFile file(m_simulationFile);
-    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        QTextStream in(&file);
-        qsizetype reg = 0;
-        while (!in.atEnd() && reg < image.size()) {
-            const QString line = in.readLine().trimmed();
-            if (line.isEmpty())
-                continue;
-            image[reg++] = line.toUShort();
-        }
-    } else {
+    bool found = false;
+    m_registerImage = readRegisterText(m_simulationFile, kImageSize, &found);
+    if (!found)
         qCInfo(lcKivBackend) << "no simulation data in" << m_simulationFile;
-    }
-    m_registerImage = image;
     m_deviceInfo->setTestMode(true);
-    m_blockCount = m_registerImage.at(kBlockCount);
+    m_reads->setBlockCount(m_registerImage.at(kBlockCount));
     setMaximum(int(m_registerImage.size()));
     setProgress(0);
     auto *ticker = new QTimer(this);
@@ -1213,32 +751,20 @@ void KivBackend::dumpDeviceDataToTextFile()
     QDir().mkpath(folder);
     const QString name = QStringLiteral("DeviceData") + QDateTime::currentDateTime().toString(Qt::TextDate)
                          + QStringLiteral(".txt");
-    QFile file(folder + QLatin1Char('/') + name);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    if (!writeRegisterText(folder + QLatin1Char('/') + name, m_registerImage))
         emit errorPlainText(tr("Speichern ist fehlgeschlagen"));
-        return;
-    }
-    QTextStream out(&file);
-    for (quint16 value : std::as_const(m_registerImage))
-        out << value << '\n';
 }
 
 void KivBackend::printCurrentRegistersToCsv()
 {
-    QFile file(QStringLiteral("KivTestData.txt"));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    if (!writeRegisterText(QStringLiteral("KivTestData.txt"), m_registerImage))
         emit errorPlainText(tr("Speichern ist fehlgeschlagen"));
-        return;
-    }
-    QTextStream out(&file);
-    for (quint16 value : std::as_const(m_registerImage))
-        out << value << '\n';
 }
 
 void KivBackend::createFileAt(QString filePath)
 {
-    // Only the register-image writer is part of this library; JSON and PDF documents come from
-    // their own writers, and without one the save is reported as failed rather than faked.
+    // JSON and PDF documents have no writer in this plugin yet; such a save is reported as
+    // failed rather than faked.
     if (filePath.endsWith(QStringLiteral(".cfg")) && writeCfgFile(filePath, m_registerImage)) {
         emit onSaveFileCreateAt(filePath);
         return;
@@ -1291,49 +817,16 @@ void KivBackend::retranslate()
 
 void KivBackend::updateTlfMode()
 {
-    auto *tlf = qobject_cast<KivTlfBlock *>(m_tlf);
+    const KivTlfBlock *tlf = m_blocks->tlf();
     if (!tlf)
         return;
     const int n = tlf->channel();
-    auto *source = n >= 1 ? qobject_cast<KivDatenblock *>(m_outputs->getActiveChannel(n - 1)) : nullptr;
-    if (!source) {
-        tlf->setChannel(0);
-        return;
-    }
-    tlf->setMin(source->lowerRange());
-    tlf->setMax(source->upperRange());
+    m_blocks->applyTlfSource(n >= 1 ? m_outputs->getActiveChannel(n - 1) : nullptr);
 }
 
 void KivBackend::updateChannelLabels()
 {
-    if (auto *tlf = qobject_cast<KivTlfBlock *>(m_tlf))
-        tlf->setModel(channelLabels());
-}
-
-QStringList KivBackend::channelLabels() const
-{
-    QStringList labels{tr("Keine Auswahl")};
-    for (QObject *channel : m_activeChannels) {
-        if (!channel || !channel->property("isValid").toBool())
-            continue;
-        const auto type = Enums::TypeDatenblock(channel->property("type").toInt());
-        const auto unit = Enums::UnitDatenBlock(channel->property("unit").toInt());
-        const int multi = channel->property("multiSuffix").toInt();
-        QString label = typeToString(type);
-        if (multi == 1 || multi == 2)
-            label += QLatin1Char(' ') + QString::number(multi);
-        else if (multi == kMixSuffix)
-            label += QLatin1Char(' ') + tr("mix");
-        if (multi == kMixSuffix) {
-            const int variant = channel->property("parameter0").toInt();
-            if (variant == kMixMin)
-                label += QLatin1Char(' ') + tr("min");
-            else if (variant == kMixMax)
-                label += QLatin1Char(' ') + tr("max");
-        }
-        labels.append(label + QStringLiteral(" (") + unitToString(unit) + QLatin1Char(')'));
-    }
-    return labels;
+    m_blocks->updateChannelLabels(m_activeChannels);
 }
 
 void KivBackend::newOutputSelection(int outputSelection, int newIndex)
@@ -1353,16 +846,12 @@ QObject *KivBackend::getActiveChannel(int index)
 
 bool KivBackend::channelIsVisible(int channel)
 {
-    if (!m_lcd || channel < 1 || channel > kOutputCount)
-        return false;
-    return m_lcd->property(QStringLiteral("showChannel%1").arg(channel).toLatin1().constData()).toUInt() != 0;
+    return m_blocks->channelIsVisible(channel);
 }
 
 void KivBackend::changeChannelVisibility(int channel, bool visible)
 {
-    if (!m_lcd || channel < 1 || channel > kOutputCount)
-        return;
-    m_lcd->setProperty(QStringLiteral("showChannel%1").arg(channel).toLatin1().constData(), visible ? 1 : 0);
+    m_blocks->changeChannelVisibility(channel, visible);
 }
 
 int KivBackend::activeChannelsSize()
@@ -1382,7 +871,7 @@ int KivBackend::validActiveChannels()
 
 int KivBackend::sensorBlockCount()
 {
-    return m_blockCount;
+    return m_reads->blockCount();
 }
 
 Enums::UnitDatenBlock KivBackend::unitOfChannel(int channel)

@@ -6,22 +6,23 @@
 
 #include <QDateTime>
 #include <QList>
-#include <QPair>
-#include <QPointer>
 #include <QString>
 #include <QVariant>
 
 class BootLoader;
-class KivDatenblock;
+class KivBlockSet;
+class KivDeviceCommands;
 class KivOutputAssignment;
-class KivSerialIo;
+class KivPoller;
+class KivReadSequencer;
 class KivShareBackend;
-class QThread;
-class QTimer;
+class KivWriteGate;
+class SerialLinkOwner;
 
 // The root of the KIV device model and the object the QML pages talk to ("Kiv"). It owns the
-// register image, the device identity, the boot loader and, once connected, the serial link and
-// the function blocks.
+// register image, the device identity and the boot loader, and behind its fixed interface the
+// collaborators that do the work: the link owner (serial link in its own thread), the read
+// sequencer, the poller, the write gate, the block set and the device commands.
 class KivBackend : public KivBackendProperty
 {
     Q_OBJECT
@@ -50,18 +51,14 @@ public:
     static constexpr int kPollPauseMs = 1500;
     static constexpr int kAltitudeDebounceMs = 500;
     static constexpr int kBlockUpdateRetryMs = 500;
-    static constexpr int kWriteQueueStartMs = 1000;
-    static constexpr int kWriteQueueStepMs = 50;
-    static constexpr int kThreadStopMs = 2000;
-    static constexpr int kHoursPerMonth = 720;
 
     // Read-only views for diagnostics and tests.
     const QList<quint16> &registerImage() const { return m_registerImage; }
-    serialOperation currentSerialOperation() const { return m_serialOperation; }
-    bool hasSerialLink() const { return !m_serialThread.isNull(); }
+    serialOperation currentSerialOperation() const;
+    bool hasSerialLink() const;
     // For watching the link's lifetime only; never call into it (it lives in its own thread).
     QObject *serialLink() const;
-    int pendingWrites() const { return int(m_pendingSingles.size() + m_pendingMultis.size()); }
+    int pendingWrites() const;
     // The resource path of the simulation image; tests point it at the source tree.
     void setSimulationFile(const QString &path) { m_simulationFile = path; }
 
@@ -156,7 +153,7 @@ public slots:
     void printCurrentRegistersToCsv();
     void createFileAt(QString filePath);
 
-    // The write gate: every block write passes here (see the .cpp for when it lets one through).
+    // The write gate: every block write passes here (KivWriteGate says when it lets one through).
     void singleWrite(uint reg, quint16 value);
     void multiWrite(uint start, const QList<quint16> &values);
     void halfWrite(uint reg, uchar value, int which);
@@ -186,57 +183,25 @@ private slots:
 private:
     void setShowUi(bool showUi);
     int readChunk() const;
-    void requestPoll(const QList<uint> &pair);
-    void pollNextStep();
-    void restartPollCycle();
-    void flushWriteQueue();
-    void writeUInt32(uint reg, quint32 value);
-    void writeAltitude();
-    void onUnitSystemChanged();
-    void onMinVoltage();
+    void onPollCycleComplete();
+    void onQueuedWritesDrained();
     void updateChannelLabels();
-    QStringList channelLabels() const;
-    void refreshDataBlocksFromImage();
-    void createOrRefreshBlocks();
-    KivDatenblock *createDataBlock(uint base, int index);
-    template<typename Block>
-    void connectWrites(Block *block);
-    void forceRelais(int index, quint32 switchValue);
+    void publishBlocks();
     void stopSerialThread();
-    void updatePendingMaximum();
 
     KivShareBackend *m_shareBackend = nullptr;
+    SerialLinkOwner *m_link = nullptr;
+    KivWriteGate *m_gate = nullptr;
+    KivReadSequencer *m_reads = nullptr;
+    KivPoller *m_poller = nullptr;
+    KivBlockSet *m_blocks = nullptr;
+    KivDeviceCommands *m_commands = nullptr;
     KivOutputAssignment *m_outputs = nullptr;
-    QObject *m_expertBackend = nullptr;
-    QObject *m_lora = nullptr;
-    serialOperation m_serialOperation = noOp;
-    readSingleMode m_readSingleMode = None;
-    quint16 m_blockCount = 0;
-    ModbusCallPair m_allCalls;
-    ModbusCallPair m_blockCalls;
-    ModbusCallPair m_oneBlockCalls;
-    int m_factoryAnswers = 0;
-    bool m_factoryAllEqual = true;
     bool m_pollWasOn = false;
     bool m_manualRead = false;
-    bool m_unitPollPending = false;
-    bool m_expectWrittenAck = false;
-    bool m_relayForced[2] = {false, false};
     bool m_showUi = false;
-    // A poll request is on the wire; a restarted cycle must not start a second chain.
-    bool m_pollInFlight = false;
     // Bumped by every read and reset; a deferred data-ready step of an older one is void.
     quint64 m_readGeneration = 0;
-    QList<QPair<uint, quint16>> m_pendingSingles;
-    QList<QPair<uint, QList<quint16>>> m_pendingMultis;
-    QTimer *m_altitudeTimer = nullptr;
-    QTimer *m_pollPauseTimer = nullptr;
-    QTimer *m_writeQueueTimer = nullptr;
     QDateTime m_suspendedAt;
     QString m_simulationFile = QStringLiteral(":/KivTestData.txt");
-    // The link and its thread; a thread asked to quit is kept until it has ended so that the
-    // destructor can wait for it.
-    QPointer<QThread> m_serialThread;
-    QPointer<KivSerialIo> m_serialIo;
-    QList<QPointer<QThread>> m_retiringThreads;
 };

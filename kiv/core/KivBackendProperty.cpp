@@ -1,5 +1,6 @@
 #include "KivBackendProperty.h"
 
+#include "Functions.h"
 #include "KivDeviceSetup.h"
 
 #include <QLoggingCategory>
@@ -22,22 +23,13 @@ QVariant objectVariant(QObject *object)
 KivBackendProperty::KivBackendProperty(QObject *parent)
     : Enums(parent)
 {
-    // Seam for the file layer: the save/load back end (KivSaveAndLoad) is created here as a
-    // child of this, given &m_registerImage; until then saveLoadBackend reads null.
 }
 
 KivBackendProperty::~KivBackendProperty() = default;
 
 bool KivBackendProperty::isFuzzyEqual(double a, double b)
 {
-    if (std::isnan(a) || std::isnan(b))
-        return std::isnan(a) && std::isnan(b);
-    if (a == b)
-        return true;
-    // Opposite or lone infinities would otherwise pass, as inf <= inf.
-    if (std::isinf(a) || std::isinf(b))
-        return false;
-    return std::abs(a - b) * 1e12 <= std::min(std::abs(a), std::abs(b));
+    return Functions::isFuzzyEqual(a, b);
 }
 
 QString KivBackendProperty::appVersion() const

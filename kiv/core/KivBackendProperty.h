@@ -69,7 +69,7 @@ public:
     explicit KivBackendProperty(QObject *parent = nullptr);
     ~KivBackendProperty() override;
 
-    // True when a and b agree within a relative tolerance of 1e-12.
+    // True when a and b agree within a relative tolerance of 1e-12 (the framework's rule).
     static bool isFuzzyEqual(double a, double b);
 
     QString appVersion() const;
@@ -220,14 +220,13 @@ protected:
     int m_intervalWartung = 0;      // months
     int m_intervalKalibrierung = 0; // months
 
-    // Handles only: KivBackend creates and deletes the blocks and the device setup.
+    // Handles only: the back end's block set owns the blocks, the back end the device setup.
     KivDeviceSetup *m_deviceInfo = nullptr;
     QObject *m_lcd = nullptr;
     QObject *m_rs485 = nullptr;
     QObject *m_tlf = nullptr;
     QObject *m_bootLoader = nullptr;
-    // Owned (child of this). Placeholder until the save/load back end exists; it will be
-    // KivSaveAndLoad, created in the constructor with a pointer to m_registerImage.
+    // The save/load back end (KivSaveAndLoad, a child of this), given &m_registerImage.
     QObject *m_saveLoadBackend = nullptr;
     QList<QObject *> m_relais;
     QList<QObject *> m_dataBlocks;

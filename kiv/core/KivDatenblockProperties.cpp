@@ -1,6 +1,6 @@
 #include "KivDatenblockProperties.h"
 
-#include "KivBackendProperty.h"
+#include "Functions.h"
 
 KivDatenblockProperties::KivDatenblockProperties(QObject *parent)
     : Enums(parent)
@@ -30,7 +30,7 @@ void KivDatenblockProperties::setUnit(Enums::UnitDatenBlock unit)
 
 void KivDatenblockProperties::setValue(double value)
 {
-    if (KivBackendProperty::isFuzzyEqual(m_value, value))
+    if (Functions::isFuzzyEqual(m_value, value))
         return;
     m_value = value;
     emit valueChanged(m_value);
@@ -38,7 +38,7 @@ void KivDatenblockProperties::setValue(double value)
 
 void KivDatenblockProperties::setLowerLimit(double lowerLimit)
 {
-    if (KivBackendProperty::isFuzzyEqual(m_lowerLimit, lowerLimit))
+    if (Functions::isFuzzyEqual(m_lowerLimit, lowerLimit))
         return;
     m_lowerLimit = lowerLimit;
     emit lowerLimitChanged(m_lowerLimit);
@@ -46,7 +46,7 @@ void KivDatenblockProperties::setLowerLimit(double lowerLimit)
 
 void KivDatenblockProperties::setUpperLimit(double upperLimit)
 {
-    if (KivBackendProperty::isFuzzyEqual(m_upperLimit, upperLimit))
+    if (Functions::isFuzzyEqual(m_upperLimit, upperLimit))
         return;
     m_upperLimit = upperLimit;
     emit upperLimitChanged(m_upperLimit);
@@ -54,7 +54,7 @@ void KivDatenblockProperties::setUpperLimit(double upperLimit)
 
 void KivDatenblockProperties::setLowerRange(double lowerRange)
 {
-    if (KivBackendProperty::isFuzzyEqual(m_lowerRange, lowerRange))
+    if (Functions::isFuzzyEqual(m_lowerRange, lowerRange))
         return;
     m_lowerRange = lowerRange;
     emit lowerRangeChanged(m_lowerRange);
@@ -62,7 +62,7 @@ void KivDatenblockProperties::setLowerRange(double lowerRange)
 
 void KivDatenblockProperties::setUpperRange(double upperRange)
 {
-    if (KivBackendProperty::isFuzzyEqual(m_upperRange, upperRange))
+    if (Functions::isFuzzyEqual(m_upperRange, upperRange))
         return;
     m_upperRange = upperRange;
     emit upperRangeChanged(m_upperRange);
@@ -70,7 +70,7 @@ void KivDatenblockProperties::setUpperRange(double upperRange)
 
 void KivDatenblockProperties::setVoltage(double voltage)
 {
-    if (KivBackendProperty::isFuzzyEqual(m_voltage, voltage))
+    if (Functions::isFuzzyEqual(m_voltage, voltage))
         return;
     m_voltage = voltage;
     emit voltageChanged(m_voltage);
@@ -78,7 +78,7 @@ void KivDatenblockProperties::setVoltage(double voltage)
 
 void KivDatenblockProperties::setAdjustedKValue(double adjustedKValue)
 {
-    if (KivBackendProperty::isFuzzyEqual(m_adjustedKValue, adjustedKValue))
+    if (Functions::isFuzzyEqual(m_adjustedKValue, adjustedKValue))
         return;
     m_adjustedKValue = adjustedKValue;
     emit adjustedKValueChanged(m_adjustedKValue);
@@ -158,7 +158,7 @@ void KivDatenblockProperties::setMultiSuffix(int multiSuffix)
 
 void KivDatenblockProperties::setAmps(double amps)
 {
-    if (KivBackendProperty::isFuzzyEqual(m_amps, amps))
+    if (Functions::isFuzzyEqual(m_amps, amps))
         return;
     m_amps = amps;
     emit ampsChanged(m_amps);
