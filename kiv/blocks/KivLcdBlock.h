@@ -6,8 +6,7 @@
 #include <QList>
 #include <QObject>
 
-// Display settings (registers 82 .. 89). The core needs whether a display is present; the
-// display page's settings and their write-back join with the display page.
+// Display settings (registers 82 .. 89): whether a display is present and what it shows.
 class KivLcdBlock : public Enums
 {
     Q_OBJECT

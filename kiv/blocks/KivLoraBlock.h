@@ -6,7 +6,7 @@
 #include <QObject>
 
 // LoRaWAN identity and parameters (registers 146 .. 205). Created on the first read whatever the
-// board and fed after every read; the LoRaWAN page's fields join with that page.
+// board and fed after every read.
 class KivLoraBlock : public BaseContainer
 {
     Q_OBJECT

@@ -6,7 +6,7 @@
 #include <QObject>
 
 // RS485 bus interface (Modbus or BACnet board, registers from 144). The back end creates it for
-// bus boards only and sets isBacNet after every feed; the bus page's editing joins with that page.
+// bus boards only and sets isBacNet after every feed.
 class KivRs485 : public Enums
 {
     Q_OBJECT

@@ -10,7 +10,7 @@
 class KivDeviceSetup;
 
 // Traffic-light function (registers from 83). The back end hands it the selected channel's
-// range and the channel names; the light's own settings join with the traffic-light page.
+// range and the channel names.
 class KivTlfBlock : public Enums
 {
     Q_OBJECT
