@@ -1,7 +1,8 @@
 #include "MappedPair.h"
 
-MappedPair::MappedPair(const QString &text, const QVariant &value)
-    : text(text), value(value)
+MappedPair::MappedPair(const QString &pairText, const QVariant &pairValue)
+    : text(pairText)
+    , value(pairValue)
 {
 }
 
