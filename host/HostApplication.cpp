@@ -29,7 +29,7 @@ QObject *singletonFrom(QQmlEngine *engine, const char *name)
         QQmlEngine::setObjectOwnership(object, QQmlEngine::CppOwnership);
     return object;
 }
-}
+} // namespace
 
 HostApplication::HostApplication(QObject *parent)
     : QObject(parent)
@@ -105,12 +105,15 @@ bool HostApplication::start(const HostOptions &options)
     m_pluginHost->setContentArea(m_contentArea);
     m_shooter = new Screenshooter(m_window);
 
-    connect(m_window, &QQuickWindow::frameSwapped, this, [this] {
+    connect(
+        m_window, &QQuickWindow::frameSwapped, this,
+        [this] {
         if (m_shown)
             return;
         m_shown = true;
         emit windowShown();
-    }, Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
 
     if (options.runsUnattended() || !options.screenshotFile.isEmpty()) {
         runUnattended(options);
@@ -136,7 +139,9 @@ void HostApplication::runUnattended(const HostOptions &options)
 
     const QString file = options.screenshotFile;
     const bool quit = options.quitAfterScreenshot;
-    connect(m_shooter, &Screenshooter::captured, this, [this, quit](const QString &written, bool ok, const QString &error) {
+    connect(
+        m_shooter, &Screenshooter::captured, this,
+        [this, quit](const QString &written, bool ok, const QString &error) {
         if (!ok) {
             if (quit)
                 finishWith(1, error);
@@ -147,22 +152,24 @@ void HostApplication::runUnattended(const HostOptions &options)
         QTextStream(stdout) << "Screenshot: " << QDir::toNativeSeparators(written) << Qt::endl;
         if (quit)
             finishWith(0, QString());
-    }, Qt::SingleShotConnection);
+        },
+        Qt::SingleShotConnection);
 
     if (options.openPlugin.isEmpty()) {
         m_shooter->capture(file);
         return;
     }
-    connect(m_pluginHost, &PluginHost::pageShown, this, [this, file] { m_shooter->capture(file); },
-            Qt::SingleShotConnection);
+    connect(
+        m_pluginHost, &PluginHost::pageShown, this, [this, file] { m_shooter->capture(file); },
+        Qt::SingleShotConnection);
     if (quit) {
-        connect(m_pluginHost, &PluginHost::openFailed, this, [this](const QString &message) {
-            finishWith(1, message);
-        }, Qt::SingleShotConnection);
+        connect(
+            m_pluginHost, &PluginHost::openFailed, this, [this](const QString &message) { finishWith(1, message); },
+            Qt::SingleShotConnection);
     }
     // Queued so that a failure reaches the handlers above after start() returned.
-    QMetaObject::invokeMethod(m_pluginHost, [this, name = options.openPlugin] { m_pluginHost->openByName(name); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_pluginHost, [this, name = options.openPlugin] { m_pluginHost->openByName(name); }, Qt::QueuedConnection);
 }
 
 void HostApplication::finishWith(int exitCode, const QString &message)

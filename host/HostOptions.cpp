@@ -37,18 +37,16 @@ bool languageFromCode(const QString &value, LanguageSettings::Languages *languag
 // The host's own options, shared by the full parse and the preview.
 struct HostOptionSet
 {
-    QCommandLineOption pluginDir{
-        QStringLiteral("plugin-dir"),
-        QCoreApplication::translate("HostOptions", "Sucht die Plugins im Ordner <dir>."),
-        QStringLiteral("dir")};
+    QCommandLineOption pluginDir{QStringLiteral("plugin-dir"),
+                                 QCoreApplication::translate("HostOptions", "Sucht die Plugins im Ordner <dir>."),
+                                 QStringLiteral("dir")};
     QCommandLineOption open{
         QStringLiteral("open-plugin"),
         QCoreApplication::translate("HostOptions", "Öffnet das Plugin <name> (Klassen- oder Dateiname) direkt."),
         QStringLiteral("name")};
-    QCommandLineOption language{
-        QStringLiteral("language"),
-        QCoreApplication::translate("HostOptions", "Sprache der Oberfläche: de oder en."),
-        QStringLiteral("de|en")};
+    QCommandLineOption language{QStringLiteral("language"),
+                                QCoreApplication::translate("HostOptions", "Sprache der Oberfläche: de oder en."),
+                                QStringLiteral("de|en")};
     QCommandLineOption screenshot{
         QStringLiteral("screenshot"),
         QCoreApplication::translate("HostOptions", "Speichert ein Bildschirmfoto der Anzeige in <file>."),
@@ -60,12 +58,10 @@ struct HostOptionSet
     QCommandLineOption tour{
         QStringLiteral("tour"),
         QCoreApplication::translate("HostOptions", "Fotografiert die Startseite und jedes Plugin und beendet sich.")};
-    QCommandLineOption noSplash{
-        QStringLiteral("no-splash"),
-        QCoreApplication::translate("HostOptions", "Startet ohne Startbild.")};
-    QCommandLineOption quit{
-        QStringLiteral("quit-after-screenshot"),
-        QCoreApplication::translate("HostOptions", "Beendet sich nach dem Bildschirmfoto.")};
+    QCommandLineOption noSplash{QStringLiteral("no-splash"),
+                                QCoreApplication::translate("HostOptions", "Startet ohne Startbild.")};
+    QCommandLineOption quit{QStringLiteral("quit-after-screenshot"),
+                            QCoreApplication::translate("HostOptions", "Beendet sich nach dem Bildschirmfoto.")};
 
     // Everything the help text lists, in its order.
     void setUp(QCommandLineParser &parser) const
@@ -116,9 +112,8 @@ bool HostOptions::parse(const QStringList &arguments, const QString &application
         languageGiven = true;
     }
 
-    pluginDirs = parser.isSet(options.pluginDir)
-        ? splitDirs(parser.value(options.pluginDir))
-        : defaultPluginDirs(applicationDir);
+    pluginDirs = parser.isSet(options.pluginDir) ? splitDirs(parser.value(options.pluginDir))
+                                                 : defaultPluginDirs(applicationDir);
     openPlugin = parser.value(options.open).trimmed();
     screenshotFile = parser.value(options.screenshot);
     screenshotDir = parser.value(options.screenshotDir);
@@ -155,8 +150,8 @@ HostOptions HostOptions::preview(const QStringList &arguments)
     result.helpText = parser.helpText();
     result.helpRequested = parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"));
     result.versionRequested = parser.isSet(QStringLiteral("version"));
-    result.languageGiven = parser.isSet(options.language)
-        && languageFromCode(parser.value(options.language), &result.language);
+    result.languageGiven =
+        parser.isSet(options.language) && languageFromCode(parser.value(options.language), &result.language);
     return result;
 }
 
@@ -185,8 +180,8 @@ QString HostOptions::noDisplayHint(const QString &program, LanguageSettings::Lan
     // No application object exists yet to install a translator on, so ask the catalogue directly.
     QTranslator translator;
     QString text;
-    if (translator.load(QStringLiteral(":/Orvane/i18n/orvane_") + LanguageSettings::languageCode(language)
-                        + QStringLiteral(".qm")))
+    if (translator.load(QStringLiteral(":/Orvane/i18n/orvane_") + LanguageSettings::languageCode(language) +
+                        QStringLiteral(".qm")))
         text = translator.translate("HostOptions", kNoDisplayHint);
     if (text.isEmpty())
         text = QString::fromUtf8(kNoDisplayHint);

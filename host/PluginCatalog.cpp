@@ -20,7 +20,7 @@ QString stripLibPrefix(const QString &baseName)
 #endif
     return baseName;
 }
-}
+} // namespace
 
 PluginCatalog::PluginCatalog(QObject *parent)
     : QAbstractListModel(parent)
@@ -47,7 +47,8 @@ void PluginCatalog::scan(const QStringList &directories)
             const QJsonObject meta = QPluginLoader(path).metaData();
             const QString iid = meta.value(QLatin1String("IID")).toString();
             if (iid != QLatin1String(PluginInterface_iid)) {
-                qCInfo(lcHost) << "skipping" << path << (meta.isEmpty() ? "(no plugin metadata)" : "(interface " + iid + ")");
+                qCInfo(lcHost) << "skipping" << path
+                               << (meta.isEmpty() ? "(no plugin metadata)" : "(interface " + iid + ")");
                 skipped.append(path);
                 continue;
             }
@@ -93,7 +94,8 @@ int PluginCatalog::indexOf(const QString &name) const
         return -1;
     for (int i = 0; i < m_entries.size(); ++i) {
         const PluginEntry &e = m_entries.at(i);
-        for (const QString &candidate : {e.className, e.fileBaseName, QStringLiteral("lib") + e.fileBaseName, e.displayName}) {
+        for (const QString &candidate :
+             {e.className, e.fileBaseName, QStringLiteral("lib") + e.fileBaseName, e.displayName}) {
             if (!candidate.isEmpty() && candidate.compare(wanted, Qt::CaseInsensitive) == 0)
                 return i;
         }
@@ -133,11 +135,7 @@ QVariant PluginCatalog::data(const QModelIndex &index, int role) const
 QHash<int, QByteArray> PluginCatalog::roleNames() const
 {
     return {
-        {DisplayNameRole, "displayName"},
-        {ClassNameRole, "className"},
-        {FileNameRole, "fileName"},
-        {FilePathRole, "filePath"},
-        {DescriptionRole, "description"},
-        {VersionRole, "version"},
+        {DisplayNameRole, "displayName"}, {ClassNameRole, "className"},     {FileNameRole, "fileName"},
+        {FilePathRole, "filePath"},       {DescriptionRole, "description"}, {VersionRole, "version"},
     };
 }

@@ -9,7 +9,7 @@
 // One device plugin found on disk; nothing of it is loaded yet.
 struct PluginEntry
 {
-    QString filePath;     // absolute, the only way it is ever loaded
+    QString filePath; // absolute, the only way it is ever loaded
     QString fileBaseName; // "libKivApp" -> "KivApp"
     QString className;
     QString displayName;

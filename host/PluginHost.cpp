@@ -26,9 +26,8 @@ PluginHost::PluginHost(QQmlEngine *engine, PluginCatalog *catalog, QObject *pare
 {
     m_loadTimer.setSingleShot(true);
     m_loadTimer.setInterval(kDefaultLoadTimeoutMs);
-    connect(&m_loadTimer, &QTimer::timeout, this, [this] {
-        fail(tr("Das Plugin \"%1\" hat keine Startseite geliefert.").arg(m_currentName));
-    });
+    connect(&m_loadTimer, &QTimer::timeout, this,
+            [this] { fail(tr("Das Plugin \"%1\" hat keine Startseite geliefert.").arg(m_currentName)); });
 }
 
 PluginHost::~PluginHost()
@@ -112,7 +111,8 @@ bool PluginHost::open(int row)
         m_initialized = true;
         plugin->initialize(m_context);
     } catch (const std::exception &e) {
-        fail(tr("Das Plugin \"%1\" ließ sich nicht starten: %2").arg(entry.displayName, QString::fromLocal8Bit(e.what())));
+        fail(tr("Das Plugin \"%1\" ließ sich nicht starten: %2")
+                 .arg(entry.displayName, QString::fromLocal8Bit(e.what())));
         return false;
     } catch (...) {
         fail(tr("Das Plugin \"%1\" ließ sich nicht starten.").arg(entry.displayName));
@@ -224,10 +224,13 @@ void PluginHost::goHome()
     if (m_state == State::Home || m_closePending)
         return;
     m_closePending = true;
-    QMetaObject::invokeMethod(this, [this] {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
         m_closePending = false;
         close();
-    }, Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
 }
 
 void PluginHost::close()

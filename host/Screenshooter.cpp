@@ -13,7 +13,7 @@ constexpr int kGraceMs = 1200;
 // Without a frame (window hidden or never exposed) we still grab rather than hang.
 constexpr int kFrameFallbackMs = 5000;
 constexpr int kSettleLimitMs = 10000;
-}
+} // namespace
 
 Screenshooter::Screenshooter(QQuickWindow *window, QObject *parent)
     : QObject(parent)
@@ -39,11 +39,13 @@ Screenshooter::Screenshooter(QQuickWindow *window, QObject *parent)
 void Screenshooter::capture(const QString &file)
 {
     if (isBusy()) {
-        emit captured(file, false, QCoreApplication::translate("Screenshooter", "Es wird bereits ein Bildschirmfoto erstellt."));
+        emit captured(file, false,
+                      QCoreApplication::translate("Screenshooter", "Es wird bereits ein Bildschirmfoto erstellt."));
         return;
     }
     if (!m_window) {
-        emit captured(file, false, QCoreApplication::translate("Screenshooter", "Kein Fenster für das Bildschirmfoto vorhanden."));
+        emit captured(file, false,
+                      QCoreApplication::translate("Screenshooter", "Kein Fenster für das Bildschirmfoto vorhanden."));
         return;
     }
     m_file = file;
@@ -81,9 +83,12 @@ QString Screenshooter::grabTo(QQuickWindow *window, const QString &file)
         return QCoreApplication::translate("Screenshooter", "Das Fenster konnte nicht abfotografiert werden.");
     const QFileInfo info(file);
     if (!QDir().mkpath(info.absolutePath()))
-        return QCoreApplication::translate("Screenshooter", "Der Ordner %1 konnte nicht angelegt werden.").arg(info.absolutePath());
+        return QCoreApplication::translate("Screenshooter", "Der Ordner %1 konnte nicht angelegt werden.")
+            .arg(info.absolutePath());
     if (!image.save(info.absoluteFilePath(), "PNG"))
-        return QCoreApplication::translate("Screenshooter", "Das Bildschirmfoto konnte nicht nach %1 geschrieben werden.").arg(info.absoluteFilePath());
+        return QCoreApplication::translate("Screenshooter",
+                                           "Das Bildschirmfoto konnte nicht nach %1 geschrieben werden.")
+            .arg(info.absoluteFilePath());
     qCInfo(lcHost) << "screenshot written to" << info.absoluteFilePath();
     return {};
 }

@@ -13,7 +13,7 @@ namespace {
 // Arguments are small; anything larger is not from a well-behaved peer.
 constexpr qint64 kMaxMessageBytes = 64 * 1024;
 constexpr char kAck = 'k';
-}
+} // namespace
 
 SingleInstance::SingleInstance(const QString &serverName, QObject *parent)
     : QObject(parent)
@@ -29,8 +29,10 @@ QString SingleInstance::defaultServerName()
     if (user.isEmpty())
         user = qEnvironmentVariable("USERNAME");
     user.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]")), QStringLiteral("_"));
-    const QByteArray home = QCryptographicHash::hash(QDir::homePath().toUtf8(), QCryptographicHash::Sha1).toHex().left(8);
-    return QStringLiteral("Orvane-%1-%2").arg(user.isEmpty() ? QStringLiteral("user") : user, QString::fromLatin1(home));
+    const QByteArray home =
+        QCryptographicHash::hash(QDir::homePath().toUtf8(), QCryptographicHash::Sha1).toHex().left(8);
+    return QStringLiteral("Orvane-%1-%2")
+        .arg(user.isEmpty() ? QStringLiteral("user") : user, QString::fromLatin1(home));
 }
 
 bool SingleInstance::isListening() const

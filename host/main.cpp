@@ -91,8 +91,8 @@ int main(int argc, char *argv[])
     QObject::connect(&host, &HostApplication::windowShown, &splash, &SplashStarter::releaseSegment);
     QTimer::singleShot(kSplashFallbackMs, &splash, &SplashStarter::releaseSegment);
     QObject::connect(&instance, &SingleInstance::argumentsReceived, &host, &HostApplication::handleArguments);
-    QObject::connect(&host, &HostApplication::finished, &app, [](int code) { QCoreApplication::exit(code); },
-                     Qt::QueuedConnection);
+    QObject::connect(
+        &host, &HostApplication::finished, &app, [](int code) { QCoreApplication::exit(code); }, Qt::QueuedConnection);
 
     if (!host.start(options)) {
         QTextStream(stderr) << host.errorText() << Qt::endl;

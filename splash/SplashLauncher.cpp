@@ -13,7 +13,7 @@ namespace {
 const auto ApplicationName = QStringLiteral("Orvane");
 const auto MakerName = QStringLiteral("Veltaron");
 const QChar Blank = QLatin1Char(' ');
-}
+} // namespace
 
 QString SplashLauncher::markerArgument()
 {

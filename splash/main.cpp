@@ -16,7 +16,7 @@ int startSplash(int &argc, char **argv)
     SplashLauncher launcher;
     return launcher.run(argc, argv);
 }
-}
+} // namespace
 
 #ifdef Q_OS_WIN
 // A GUI-subsystem program gets no argv of its own: split the wide command line and hand

@@ -15,12 +15,7 @@ class BRASKO_EXPORT BaseSerialIo : public SerialIo
     Q_OBJECT
 
 public:
-    enum RequestType {
-        NoRequest = 0,
-        ReadRequest = 1,
-        PollRequest = 2,
-        WriteRequest = 3
-    };
+    enum RequestType { NoRequest = 0, ReadRequest = 1, PollRequest = 2, WriteRequest = 3 };
     Q_ENUM(RequestType)
 
     explicit BaseSerialIo(QObject *parent = nullptr);

@@ -11,11 +11,7 @@ class BRASKO_EXPORT BluetoothIoEnums
 
 public:
     // What the answers of the link are meant for; the device plugins route answers by it.
-    enum OperationMode {
-        Normal = 1,
-        BootLoader = 2,
-        Identification = 4
-    };
+    enum OperationMode { Normal = 1, BootLoader = 2, Identification = 4 };
     Q_ENUM(OperationMode)
 
     enum ServiceErrors {

@@ -45,7 +45,7 @@ uint Datagram::count() const
 
 bool Datagram::operator==(const Datagram &other) const
 {
-    return m_kind == other.m_kind && m_startAdress == other.m_startAdress && m_count == other.m_count
-        && m_values == other.m_values && m_raw == other.m_raw && m_requestType == other.m_requestType
-        && m_flag == other.m_flag;
+    return m_kind == other.m_kind && m_startAdress == other.m_startAdress && m_count == other.m_count &&
+        m_values == other.m_values && m_raw == other.m_raw && m_requestType == other.m_requestType &&
+        m_flag == other.m_flag;
 }

@@ -25,26 +25,39 @@ constexpr int RegisterSpace = 0x10000;
 std::optional<QSerialPort::Parity> parityFromInt(int value)
 {
     switch (value) {
-    case 0: return QSerialPort::NoParity;
+    case 0:
+        return QSerialPort::NoParity;
     case 1: // the devices' own bus registers count odd as 1
-    case 3: return QSerialPort::OddParity;
-    case 2: return QSerialPort::EvenParity;
-    case 4: return QSerialPort::SpaceParity;
-    case 5: return QSerialPort::MarkParity;
-    default: return std::nullopt;
+    case 3:
+        return QSerialPort::OddParity;
+    case 2:
+        return QSerialPort::EvenParity;
+    case 4:
+        return QSerialPort::SpaceParity;
+    case 5:
+        return QSerialPort::MarkParity;
+    default:
+        return std::nullopt;
     }
 }
 
 QString exceptionText(int exceptionCode)
 {
     switch (exceptionCode) {
-    case 1: return ModbusClientSerial::tr("unzulässige Funktion");
-    case 2: return ModbusClientSerial::tr("unzulässige Registeradresse");
-    case 3: return ModbusClientSerial::tr("unzulässiger Wert");
-    case 4: return ModbusClientSerial::tr("Gerätefehler");
-    case 5: return ModbusClientSerial::tr("Anfrage angenommen, Bearbeitung dauert");
-    case 6: return ModbusClientSerial::tr("Gerät beschäftigt");
-    default: return ModbusClientSerial::tr("unbekannte Ausnahme");
+    case 1:
+        return ModbusClientSerial::tr("unzulässige Funktion");
+    case 2:
+        return ModbusClientSerial::tr("unzulässige Registeradresse");
+    case 3:
+        return ModbusClientSerial::tr("unzulässiger Wert");
+    case 4:
+        return ModbusClientSerial::tr("Gerätefehler");
+    case 5:
+        return ModbusClientSerial::tr("Anfrage angenommen, Bearbeitung dauert");
+    case 6:
+        return ModbusClientSerial::tr("Gerät beschäftigt");
+    default:
+        return ModbusClientSerial::tr("unbekannte Ausnahme");
     }
 }
 
@@ -75,8 +88,8 @@ ModbusClientSerial::~ModbusClientSerial()
     }
 }
 
-std::optional<ModbusClientSerial::PortSettings>
-ModbusClientSerial::settingsFromParameters(const QString &port, const QList<int> &parameters)
+std::optional<ModbusClientSerial::PortSettings> ModbusClientSerial::settingsFromParameters(const QString &port,
+                                                                                           const QList<int> &parameters)
 {
     PortSettings s;
     s.port = port.trimmed();
@@ -87,9 +100,9 @@ ModbusClientSerial::settingsFromParameters(const QString &port, const QList<int>
     s.stopBits = at(3, 1);
     s.timeoutMs = at(4, DefaultTimeoutMs);
     s.retries = at(5, DefaultRetries);
-    if (s.port.isEmpty() || s.baudRate <= 0 || !parityFromInt(s.parity) || s.dataBits < 5 || s.dataBits > 8
-        || (s.stopBits != 1 && s.stopBits != 2) || s.timeoutMs <= 0 || s.timeoutMs > MaxTimeoutMs
-        || s.retries < 0 || s.retries > MaxRetries) {
+    if (s.port.isEmpty() || s.baudRate <= 0 || !parityFromInt(s.parity) || s.dataBits < 5 || s.dataBits > 8 ||
+        (s.stopBits != 1 && s.stopBits != 2) || s.timeoutMs <= 0 || s.timeoutMs > MaxTimeoutMs || s.retries < 0 ||
+        s.retries > MaxRetries) {
         return std::nullopt;
     }
     s.timeoutMs = qMax(s.timeoutMs, MinTimeoutMs);
@@ -165,9 +178,9 @@ bool ModbusClientSerial::connectPort(const QString &port, const QList<int> &para
     disconnectPort();
     qCWarning(lcBrasko) << "invalid parameters" << port << parameters;
     m_settings.port = port;
-    fail(ConfigurationError, port.trimmed().isEmpty()
-                                 ? tr("Keine Schnittstelle angegeben.")
-                                 : tr("Ungültige Schnittstellenparameter für %1.").arg(port));
+    fail(ConfigurationError,
+         port.trimmed().isEmpty() ? tr("Keine Schnittstelle angegeben.")
+                                  : tr("Ungültige Schnittstellenparameter für %1.").arg(port));
     m_reportedState = -1;
     reportState(0);
     return false;
@@ -280,8 +293,7 @@ void ModbusClientSerial::dispatch(const Datagram &request)
     const uint count = request.count();
     const uint maxCount = request.kind() == Datagram::Kind::Read ? MaxReadCount : MaxWriteCount;
     if (!request.isValid() || count == 0 || count > maxCount || start + count > RegisterSpace) {
-        failLater(InvalidRequestError,
-                  tr("Ungültige Anfrage: Register %1, Anzahl %2.").arg(start).arg(count));
+        failLater(InvalidRequestError, tr("Ungültige Anfrage: Register %1, Anzahl %2.").arg(start).arg(count));
         return;
     }
 
@@ -348,8 +360,11 @@ void ModbusClientSerial::onReplyFinished(QModbusReply *reply)
         if (request.kind() == Datagram::Kind::Read) {
             const QList<quint16> values = reply->result().values();
             if (uint(values.size()) != request.count()) {
-                fail(InvalidResponseError, tr("Ungültige Antwort des Geräts an %1: %2 statt %3 Register.")
-                                               .arg(m_settings.port).arg(values.size()).arg(request.count()));
+                fail(InvalidResponseError,
+                     tr("Ungültige Antwort des Geräts an %1: %2 statt %3 Register.")
+                         .arg(m_settings.port)
+                         .arg(values.size())
+                         .arg(request.count()));
                 return;
             }
             answer = Datagram(request.getStartAdress(), values);
@@ -367,7 +382,9 @@ void ModbusClientSerial::onReplyFinished(QModbusReply *reply)
         const int exception = int(raw.exceptionCode());
         fail(ModbusClientErrors(ExceptionBase + exception),
              tr("Das Gerät an %1 hat die Anfrage abgelehnt (Modbus-Ausnahme %2: %3).")
-                 .arg(m_settings.port).arg(exception).arg(exceptionText(exception)));
+                 .arg(m_settings.port)
+                 .arg(exception)
+                 .arg(exceptionText(exception)));
         return;
     }
     switch (error) {

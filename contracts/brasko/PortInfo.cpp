@@ -16,9 +16,9 @@ constexpr auto DefaultByIdDirectory = "/dev/serial/by-id";
 
 bool isBluetoothPort(const QSerialPortInfo &info)
 {
-    return info.portName().startsWith(QLatin1String("rfcomm"))
-        || info.portName().contains(QLatin1String("Bluetooth"), Qt::CaseInsensitive)
-        || info.description().contains(QLatin1String("Bluetooth"), Qt::CaseInsensitive);
+    return info.portName().startsWith(QLatin1String("rfcomm")) ||
+        info.portName().contains(QLatin1String("Bluetooth"), Qt::CaseInsensitive) ||
+        info.description().contains(QLatin1String("Bluetooth"), Qt::CaseInsensitive);
 }
 
 } // namespace

@@ -14,11 +14,7 @@ class BRASKO_EXPORT PortInfo : public QObject
     Q_PROPERTY(QStringList PortList READ portList NOTIFY portListChanged)
 
 public:
-    enum SelectionFlag {
-        WiredPorts = 0x1,
-        BluetoothPorts = 0x2,
-        AllPorts = WiredPorts | BluetoothPorts
-    };
+    enum SelectionFlag { WiredPorts = 0x1, BluetoothPorts = 0x2, AllPorts = WiredPorts | BluetoothPorts };
     Q_ENUM(SelectionFlag)
 
     explicit PortInfo(QObject *parent = nullptr);

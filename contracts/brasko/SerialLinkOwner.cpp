@@ -36,7 +36,8 @@ void SerialLinkOwner::adopt(SerialIo *link)
     // Deleted in its thread while that thread ends, before the finished signal reaches anyone
     // else: the port must be free once the owner hears of the end. A deleteLater would run only
     // after isFinished() already reports true.
-    connect(thread, &QThread::finished, link, [link] { delete link; }, Qt::DirectConnection);
+    connect(
+        thread, &QThread::finished, link, [link] { delete link; }, Qt::DirectConnection);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     m_link = link;
     m_thread = thread;
@@ -65,8 +66,7 @@ void SerialLinkOwner::startWhenPortFree()
     }
     for (const QPointer<QThread> &old : std::as_const(m_retiring)) {
         if (old)
-            connect(old.data(), &QThread::finished, this, &SerialLinkOwner::startWhenPortFree,
-                    Qt::UniqueConnection);
+            connect(old.data(), &QThread::finished, this, &SerialLinkOwner::startWhenPortFree, Qt::UniqueConnection);
     }
     if (!m_portGuard->isActive())
         m_portGuard->start();

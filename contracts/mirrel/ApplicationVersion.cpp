@@ -3,7 +3,10 @@
 #include <QStringList>
 
 ApplicationVersion::ApplicationVersion(quint8 build, quint8 revision, quint8 minor, quint8 major)
-    : m_major(major), m_minor(minor), m_revision(revision), m_build(build)
+    : m_major(major)
+    , m_minor(minor)
+    , m_revision(revision)
+    , m_build(build)
 {
 }
 

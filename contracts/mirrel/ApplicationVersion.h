@@ -33,9 +33,15 @@ public:
     // The first `parts` numbers (1 to 4) joined by '.', major first.
     Q_INVOKABLE QString toString(int parts = 4) const;
 
-    friend bool operator==(const ApplicationVersion &a, const ApplicationVersion &b) { return a.toUInt32() == b.toUInt32(); }
+    friend bool operator==(const ApplicationVersion &a, const ApplicationVersion &b)
+    {
+        return a.toUInt32() == b.toUInt32();
+    }
     friend bool operator!=(const ApplicationVersion &a, const ApplicationVersion &b) { return !(a == b); }
-    friend bool operator<(const ApplicationVersion &a, const ApplicationVersion &b) { return a.toUInt32() < b.toUInt32(); }
+    friend bool operator<(const ApplicationVersion &a, const ApplicationVersion &b)
+    {
+        return a.toUInt32() < b.toUInt32();
+    }
     friend bool operator>(const ApplicationVersion &a, const ApplicationVersion &b) { return b < a; }
     friend bool operator<=(const ApplicationVersion &a, const ApplicationVersion &b) { return !(b < a); }
     friend bool operator>=(const ApplicationVersion &a, const ApplicationVersion &b) { return !(a < b); }

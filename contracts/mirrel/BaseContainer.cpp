@@ -18,9 +18,7 @@ void BaseContainer::setValid(bool valid)
     emit validChanged(valid);
 }
 
-void BaseContainer::setData(QList<quint16>)
-{
-}
+void BaseContainer::setData(QList<quint16>) { }
 
 void BaseContainer::reset()
 {

@@ -22,9 +22,7 @@ QString BasePageManager::getMaxWidthText()
     return {};
 }
 
-void BasePageManager::updateModels()
-{
-}
+void BasePageManager::updateModels() { }
 
 void BasePageManager::setNavModelTop(QAbstractItemModel *model)
 {

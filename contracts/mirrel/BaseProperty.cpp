@@ -41,9 +41,9 @@ BaseProperty::BaseProperty(uint registerIndex, double minimum, double maximum, d
     , m_unit(unit)
     , m_registers(span, 0)
 {
-    m_valid = knownType(propertyType) && m_span >= 1 && m_span >= wordsNeeded(propertyType)
-        && std::isfinite(divisor) && divisor != 0.0 && std::isfinite(minimum) && std::isfinite(maximum)
-        && minimum <= maximum && quint64(registerIndex) + quint64(m_span) <= 0x10000;
+    m_valid = knownType(propertyType) && m_span >= 1 && m_span >= wordsNeeded(propertyType) && std::isfinite(divisor) &&
+        divisor != 0.0 && std::isfinite(minimum) && std::isfinite(maximum) && minimum <= maximum &&
+        quint64(registerIndex) + quint64(m_span) <= 0x10000;
 }
 
 int BaseProperty::decimals() const
@@ -215,7 +215,9 @@ void BaseProperty::setValue(double value)
     const bool limited = m_minimum < m_maximum;
     if (!std::isfinite(value) || (limited && (value < m_minimum - 1e-9 || value > m_maximum + 1e-9))) {
         emit errorPlainText(tr("Der Wert %1 liegt außerhalb des erlaubten Bereichs %2 bis %3.")
-                                .arg(value).arg(m_minimum).arg(m_maximum));
+                                .arg(value)
+                                .arg(m_minimum)
+                                .arg(m_maximum));
         return;
     }
     QList<quint16> words;

@@ -30,15 +30,15 @@ public:
     // How the registers are read. 32-bit values and floats are low word first; texts hold two
     // characters per register, first character in the low byte.
     enum PropertyType : quint8 {
-        Flag = 0,      // 0 or 1
+        Flag = 0, // 0 or 1
         UInt16 = 1,
         Text = 2,
         UInt32 = 3,
         Int16 = 4,
         Int32 = 5,
-        Float = 6,     // IEEE-754 single
+        Float = 6, // IEEE-754 single
         HexString = 7, // identifiers and keys, shown as hex digits
-        HexByte = 8,   // 0..255, shown as two hex digits
+        HexByte = 8, // 0..255, shown as two hex digits
         Unknown = 255
     };
     Q_ENUM(PropertyType)

@@ -32,8 +32,8 @@ QString resolvedPath()
     const QString fromEnv = qEnvironmentVariable(kSettingsFileEnv);
     if (!fromEnv.isEmpty())
         return fromEnv;
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QStringLiteral("/Veltaron/") + QLatin1String(kSettingsFileName);
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Veltaron/") +
+        QLatin1String(kSettingsFileName);
 }
 } // namespace
 
@@ -108,25 +108,79 @@ void BaseSettings::writeValue(const QString &key, const QVariant &value)
         qCWarning(lcMirrel) << "could not write settings file" << settings->fileName();
 }
 
-QString BaseSettings::readPortName() { return readString(kKeyPortName); }
-int BaseSettings::readBaudrate() { return readInt(kKeyBaudrate, kDefaultBaudrate, 1); }
-int BaseSettings::readParity() { return readInt(kKeyParity, kDefaultParity, 0); }
-int BaseSettings::readDatabit() { return readInt(kKeyDatabit, kDefaultDatabit, 5); }
-int BaseSettings::readStopbit() { return readInt(kKeyStopbit, kDefaultStopbit, 1); }
-int BaseSettings::readTimeout() { return readInt(kKeyTimeout, kDefaultTimeout, 1); }
-int BaseSettings::readRetry() { return readInt(kKeyRetry, kDefaultRetry, 0); }
-int BaseSettings::readDeviceID() { return readInt(kKeyDeviceID, kDefaultDeviceID, 0); }
-int BaseSettings::readClearance() { return readInt(kKeyClearance, kDefaultClearance, 0); }
+QString BaseSettings::readPortName()
+{
+    return readString(kKeyPortName);
+}
+int BaseSettings::readBaudrate()
+{
+    return readInt(kKeyBaudrate, kDefaultBaudrate, 1);
+}
+int BaseSettings::readParity()
+{
+    return readInt(kKeyParity, kDefaultParity, 0);
+}
+int BaseSettings::readDatabit()
+{
+    return readInt(kKeyDatabit, kDefaultDatabit, 5);
+}
+int BaseSettings::readStopbit()
+{
+    return readInt(kKeyStopbit, kDefaultStopbit, 1);
+}
+int BaseSettings::readTimeout()
+{
+    return readInt(kKeyTimeout, kDefaultTimeout, 1);
+}
+int BaseSettings::readRetry()
+{
+    return readInt(kKeyRetry, kDefaultRetry, 0);
+}
+int BaseSettings::readDeviceID()
+{
+    return readInt(kKeyDeviceID, kDefaultDeviceID, 0);
+}
+int BaseSettings::readClearance()
+{
+    return readInt(kKeyClearance, kDefaultClearance, 0);
+}
 
-void BaseSettings::writePortName(const QString &portName) { writeValue(kKeyPortName, portName); }
-void BaseSettings::writeBaudrate(int value) { writeValue(kKeyBaudrate, value); }
-void BaseSettings::writeParity(int value) { writeValue(kKeyParity, value); }
-void BaseSettings::writeDatabit(int value) { writeValue(kKeyDatabit, value); }
-void BaseSettings::writeStopbit(int value) { writeValue(kKeyStopbit, value); }
-void BaseSettings::writeTimeout(int value) { writeValue(kKeyTimeout, value); }
-void BaseSettings::writeRetry(int value) { writeValue(kKeyRetry, value); }
-void BaseSettings::writeDeviceID(int value) { writeValue(kKeyDeviceID, value); }
-void BaseSettings::writeClearance(int value) { writeValue(kKeyClearance, value); }
+void BaseSettings::writePortName(const QString &portName)
+{
+    writeValue(kKeyPortName, portName);
+}
+void BaseSettings::writeBaudrate(int value)
+{
+    writeValue(kKeyBaudrate, value);
+}
+void BaseSettings::writeParity(int value)
+{
+    writeValue(kKeyParity, value);
+}
+void BaseSettings::writeDatabit(int value)
+{
+    writeValue(kKeyDatabit, value);
+}
+void BaseSettings::writeStopbit(int value)
+{
+    writeValue(kKeyStopbit, value);
+}
+void BaseSettings::writeTimeout(int value)
+{
+    writeValue(kKeyTimeout, value);
+}
+void BaseSettings::writeRetry(int value)
+{
+    writeValue(kKeyRetry, value);
+}
+void BaseSettings::writeDeviceID(int value)
+{
+    writeValue(kKeyDeviceID, value);
+}
+void BaseSettings::writeClearance(int value)
+{
+    writeValue(kKeyClearance, value);
+}
 
 template<typename Signal>
 void BaseSettings::storeInt(const QString &key, int value, int defaultValue, Signal changed)
@@ -134,7 +188,7 @@ void BaseSettings::storeInt(const QString &key, int value, int defaultValue, Sig
     if (readInt(key, defaultValue) == value && getSettings()->contains(key))
         return;
     writeValue(key, value);
-    emit (this->*changed)();
+    emit(this->*changed)();
 }
 
 void BaseSettings::setPortName(const QString &portName)
@@ -145,11 +199,35 @@ void BaseSettings::setPortName(const QString &portName)
     emit portNameChanged();
 }
 
-void BaseSettings::setBaudrate(int value) { storeInt(kKeyBaudrate, value, kDefaultBaudrate, &BaseSettings::baudrateChanged); }
-void BaseSettings::setParity(int value) { storeInt(kKeyParity, value, kDefaultParity, &BaseSettings::parityChanged); }
-void BaseSettings::setDatabit(int value) { storeInt(kKeyDatabit, value, kDefaultDatabit, &BaseSettings::databitChanged); }
-void BaseSettings::setStopbit(int value) { storeInt(kKeyStopbit, value, kDefaultStopbit, &BaseSettings::stopbitChanged); }
-void BaseSettings::setTimeout(int value) { storeInt(kKeyTimeout, value, kDefaultTimeout, &BaseSettings::timeoutChanged); }
-void BaseSettings::setRetry(int value) { storeInt(kKeyRetry, value, kDefaultRetry, &BaseSettings::retryChanged); }
-void BaseSettings::setDeviceID(int value) { storeInt(kKeyDeviceID, value, kDefaultDeviceID, &BaseSettings::deviceIDChanged); }
-void BaseSettings::setClearance(int value) { storeInt(kKeyClearance, value, kDefaultClearance, &BaseSettings::clearanceChanged); }
+void BaseSettings::setBaudrate(int value)
+{
+    storeInt(kKeyBaudrate, value, kDefaultBaudrate, &BaseSettings::baudrateChanged);
+}
+void BaseSettings::setParity(int value)
+{
+    storeInt(kKeyParity, value, kDefaultParity, &BaseSettings::parityChanged);
+}
+void BaseSettings::setDatabit(int value)
+{
+    storeInt(kKeyDatabit, value, kDefaultDatabit, &BaseSettings::databitChanged);
+}
+void BaseSettings::setStopbit(int value)
+{
+    storeInt(kKeyStopbit, value, kDefaultStopbit, &BaseSettings::stopbitChanged);
+}
+void BaseSettings::setTimeout(int value)
+{
+    storeInt(kKeyTimeout, value, kDefaultTimeout, &BaseSettings::timeoutChanged);
+}
+void BaseSettings::setRetry(int value)
+{
+    storeInt(kKeyRetry, value, kDefaultRetry, &BaseSettings::retryChanged);
+}
+void BaseSettings::setDeviceID(int value)
+{
+    storeInt(kKeyDeviceID, value, kDefaultDeviceID, &BaseSettings::deviceIDChanged);
+}
+void BaseSettings::setClearance(int value)
+{
+    storeInt(kKeyClearance, value, kDefaultClearance, &BaseSettings::clearanceChanged);
+}

@@ -33,7 +33,8 @@ void ConnectionManagerBase::post(Call call)
     if (!target)
         return;
     // Runs in the link's thread; dropped with the link if it goes first.
-    QMetaObject::invokeMethod(target, [target, call] { call(target); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        target, [target, call] { call(target); }, Qt::QueuedConnection);
 }
 
 void ConnectionManagerBase::connectToSerial(QVariantList data, QString port)
@@ -189,7 +190,8 @@ void ConnectionManagerBase::onReadRefused(const QString &text)
 {
     if (++m_readRetries > kMaxReadRetries) {
         failAndDisconnect(tr("Das Gerät lehnt die Leseanfragen wiederholt ab; die Verbindung wurde getrennt. "
-                             "Letzte Meldung: %1").arg(text));
+                             "Letzte Meldung: %1")
+                              .arg(text));
         return;
     }
     qCDebug(lcMirrel) << "read refused, retry" << m_readRetries << text;

@@ -15,11 +15,26 @@ EmailPopup::EmailPopup(QObject *parent)
 {
 }
 
-QString EmailPopup::shareTag() const { return m_shareTag; }
-QString EmailPopup::recipient() const { return m_recipient; }
-QString EmailPopup::subject() const { return m_subject; }
-QString EmailPopup::body() const { return m_body; }
-QString EmailPopup::attachment() const { return m_attachment; }
+QString EmailPopup::shareTag() const
+{
+    return m_shareTag;
+}
+QString EmailPopup::recipient() const
+{
+    return m_recipient;
+}
+QString EmailPopup::subject() const
+{
+    return m_subject;
+}
+QString EmailPopup::body() const
+{
+    return m_body;
+}
+QString EmailPopup::attachment() const
+{
+    return m_attachment;
+}
 
 QUrl EmailPopup::mailtoUrl() const
 {

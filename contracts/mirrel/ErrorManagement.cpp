@@ -67,7 +67,8 @@ void ErrorManagement::bootloaderStart()
 
 void ErrorManagement::bootloaderFile()
 {
-    addErrorMessage(tr("Die Firmware-Datei für den Bootloader ist nicht verfügbar. Bitte Update erneut herunterladen."));
+    addErrorMessage(
+        tr("Die Firmware-Datei für den Bootloader ist nicht verfügbar. Bitte Update erneut herunterladen."));
 }
 
 void ErrorManagement::updateFileError(QNetworkReply::NetworkError error)

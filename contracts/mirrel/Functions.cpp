@@ -104,8 +104,7 @@ QList<quint16> textToRegisters(const QString &text, int registerCount)
     QList<quint16> result(qMax(0, registerCount), 0);
     for (int i = 0; i < result.size() * 2 && i < bytes.size(); ++i) {
         const quint8 c = static_cast<quint8>(bytes.at(i));
-        result[i / 2] = (i % 2 == 0) ? replaceByte(result[i / 2], c, LowByte)
-                                     : replaceByte(result[i / 2], c, HighByte);
+        result[i / 2] = (i % 2 == 0) ? replaceByte(result[i / 2], c, LowByte) : replaceByte(result[i / 2], c, HighByte);
     }
     return result;
 }

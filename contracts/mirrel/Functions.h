@@ -17,9 +17,9 @@ Q_ENUM_NS(Byte)
 
 // Word orders of a 32-bit value held in two registers R0, R1.
 enum WordOrder : quint8 {
-    LowWordFirst = 0,        // R0 + R1 * 65536
+    LowWordFirst = 0, // R0 + R1 * 65536
     LowWordFirstSwapped = 1, // bytes of each register swapped
-    HighWordFirst = 2,       // R1 + R0 * 65536
+    HighWordFirst = 2, // R1 + R0 * 65536
     HighWordFirstSwapped = 3 // all four bytes reversed against LowWordFirst
 };
 

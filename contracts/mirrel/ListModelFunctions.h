@@ -63,7 +63,8 @@ public:
 protected:
     ListModelFunctions() = default;
     explicit ListModelFunctions(const QList<Item> &items)
-        : m_fullList(items), m_visibleList(items)
+        : m_fullList(items)
+        , m_visibleList(items)
     {
     }
 

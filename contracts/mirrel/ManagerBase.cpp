@@ -7,11 +7,14 @@ ManagerBase::ManagerBase(QObject *parent)
 
 ManagerBase::~ManagerBase() = default;
 
-void ManagerBase::updateRegs(int, const QList<quint16> &) {}
-void ManagerBase::updateCoil(int, bool) {}
-void ManagerBase::valuesFromSave(const QList<quint16> &) {}
-QList<quint16> ManagerBase::gatherAllData() { return {}; }
-void ManagerBase::forceUpdate() {}
+void ManagerBase::updateRegs(int, const QList<quint16> &) { }
+void ManagerBase::updateCoil(int, bool) { }
+void ManagerBase::valuesFromSave(const QList<quint16> &) { }
+QList<quint16> ManagerBase::gatherAllData()
+{
+    return {};
+}
+void ManagerBase::forceUpdate() { }
 
 void ManagerBase::reset()
 {

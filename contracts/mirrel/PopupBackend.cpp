@@ -17,8 +17,14 @@ PopupBackend *PopupBackend::getInstance()
     return instance;
 }
 
-double PopupBackend::popupWidth() const { return m_popupWidth; }
-double PopupBackend::popupHeight() const { return m_popupHeight; }
+double PopupBackend::popupWidth() const
+{
+    return m_popupWidth;
+}
+double PopupBackend::popupHeight() const
+{
+    return m_popupHeight;
+}
 
 void PopupBackend::setPopupWidth(double width)
 {

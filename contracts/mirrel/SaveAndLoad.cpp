@@ -79,9 +79,7 @@ void SaveAndLoad::loadSettingsFromPath(const QString &filePath)
     emit errorPlainText(tr("Dieser Dateityp kann nicht geladen werden: %1").arg(QFileInfo(filePath).fileName()));
 }
 
-void SaveAndLoad::writeSettingsToHd(const QString &, bool)
-{
-}
+void SaveAndLoad::writeSettingsToHd(const QString &, bool) { }
 
 void SaveAndLoad::updateSavedFiles(const QString &filter)
 {
@@ -90,8 +88,8 @@ void SaveAndLoad::updateSavedFiles(const QString &filter)
     const auto before = entries.size();
     // Entries whose files are gone (deleted outside the program) would only fail on loading.
     entries.removeIf([](const QStringList &e) {
-        return !UtilityFunctions::isPlainFileName(e.value(Settings::NameField))
-            || !QFileInfo(getPathToFileName(e.value(Settings::NameField))).isFile();
+        return !UtilityFunctions::isPlainFileName(e.value(Settings::NameField)) ||
+            !QFileInfo(getPathToFileName(e.value(Settings::NameField))).isFile();
     });
     if (entries.size() != before)
         Settings::writeSavedFiles(entries);

@@ -16,9 +16,9 @@ constexpr char kLocationKey[] = "location";
 int locationOf(const QString &filePath)
 {
     const QString folder = QFileInfo(filePath).absolutePath();
-    for (auto location : {QStandardPaths::DocumentsLocation, QStandardPaths::DesktopLocation,
-                          QStandardPaths::DownloadLocation, QStandardPaths::AppDataLocation,
-                          QStandardPaths::TempLocation}) {
+    for (auto location :
+         {QStandardPaths::DocumentsLocation, QStandardPaths::DesktopLocation, QStandardPaths::DownloadLocation,
+          QStandardPaths::AppDataLocation, QStandardPaths::TempLocation}) {
         if (QStandardPaths::writableLocation(location) == folder)
             return location;
     }

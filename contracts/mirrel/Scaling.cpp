@@ -9,9 +9,18 @@ Scaling::Scaling(QObject *parent)
     calculateNewValues();
 }
 
-double Scaling::scaleFactor() const { return m_scaleFactor; }
-double Scaling::fontSize() const { return kBaseFontSize * m_scaleFactor; }
-bool Scaling::isPortrait() const { return m_isPortrait; }
+double Scaling::scaleFactor() const
+{
+    return m_scaleFactor;
+}
+double Scaling::fontSize() const
+{
+    return kBaseFontSize * m_scaleFactor;
+}
+bool Scaling::isPortrait() const
+{
+    return m_isPortrait;
+}
 
 bool Scaling::isMobile() const
 {

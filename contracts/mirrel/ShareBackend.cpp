@@ -41,8 +41,8 @@ void ShareBackend::prepareFileForEMail(const QString &filePath)
         QDir().mkpath(UtilityFunctions::saveFileDirectory());
         const QString partial = copyPath + QStringLiteral(".part");
         QFile::remove(partial);
-        if (!QFile::copy(filePath, partial) || (QFile::exists(copyPath) && !QFile::remove(copyPath))
-            || !QFile::rename(partial, copyPath)) {
+        if (!QFile::copy(filePath, partial) || (QFile::exists(copyPath) && !QFile::remove(copyPath)) ||
+            !QFile::rename(partial, copyPath)) {
             QFile::remove(partial);
             emit errorPlainText(tr("Die Datei konnte nicht in den Speicherordner kopiert werden."));
             return;

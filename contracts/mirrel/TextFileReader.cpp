@@ -20,9 +20,18 @@ TextFileReader::TextFileReader(QObject *parent)
 {
 }
 
-QUrl TextFileReader::source() const { return m_source; }
-QString TextFileReader::text() const { return m_text; }
-QString TextFileReader::errorText() const { return m_errorText; }
+QUrl TextFileReader::source() const
+{
+    return m_source;
+}
+QString TextFileReader::text() const
+{
+    return m_text;
+}
+QString TextFileReader::errorText() const
+{
+    return m_errorText;
+}
 
 QString TextFileReader::readFile(const QString &fileOrUrl)
 {

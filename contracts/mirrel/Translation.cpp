@@ -38,7 +38,8 @@ QString Translation::appName() const
 
 QString Translation::translationFile(LanguageSettings::Languages language) const
 {
-    const QString name = m_appName + QLatin1Char('_') + LanguageSettings::languageCode(language) + QStringLiteral(".qm");
+    const QString name =
+        m_appName + QLatin1Char('_') + LanguageSettings::languageCode(language) + QStringLiteral(".qm");
     if (m_loadFiles == LoadFromApplicationFolder)
         return QCoreApplication::applicationDirPath() + QStringLiteral("/translations/") + name;
     return QStringLiteral(":/translations/") + name;

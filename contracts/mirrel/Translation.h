@@ -20,8 +20,7 @@ public:
     enum LoadLibraryFiles { LoadFromResources = 0, LoadFromApplicationFolder = 1 };
     Q_ENUM(LoadLibraryFiles)
 
-    Translation(const QString &appName, LoadMirrel loadMirrel, LoadLibraryFiles loadFiles,
-                QObject *parent = nullptr);
+    Translation(const QString &appName, LoadMirrel loadMirrel, LoadLibraryFiles loadFiles, QObject *parent = nullptr);
     ~Translation() override;
 
     LanguageSettings::Languages language() const;

@@ -12,20 +12,34 @@ const QString kIconFolder = QStringLiteral("qrc:/images/Menu Icons/");
 const char *typeText(Enums::TypeDatenblock type)
 {
     switch (type) {
-    case Enums::Temperatur: return QT_TRANSLATE_NOOP("EnumTranslation", "Temperatur");
-    case Enums::Relative_Feuchte: return QT_TRANSLATE_NOOP("EnumTranslation", "Relative Feuchte");
-    case Enums::Absolute_Feuchte: return QT_TRANSLATE_NOOP("EnumTranslation", "Absolute Feuchte");
-    case Enums::Enthalpie: return QT_TRANSLATE_NOOP("EnumTranslation", "Enthalpie");
-    case Enums::Taupunkt: return QT_TRANSLATE_NOOP("EnumTranslation", "Taupunkt");
-    case Enums::CO2: return QT_TRANSLATE_NOOP("EnumTranslation", "CO2");
-    case Enums::VOC: return QT_TRANSLATE_NOOP("EnumTranslation", "VOC");
-    case Enums::CO2_VOC: return QT_TRANSLATE_NOOP("EnumTranslation", "CO2/VOC");
-    case Enums::Volumenstrom: return QT_TRANSLATE_NOOP("EnumTranslation", "Volumenstrom");
-    case Enums::Druck: return QT_TRANSLATE_NOOP("EnumTranslation", "Differenzdruck");
-    case Enums::Helligkeit: return QT_TRANSLATE_NOOP("EnumTranslation", "Helligkeit");
-    case Enums::Kondensat: return QT_TRANSLATE_NOOP("EnumTranslation", "Kondensat");
-    case Enums::Luftdruck: return QT_TRANSLATE_NOOP("EnumTranslation", "Luftdruck");
-    case Enums::MAX1: return QT_TRANSLATE_NOOP("EnumTranslation", "Max1");
+    case Enums::Temperatur:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "Temperatur");
+    case Enums::Relative_Feuchte:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "Relative Feuchte");
+    case Enums::Absolute_Feuchte:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "Absolute Feuchte");
+    case Enums::Enthalpie:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "Enthalpie");
+    case Enums::Taupunkt:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "Taupunkt");
+    case Enums::CO2:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "CO2");
+    case Enums::VOC:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "VOC");
+    case Enums::CO2_VOC:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "CO2/VOC");
+    case Enums::Volumenstrom:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "Volumenstrom");
+    case Enums::Druck:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "Differenzdruck");
+    case Enums::Helligkeit:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "Helligkeit");
+    case Enums::Kondensat:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "Kondensat");
+    case Enums::Luftdruck:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "Luftdruck");
+    case Enums::MAX1:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "Max1");
     case Enums::Invalid:
     case Enums::Volumenstrom2:
     case Enums::Druck2:
@@ -37,29 +51,52 @@ const char *typeText(Enums::TypeDatenblock type)
 const char *unitText(Enums::UnitDatenBlock unit)
 {
     switch (unit) {
-    case Enums::Grad_C: return QT_TRANSLATE_NOOP("EnumTranslation", "°C");
-    case Enums::Grad_F: return QT_TRANSLATE_NOOP("EnumTranslation", "°F");
-    case Enums::Prozent: return QT_TRANSLATE_NOOP("EnumTranslation", "%");
-    case Enums::g_m3: return QT_TRANSLATE_NOOP("EnumTranslation", "g/m³");
-    case Enums::kJ_kg: return QT_TRANSLATE_NOOP("EnumTranslation", "kJ/kg");
-    case Enums::BTU_lb: return QT_TRANSLATE_NOOP("EnumTranslation", "BTU/lb");
-    case Enums::ppm: return QT_TRANSLATE_NOOP("EnumTranslation", "ppm");
-    case Enums::ppb: return QT_TRANSLATE_NOOP("EnumTranslation", "ppb");
-    case Enums::Pa: return QT_TRANSLATE_NOOP("EnumTranslation", "Pa");
-    case Enums::hPa: return QT_TRANSLATE_NOOP("EnumTranslation", "hPa");
-    case Enums::kPa: return QT_TRANSLATE_NOOP("EnumTranslation", "kPa");
-    case Enums::mbar: return QT_TRANSLATE_NOOP("EnumTranslation", "mbar");
-    case Enums::bar: return QT_TRANSLATE_NOOP("EnumTranslation", "bar");
-    case Enums::inchWC: return QT_TRANSLATE_NOOP("EnumTranslation", "inch wc");
-    case Enums::m3_s: return QT_TRANSLATE_NOOP("EnumTranslation", "m³/s");
-    case Enums::m3_h: return QT_TRANSLATE_NOOP("EnumTranslation", "m³/h");
-    case Enums::cfm: return QT_TRANSLATE_NOOP("EnumTranslation", "CFM");
-    case Enums::klux: return QT_TRANSLATE_NOOP("EnumTranslation", "klux");
-    case Enums::lux: return QT_TRANSLATE_NOOP("EnumTranslation", "lux");
-    case Enums::fc: return QT_TRANSLATE_NOOP("EnumTranslation", "fc");
-    case Enums::grain_ft3: return QT_TRANSLATE_NOOP("EnumTranslation", "grain/ft³");
-    case Enums::raw: return QT_TRANSLATE_NOOP("EnumTranslation", "raw");
-    case Enums::onoff: return QT_TRANSLATE_NOOP("EnumTranslation", "On/Off");
+    case Enums::Grad_C:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "°C");
+    case Enums::Grad_F:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "°F");
+    case Enums::Prozent:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "%");
+    case Enums::g_m3:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "g/m³");
+    case Enums::kJ_kg:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "kJ/kg");
+    case Enums::BTU_lb:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "BTU/lb");
+    case Enums::ppm:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "ppm");
+    case Enums::ppb:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "ppb");
+    case Enums::Pa:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "Pa");
+    case Enums::hPa:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "hPa");
+    case Enums::kPa:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "kPa");
+    case Enums::mbar:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "mbar");
+    case Enums::bar:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "bar");
+    case Enums::inchWC:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "inch wc");
+    case Enums::m3_s:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "m³/s");
+    case Enums::m3_h:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "m³/h");
+    case Enums::cfm:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "CFM");
+    case Enums::klux:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "klux");
+    case Enums::lux:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "lux");
+    case Enums::fc:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "fc");
+    case Enums::grain_ft3:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "grain/ft³");
+    case Enums::raw:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "raw");
+    case Enums::onoff:
+        return QT_TRANSLATE_NOOP("EnumTranslation", "On/Off");
     case Enums::MAX2:
         break;
     }
@@ -117,18 +154,42 @@ QString Enums::getImageSource(Enums::TypeDatenblock type)
 {
     const char *file = "altitude.png";
     switch (type) {
-    case Temperatur: file = "Temperature.png"; break;
-    case Relative_Feuchte: file = "Humidity.png"; break;
-    case Absolute_Feuchte: file = "Absolute_Feuchte.png"; break;
-    case Enthalpie: file = "Enthalpie.png"; break;
-    case Taupunkt: file = "Drew.png"; break;
-    case CO2: file = "Co2.png"; break;
-    case VOC: file = "Voc.png"; break;
-    case CO2_VOC: file = "Co2+Voc.png"; break;
-    case Volumenstrom: file = "Flow.png"; break;
-    case Druck: file = "Druck.png"; break;
-    case Helligkeit: file = "licht.png"; break;
-    case Luftdruck: file = "Druck.png"; break;
+    case Temperatur:
+        file = "Temperature.png";
+        break;
+    case Relative_Feuchte:
+        file = "Humidity.png";
+        break;
+    case Absolute_Feuchte:
+        file = "Absolute_Feuchte.png";
+        break;
+    case Enthalpie:
+        file = "Enthalpie.png";
+        break;
+    case Taupunkt:
+        file = "Drew.png";
+        break;
+    case CO2:
+        file = "Co2.png";
+        break;
+    case VOC:
+        file = "Voc.png";
+        break;
+    case CO2_VOC:
+        file = "Co2+Voc.png";
+        break;
+    case Volumenstrom:
+        file = "Flow.png";
+        break;
+    case Druck:
+        file = "Druck.png";
+        break;
+    case Helligkeit:
+        file = "licht.png";
+        break;
+    case Luftdruck:
+        file = "Druck.png";
+        break;
     case Invalid:
     case Kondensat:
     case Volumenstrom2:
@@ -173,8 +234,17 @@ Enums::RangeTable Enums::rangesForType(TypeDatenblock type)
         return {pairs({{0, 100}}), pairs({{0, 100}})};
     case CO2_VOC: {
         // The device's fifth mixing step really is 60/50.
-        const RangeList mix = pairs({{100, 0}, {90, 10}, {80, 20}, {70, 30}, {60, 50}, {50, 50},
-                                     {40, 60}, {30, 70}, {20, 80}, {10, 90}, {0, 100}});
+        const RangeList mix = pairs({{100, 0},
+                                     {90, 10},
+                                     {80, 20},
+                                     {70, 30},
+                                     {60, 50},
+                                     {50, 50},
+                                     {40, 60},
+                                     {30, 70},
+                                     {20, 80},
+                                     {10, 90},
+                                     {0, 100}});
         return {mix, mix};
     }
     case Helligkeit:

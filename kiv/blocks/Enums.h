@@ -76,14 +76,7 @@ public:
     };
     Q_ENUM(TypeCircuitBoard)
 
-    enum OsIdentifier : qint32 {
-        Unknown = 0,
-        MacOS = 1,
-        Win = 2,
-        Linux = 3,
-        Ios = 4,
-        Android = 5
-    };
+    enum OsIdentifier : qint32 { Unknown = 0, MacOS = 1, Win = 2, Linux = 3, Ios = 4, Android = 5 };
     Q_ENUM(OsIdentifier)
 
     enum TypeMainBoard : qint32 {

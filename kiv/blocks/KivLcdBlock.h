@@ -11,8 +11,8 @@ class KivLcdBlock : public Enums
 {
     Q_OBJECT
     Q_PROPERTY(quint8 available READ available WRITE setAvailable NOTIFY availableChanged)
-    Q_PROPERTY(bool isAvailaAbleReferenceCheck READ isAvailaAbleReferenceCheck
-                   WRITE setIsAvailaAbleReferenceCheck NOTIFY isAvailaAbleReferenceCheckChanged)
+    Q_PROPERTY(bool isAvailaAbleReferenceCheck READ isAvailaAbleReferenceCheck WRITE setIsAvailaAbleReferenceCheck
+                   NOTIFY isAvailaAbleReferenceCheckChanged)
 
 public:
     static constexpr uint kStartRegister = 82;

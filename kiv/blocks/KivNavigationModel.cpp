@@ -124,7 +124,9 @@ QVariant KivNavigationModel::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> KivNavigationModel::roleNames() const
 {
-    return {{TextRole, "textRole"}, {PageIndexRole, "pageIndexRole"}, {SubModelRole, "subModelRole"},
+    return {{TextRole, "textRole"},
+            {PageIndexRole, "pageIndexRole"},
+            {SubModelRole, "subModelRole"},
             {ImageRole, "imageRole"}};
 }
 

@@ -18,12 +18,7 @@ class KivNavigationModel : public QAbstractListModel, public ListModelFunctions<
     Q_OBJECT
 
 public:
-    enum Roles {
-        TextRole = Qt::UserRole + 1,
-        PageIndexRole,
-        SubModelRole,
-        ImageRole
-    };
+    enum Roles { TextRole = Qt::UserRole + 1, PageIndexRole, SubModelRole, ImageRole };
 
     explicit KivNavigationModel(const KivNavigationItems &items, QObject *parent = nullptr);
 

@@ -18,23 +18,35 @@ KivOffsetBackend::KivOffsetBackend(QObject *parent)
 double KivOffsetBackend::getMinOffset(Enums::TypeDatenblock type) const
 {
     switch (type) {
-    case Enums::Temperatur: return -3.0;
-    case Enums::Relative_Feuchte: return -5.0;
-    case Enums::CO2: return -150.0;
-    case Enums::VOC: return -15.0;
-    case Enums::Helligkeit: return 0.0;
-    default: return kNoMinimum;
+    case Enums::Temperatur:
+        return -3.0;
+    case Enums::Relative_Feuchte:
+        return -5.0;
+    case Enums::CO2:
+        return -150.0;
+    case Enums::VOC:
+        return -15.0;
+    case Enums::Helligkeit:
+        return 0.0;
+    default:
+        return kNoMinimum;
     }
 }
 
 double KivOffsetBackend::getMaxOffset(Enums::TypeDatenblock type) const
 {
     switch (type) {
-    case Enums::Temperatur: return 3.0;
-    case Enums::Relative_Feuchte: return 5.0;
-    case Enums::CO2: return 150.0;
-    case Enums::VOC: return 15.0;
-    case Enums::Helligkeit: return 9.999;
-    default: return kNoMaximum;
+    case Enums::Temperatur:
+        return 3.0;
+    case Enums::Relative_Feuchte:
+        return 5.0;
+    case Enums::CO2:
+        return 150.0;
+    case Enums::VOC:
+        return 15.0;
+    case Enums::Helligkeit:
+        return 9.999;
+    default:
+        return kNoMaximum;
     }
 }

@@ -80,8 +80,8 @@ void KivPageManager::setPageIndex(KivNavigationEnums::KivPageIndex pageIndex)
         QMetaObject::invokeMethod(
             this,
             [this, previous] {
-                if (m_pageIndex == KivManuel)
-                    setPageIndex(previous);
+            if (m_pageIndex == KivManuel)
+                setPageIndex(previous);
             },
             Qt::QueuedConnection);
     } else if (pageIndex == KivExpertPage) {
@@ -145,19 +145,34 @@ void KivPageManager::setSaveLoadIndex(KivNavigationEnums::KivPageIndex saveLoadI
 void KivPageManager::setIndexByGroup(KivNavigationEnums::KivPageIndex parent, KivNavigationEnums::KivPageIndex child)
 {
     switch (parent) {
-    case KivConnectionPage: setConnectionPageIndex(child); break;
-    case KivMonitoringPage: setMonitoringPageIndex(child); break;
-    case KivOutputPage: setOutputPageIndex(child); break;
-    case KivRelaisPage: setRelaisPageIndex(child); break;
-    case KivServicePage: setServicePageIndex(child); break;
+    case KivConnectionPage:
+        setConnectionPageIndex(child);
+        break;
+    case KivMonitoringPage:
+        setMonitoringPageIndex(child);
+        break;
+    case KivOutputPage:
+        setOutputPageIndex(child);
+        break;
+    case KivRelaisPage:
+        setRelaisPageIndex(child);
+        break;
+    case KivServicePage:
+        setServicePageIndex(child);
+        break;
     case KivExpertPage:
         // The password sub-page is reached by entering the expert page, not from the drawer.
         if (child != KivExpertPW)
             setExpertPageIndex(child);
         break;
-    case KivSaveLoadPage: setSaveLoadIndex(child); break;
-    case KivLoraPage: setLoraPageIndex(child); break;
-    default: break;
+    case KivSaveLoadPage:
+        setSaveLoadIndex(child);
+        break;
+    case KivLoraPage:
+        setLoraPageIndex(child);
+        break;
+    default:
+        break;
     }
 }
 

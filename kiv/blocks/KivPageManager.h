@@ -11,22 +11,22 @@ class KivPageManager : public BasePageManager, public KivNavigationEnums
 {
     Q_OBJECT
     Q_PROPERTY(KivNavigationEnums::KivPageIndex pageIndex READ pageIndex WRITE setPageIndex NOTIFY pageIndexChanged)
-    Q_PROPERTY(KivNavigationEnums::KivPageIndex connectionPageIndex READ connectionPageIndex
-                   WRITE setConnectionPageIndex NOTIFY connectionPageIndexChanged)
-    Q_PROPERTY(KivNavigationEnums::KivPageIndex monitoringPageIndex READ monitoringPageIndex
-                   WRITE setMonitoringPageIndex NOTIFY monitoringPageIndexChanged)
-    Q_PROPERTY(KivNavigationEnums::KivPageIndex outputPageIndex READ outputPageIndex WRITE setOutputPageIndex
-                   NOTIFY outputPageIndexChanged)
-    Q_PROPERTY(KivNavigationEnums::KivPageIndex relaisPageIndex READ relaisPageIndex WRITE setRelaisPageIndex
-                   NOTIFY relaisPageIndexChanged)
-    Q_PROPERTY(KivNavigationEnums::KivPageIndex servicePageIndex READ servicePageIndex
-                   WRITE setServicePageIndex NOTIFY servicePageIndexChanged)
-    Q_PROPERTY(KivNavigationEnums::KivPageIndex expertPageIndex READ expertPageIndex WRITE setExpertPageIndex
-                   NOTIFY expertPageIndexChanged)
-    Q_PROPERTY(KivNavigationEnums::KivPageIndex loraPageIndex READ loraPageIndex WRITE setLoraPageIndex
-                   NOTIFY loraPageIndexChanged)
-    Q_PROPERTY(KivNavigationEnums::KivPageIndex saveLoadIndex READ saveLoadIndex WRITE setSaveLoadIndex
-                   NOTIFY saveLoadIndexChanged)
+    Q_PROPERTY(KivNavigationEnums::KivPageIndex connectionPageIndex READ connectionPageIndex WRITE
+                   setConnectionPageIndex NOTIFY connectionPageIndexChanged)
+    Q_PROPERTY(KivNavigationEnums::KivPageIndex monitoringPageIndex READ monitoringPageIndex WRITE
+                   setMonitoringPageIndex NOTIFY monitoringPageIndexChanged)
+    Q_PROPERTY(KivNavigationEnums::KivPageIndex outputPageIndex READ outputPageIndex WRITE setOutputPageIndex NOTIFY
+                   outputPageIndexChanged)
+    Q_PROPERTY(KivNavigationEnums::KivPageIndex relaisPageIndex READ relaisPageIndex WRITE setRelaisPageIndex NOTIFY
+                   relaisPageIndexChanged)
+    Q_PROPERTY(KivNavigationEnums::KivPageIndex servicePageIndex READ servicePageIndex WRITE setServicePageIndex NOTIFY
+                   servicePageIndexChanged)
+    Q_PROPERTY(KivNavigationEnums::KivPageIndex expertPageIndex READ expertPageIndex WRITE setExpertPageIndex NOTIFY
+                   expertPageIndexChanged)
+    Q_PROPERTY(KivNavigationEnums::KivPageIndex loraPageIndex READ loraPageIndex WRITE setLoraPageIndex NOTIFY
+                   loraPageIndexChanged)
+    Q_PROPERTY(KivNavigationEnums::KivPageIndex saveLoadIndex READ saveLoadIndex WRITE setSaveLoadIndex NOTIFY
+                   saveLoadIndexChanged)
     Q_PROPERTY(bool isConnected READ isConnected WRITE setIsConnected NOTIFY isConnectedChanged)
     Q_PROPERTY(bool isLcd READ isLcd WRITE setIsLcd NOTIFY isLcdChanged)
     Q_PROPERTY(bool isRs485 READ isRs485 WRITE setIsRs485 NOTIFY isRs485Changed)
@@ -58,8 +58,7 @@ public:
     KivNavigationModel *topModel() const { return m_topModel; }
     KivNavigationModel *bottomModel() const { return m_bottomModel; }
 
-    Q_INVOKABLE void setIndexByGroup(KivNavigationEnums::KivPageIndex parent,
-                                     KivNavigationEnums::KivPageIndex child);
+    Q_INVOKABLE void setIndexByGroup(KivNavigationEnums::KivPageIndex parent, KivNavigationEnums::KivPageIndex child);
 
 signals:
     void pageIndexChanged(KivNavigationEnums::KivPageIndex pageIndex);

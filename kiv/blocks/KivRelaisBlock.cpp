@@ -6,8 +6,8 @@
 #include <cmath>
 #include <limits>
 
-KivRelaisBlock::KivRelaisBlock(const QList<quint16> &registerImage, uint startRegister,
-                               KivDeviceSetup *deviceSetup, QObject *parent)
+KivRelaisBlock::KivRelaisBlock(const QList<quint16> &registerImage, uint startRegister, KivDeviceSetup *deviceSetup,
+                               QObject *parent)
     : QObject(parent)
     , m_startRegister(startRegister)
     , m_deviceSetup(deviceSetup)
@@ -40,7 +40,8 @@ void KivRelaisBlock::updateFromImage(const QList<quint16> &registerImage)
     const auto word32 = [&](uint offset) { return qint32(Functions::toUInt32(registerImage, start + int(offset))); };
     const auto threshold = [&](uint offset) {
         if (thresholdsAreFloat())
-            return double(Functions::toFloat(registerImage.at(start + int(offset)), registerImage.at(start + int(offset) + 1)));
+            return double(
+                Functions::toFloat(registerImage.at(start + int(offset)), registerImage.at(start + int(offset) + 1)));
         return double(float(word32(offset)));
     };
     setChannel(word32(kOffChannel));

@@ -31,8 +31,8 @@ public:
     // For meta-type registration: start register 0.
     explicit KivRs485(QObject *parent = nullptr);
     // blockTypes: the measures of the device's data blocks (a copy; see setBlockTypes).
-    KivRs485(const QList<quint16> &registerImage, uint startRegister,
-             const QList<Enums::TypeDatenblock> &blockTypes, QObject *parent = nullptr);
+    KivRs485(const QList<quint16> &registerImage, uint startRegister, const QList<Enums::TypeDatenblock> &blockTypes,
+             QObject *parent = nullptr);
 
     uint startRegister() const { return m_startRegister; }
     QList<Enums::TypeDatenblock> blockTypes() const { return m_blockTypes; }

@@ -148,13 +148,15 @@ KivBackend::KivBackend(KivShareBackend *shareBackend, QObject *parent)
     });
 
     // Queued so that the pages see showUi flip only after the plugin has finished starting.
-    QMetaObject::invokeMethod(this, [this] { setShowUi(true); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { setShowUi(true); }, Qt::QueuedConnection);
 
     if (currentOS() == Ios || currentOS() == Android)
         KivSettings::writeVerbindungsMode(1);
     setVerbindungsMode(KivSettings::readVerbindungsMode());
-    connect(this, &KivBackendProperty::verbindungsModeChanged, this,
-            [](int mode) { KivSettings::writeVerbindungsMode(mode); }, Qt::DirectConnection);
+    connect(
+        this, &KivBackendProperty::verbindungsModeChanged, this,
+        [](int mode) { KivSettings::writeVerbindungsMode(mode); }, Qt::DirectConnection);
     setClearance(BaseSettings::readClearance());
     connect(this, &KivBackendProperty::clearanceChanged, this,
             [](int clearance) { BaseSettings::writeClearance(clearance); });
@@ -263,8 +265,8 @@ void KivBackend::connectDevice(const QString &btAdress)
         }
         setupSerial();
         const QList<int> parameters{BaseSettings::readBaudrate(), BaseSettings::readParity(),
-                                    BaseSettings::readDatabit(), BaseSettings::readStopbit(),
-                                    BaseSettings::readTimeout(), BaseSettings::readRetry()};
+                                    BaseSettings::readDatabit(),  BaseSettings::readStopbit(),
+                                    BaseSettings::readTimeout(),  BaseSettings::readRetry()};
         emit sendModbusID(BaseSettings::readDeviceID());
         emit setSerialParameter(portName, parameters);
         return;
@@ -294,8 +296,8 @@ void KivBackend::setupSerial()
     // before then wait in its queue.
     auto *link = m_link->start(new KivSerialIo);
 
-    connect(this, qOverload<bool>(&KivBackend::expectWriteFinishedSignal), link,
-            &KivSerialIo::setDoWriteDoneSignal, Qt::QueuedConnection);
+    connect(this, qOverload<bool>(&KivBackend::expectWriteFinishedSignal), link, &KivSerialIo::setDoWriteDoneSignal,
+            Qt::QueuedConnection);
     connect(link, &KivSerialIo::allWritten, this, &KivBackend::allWritten, Qt::QueuedConnection);
     connect(this, &KivBackend::setSerialParameter, link, &SerialIo::setParameter, Qt::QueuedConnection);
     connect(this, &KivBackend::readSingleRegister, link, &BaseSerialIo::readSingleReg, Qt::QueuedConnection);
@@ -303,8 +305,8 @@ void KivBackend::setupSerial()
     connect(this, &KivBackend::readPollRegister, link, &BaseSerialIo::readPollReg, Qt::QueuedConnection);
     connect(this, &KivBackend::writeSingleRegister, link, &BaseSerialIo::writeSingleReg, Qt::QueuedConnection);
     connect(this, &KivBackend::writeMultiRegister, link, &BaseSerialIo::writeMultiReg, Qt::QueuedConnection);
-    connect(this, &KivBackend::sendModbusID, link, [link](int id) { link->setModbusId(uchar(id)); },
-            Qt::QueuedConnection);
+    connect(
+        this, &KivBackend::sendModbusID, link, [link](int id) { link->setModbusId(uchar(id)); }, Qt::QueuedConnection);
     connect(this, &KivBackend::doDisconnect, link, &SerialIo::disconnectDevice, Qt::QueuedConnection);
     connect(this, &KivBackend::setOperationMode, link, &BaseSerialIo::setOperationMode, Qt::QueuedConnection);
     connect(link, &KivSerialIo::newDataSl, this, &KivBackend::readSingle, Qt::QueuedConnection);
@@ -321,8 +323,7 @@ void KivBackend::setupSerial()
     // A failed upload must hand the link back to normal reads as well.
     connect(bootLoader, &BootLoader::errorCouldNotStartBL, link, &BaseSerialIo::onBootLoaderFinished);
     connect(bootLoader, &BootLoader::errorUploadInterrupted, link, &BaseSerialIo::onBootLoaderFinished);
-    connect(link, &KivSerialIo::responseForBootLoader, bootLoader, &BootLoader::modbusResponse,
-            Qt::QueuedConnection);
+    connect(link, &KivSerialIo::responseForBootLoader, bootLoader, &BootLoader::modbusResponse, Qt::QueuedConnection);
     connect(link, &KivSerialIo::registerWrittenForBootLoader, bootLoader, &BootLoader::wasWritten,
             Qt::QueuedConnection);
     // The cable carries the bootloader's large data blocks.
@@ -749,8 +750,8 @@ void KivBackend::dumpDeviceDataToTextFile()
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     // A fresh account may have no desktop folder yet.
     QDir().mkpath(folder);
-    const QString name = QStringLiteral("DeviceData") + QDateTime::currentDateTime().toString(Qt::TextDate)
-                         + QStringLiteral(".txt");
+    const QString name =
+        QStringLiteral("DeviceData") + QDateTime::currentDateTime().toString(Qt::TextDate) + QStringLiteral(".txt");
     if (!writeRegisterText(folder + QLatin1Char('/') + name, m_registerImage))
         emit errorPlainText(tr("Speichern ist fehlgeschlagen"));
 }
@@ -793,8 +794,8 @@ QString KivBackend::loadJsonString(const QString &name)
             continue;
         path = entry.value(SaveLoadFiles::Settings::PathField);
         if (!QFileInfo::exists(path)) {
-            const auto location = QStandardPaths::StandardLocation(
-                entry.value(SaveLoadFiles::Settings::LocationField).toInt());
+            const auto location =
+                QStandardPaths::StandardLocation(entry.value(SaveLoadFiles::Settings::LocationField).toInt());
             path = QStandardPaths::writableLocation(location) + QLatin1Char('/') + name;
         }
         break;

@@ -33,26 +33,21 @@ class KivBackendProperty : public Enums
     Q_PROPERTY(QVariant tlf READ tlf NOTIFY noSignal)
     Q_PROPERTY(int hoehe READ hoehe WRITE setHoehe NOTIFY hoeheChanged)
     Q_PROPERTY(double secToWartung READ secToWartung WRITE setSecToWartung NOTIFY secToWartungChanged)
-    Q_PROPERTY(double secToKalibrierung READ secToKalibrierung WRITE setSecToKalibrierung
-                   NOTIFY secToKalibrierungChanged)
+    Q_PROPERTY(
+        double secToKalibrierung READ secToKalibrierung WRITE setSecToKalibrierung NOTIFY secToKalibrierungChanged)
     Q_PROPERTY(QString lastWartung READ lastWartung WRITE setLastWartung NOTIFY lastWartungChanged)
-    Q_PROPERTY(QString lastKalibrierung READ lastKalibrierung WRITE setLastKalibrierung
-                   NOTIFY lastKalibrierungChanged)
-    Q_PROPERTY(int intervalWartung READ intervalWartung WRITE setIntervalWartung
-                   NOTIFY intervalWartungChanged)
-    Q_PROPERTY(int intervalKalibrierung READ intervalKalibrierung WRITE setIntervalKalibrierung
-                   NOTIFY intervalKalibrierungChanged)
+    Q_PROPERTY(QString lastKalibrierung READ lastKalibrierung WRITE setLastKalibrierung NOTIFY lastKalibrierungChanged)
+    Q_PROPERTY(int intervalWartung READ intervalWartung WRITE setIntervalWartung NOTIFY intervalWartungChanged)
+    Q_PROPERTY(int intervalKalibrierung READ intervalKalibrierung WRITE setIntervalKalibrierung NOTIFY
+                   intervalKalibrierungChanged)
     Q_PROPERTY(int unitSystem READ unitSystem WRITE setUnitSystem NOTIFY unitSystemChanged)
     Q_PROPERTY(int minVoltage READ minVoltage WRITE setMinVoltage NOTIFY minVoltageChanged)
     Q_PROPERTY(int maxVoltage READ maxVoltage WRITE setMaxVoltage NOTIFY maxVoltageChanged)
-    Q_PROPERTY(QStringList voltageRange READ voltageRange WRITE setVoltageRange
-                   NOTIFY voltageRangeChanged)
+    Q_PROPERTY(QStringList voltageRange READ voltageRange WRITE setVoltageRange NOTIFY voltageRangeChanged)
     Q_PROPERTY(QVariant lcd READ lcd NOTIFY noSignal)
     Q_PROPERTY(int clearance READ clearance WRITE setClearance NOTIFY clearanceChanged)
-    Q_PROPERTY(bool btIsConnecting READ btIsConnecting WRITE setBtIsConnecting
-                   NOTIFY btIsConnectingChanged)
-    Q_PROPERTY(int verbindungsMode READ verbindungsMode WRITE setVerbindungsMode
-                   NOTIFY verbindungsModeChanged)
+    Q_PROPERTY(bool btIsConnecting READ btIsConnecting WRITE setBtIsConnecting NOTIFY btIsConnectingChanged)
+    Q_PROPERTY(int verbindungsMode READ verbindungsMode WRITE setVerbindungsMode NOTIFY verbindungsModeChanged)
     Q_PROPERTY(QVariant dataBlocks READ dataBlocks NOTIFY dataBlocksChanged)
     Q_PROPERTY(QVariant activeChannels READ activeChannels NOTIFY activeChannelsChanged)
     Q_PROPERTY(bool factoryReset READ factoryReset WRITE setFactoryReset NOTIFY factoryResetChanged)
@@ -61,8 +56,7 @@ class KivBackendProperty : public Enums
     Q_PROPERTY(bool emergencyMode READ emergencyMode WRITE setEmergencyMode NOTIFY emergencyModeChanged)
     Q_PROPERTY(bool testMode READ testMode WRITE setTestMode NOTIFY testModeChanged)
     Q_PROPERTY(QVariant saveLoadBackend READ saveLoadBackend NOTIFY noSignal)
-    Q_PROPERTY(bool isLoadingFromDisc READ isLoadingFromDisc WRITE setIsLoadingFromDisc
-                   NOTIFY isLoadingFromDiscChanged)
+    Q_PROPERTY(bool isLoadingFromDisc READ isLoadingFromDisc WRITE setIsLoadingFromDisc NOTIFY isLoadingFromDiscChanged)
     Q_PROPERTY(QVariant rs485 READ rs485 NOTIFY noSignal)
 
 public:
@@ -211,13 +205,13 @@ protected:
     int m_maxVoltage = -1;
     int m_clearance = 0;
     int m_verbindungsMode = 0; // 0 cable, 1 Bluetooth
-    double m_secToWartung = 0.0;      // hours
+    double m_secToWartung = 0.0; // hours
     double m_secToKalibrierung = 0.0; // hours
     QString m_port;
     QString m_lastWartung;
     QString m_lastKalibrierung;
     QStringList m_voltageRange;
-    int m_intervalWartung = 0;      // months
+    int m_intervalWartung = 0; // months
     int m_intervalKalibrierung = 0; // months
 
     // Handles only: the back end's block set owns the blocks, the back end the device setup.

@@ -52,7 +52,9 @@ void KivBlockSet::connectWrites(Block *block)
     connect(block, &Block::writeMultipleRegister, m_gate, &KivWriteGate::multiWrite);
     if constexpr (HasHalfWrite<Block>::value) {
         connect(block, &Block::writeHalfRegister, m_gate,
-                [gate = m_gate](uint reg, uchar value, Functions::Byte which) { gate->halfWrite(reg, value, int(which)); });
+                [gate = m_gate](uint reg, uchar value, Functions::Byte which) {
+            gate->halfWrite(reg, value, int(which));
+        });
     }
 }
 
@@ -156,10 +158,10 @@ void KivBlockSet::createOrRefreshRelais(const QList<quint16> &image)
     for (uint start : {kRelay1, kRelay2}) {
         auto *relay = new KivRelaisBlock(image, start, m_device, this);
         // Each change signal carries the registers it rewrites.
-        for (auto signal : {&KivRelaisBlock::relais1Changed, &KivRelaisBlock::relais2Changed,
-                            &KivRelaisBlock::relais3Changed, &KivRelaisBlock::threshold1Changed,
-                            &KivRelaisBlock::threshold2Changed, &KivRelaisBlock::hysteresisChanged,
-                            &KivRelaisBlock::channelChanged})
+        for (auto signal :
+             {&KivRelaisBlock::relais1Changed, &KivRelaisBlock::relais2Changed, &KivRelaisBlock::relais3Changed,
+              &KivRelaisBlock::threshold1Changed, &KivRelaisBlock::threshold2Changed,
+              &KivRelaisBlock::hysteresisChanged, &KivRelaisBlock::channelChanged})
             connect(relay, signal, m_gate, &KivWriteGate::multiWrite);
         m_relais.append(relay);
     }

@@ -28,8 +28,7 @@ public:
     static constexpr int kVisibleChannels = 4;
 
     // state supplies the unit system and voltage limits the data blocks follow; none is owned.
-    KivBlockSet(KivBackendProperty *state, KivDeviceSetup *device, KivWriteGate *gate,
-                QObject *parent = nullptr);
+    KivBlockSet(KivBackendProperty *state, KivDeviceSetup *device, KivWriteGate *gate, QObject *parent = nullptr);
     ~KivBlockSet() override;
 
     const QList<KivDatenblock *> &dataBlocks() const { return m_dataBlocks; }

@@ -27,8 +27,8 @@ constexpr double kCurrentSpan = 16.0;
 bool rangeHasIndex(const Enums::RangeList &list, const Enums::Range &range)
 {
     for (const Enums::Range &entry : list) {
-        if (KivBackendProperty::isFuzzyEqual(entry.first, range.first)
-            && KivBackendProperty::isFuzzyEqual(entry.second, range.second))
+        if (KivBackendProperty::isFuzzyEqual(entry.first, range.first) &&
+            KivBackendProperty::isFuzzyEqual(entry.second, range.second))
             return true;
     }
     return false;
@@ -71,8 +71,8 @@ KivDatenblock::KivDatenblock(quint32 outputChannel, QObject *parent)
 
 int KivDatenblock::kFactor() const
 {
-    if (m_deviceSetup && m_deviceSetup->mainBoard() == MP_Qev
-        && m_deviceSetup->gpVersion() > kFineKFactorAfter && parameter6() >= 1)
+    if (m_deviceSetup && m_deviceSetup->mainBoard() == MP_Qev && m_deviceSetup->gpVersion() > kFineKFactorAfter &&
+        parameter6() >= 1)
         return kKFactorFine;
     return kKFactorCoarse;
 }
@@ -95,7 +95,8 @@ void KivDatenblock::updateFromImage(const QList<quint16> &registerImage)
     const int base = int(m_baseRegister);
     const auto word32 = [&](uint offset) { return Functions::toUInt32(registerImage, base + int(offset)); };
     const auto float32 = [&](uint offset) {
-        return double(Functions::toFloat(registerImage.at(base + int(offset)), registerImage.at(base + int(offset) + 1)));
+        return double(
+            Functions::toFloat(registerImage.at(base + int(offset)), registerImage.at(base + int(offset) + 1)));
     };
 
     setSensorError(qint32(word32(kOffSensorError)));
@@ -151,8 +152,8 @@ void KivDatenblock::rebuildRangeList()
     for (qsizetype i = 0; i < m_ranges.size(); ++i) {
         const Enums::Range &range = m_ranges.at(i);
         texts << QString::number(range.first, 'g', 6) + kRangeSeparator + QString::number(range.second, 'g', 6);
-        if (current < 0 && KivBackendProperty::isFuzzyEqual(range.first, lowerRange())
-            && KivBackendProperty::isFuzzyEqual(range.second, upperRange()))
+        if (current < 0 && KivBackendProperty::isFuzzyEqual(range.first, lowerRange()) &&
+            KivBackendProperty::isFuzzyEqual(range.second, upperRange()))
             current = int(i);
     }
     setRangeList(texts);
@@ -216,8 +217,8 @@ void KivDatenblock::adjustedKValueToParameter()
     const double product = double(quint16(kFactor())) * adjustedKValue();
     // Drop binary noise before truncating: 1.001 * 1000 is 1000.9999999999999, not 1001.
     const double cleaned = std::trunc(std::round(product * 1e6) / 1e6);
-    if (!std::isfinite(cleaned) || cleaned < double(std::numeric_limits<qint32>::min())
-        || cleaned > double(std::numeric_limits<qint32>::max())) {
+    if (!std::isfinite(cleaned) || cleaned < double(std::numeric_limits<qint32>::min()) ||
+        cleaned > double(std::numeric_limits<qint32>::max())) {
         qCWarning(lcKivDatenblock) << "k value out of range:" << adjustedKValue();
         return;
     }

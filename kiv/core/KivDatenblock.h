@@ -44,8 +44,8 @@ public:
     static bool isWritable(Enums::TypeDatenblock type, uint offset);
 
     // deviceSetup is not owned; it may be null (k factor then 10).
-    KivDatenblock(const QList<quint16> &registerImage, uint baseRegister, int blockNumber,
-                  KivDeviceSetup *deviceSetup, QObject *parent = nullptr);
+    KivDatenblock(const QList<quint16> &registerImage, uint baseRegister, int blockNumber, KivDeviceSetup *deviceSetup,
+                  QObject *parent = nullptr);
     // A placeholder entry of the output list: not valid, never writes.
     explicit KivDatenblock(quint32 outputChannel, QObject *parent = nullptr);
 

@@ -124,7 +124,7 @@ void KivDatenblockProperties::setLastErrorTime(quint32 lastErrorTime)
     emit lastErrorTimeChanged(m_lastErrorTime);
 }
 
-void KivDatenblockProperties::setOtherChannels(const QStringList & otherChannels)
+void KivDatenblockProperties::setOtherChannels(const QStringList &otherChannels)
 {
     if (m_otherChannels == otherChannels)
         return;
@@ -176,17 +176,38 @@ void KivDatenblockProperties::emitParameterChanged(int i)
 {
     const qint32 value = m_parameters[size_t(i)];
     switch (i) {
-    case 0: emit parameter0Changed(value); break;
-    case 1: emit parameter1Changed(value); break;
-    case 2: emit parameter2Changed(value); break;
-    case 3: emit parameter3Changed(value); break;
-    case 4: emit parameter4Changed(value); break;
-    case 5: emit parameter5Changed(value); break;
-    case 6: emit parameter6Changed(value); break;
-    case 7: emit parameter7Changed(value); break;
-    case 8: emit parameter8Changed(value); break;
-    case 9: emit parameter9Changed(value); break;
-    default: break;
+    case 0:
+        emit parameter0Changed(value);
+        break;
+    case 1:
+        emit parameter1Changed(value);
+        break;
+    case 2:
+        emit parameter2Changed(value);
+        break;
+    case 3:
+        emit parameter3Changed(value);
+        break;
+    case 4:
+        emit parameter4Changed(value);
+        break;
+    case 5:
+        emit parameter5Changed(value);
+        break;
+    case 6:
+        emit parameter6Changed(value);
+        break;
+    case 7:
+        emit parameter7Changed(value);
+        break;
+    case 8:
+        emit parameter8Changed(value);
+        break;
+    case 9:
+        emit parameter9Changed(value);
+        break;
+    default:
+        break;
     }
 }
 

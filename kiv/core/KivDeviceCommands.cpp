@@ -25,7 +25,7 @@ constexpr int kCheckAfterFactoryMs = 100;
 // Forcing a relay sets its three switch states; 0 switches it on, 1 off.
 constexpr quint32 kForceOn = 0;
 constexpr quint32 kForceOff = 1;
-}
+} // namespace
 
 KivDeviceCommands::KivDeviceCommands(KivBackendProperty *state, QList<quint16> *image, KivWriteGate *gate,
                                      KivBlockSet *blocks, QObject *parent)
@@ -192,8 +192,8 @@ void KivDeviceCommands::checkFactoryRegisters()
     m_factoryCheck = true;
     m_factoryAnswers = 0;
     m_factoryAllEqual = true;
-    for (uint reg : {kSerialNumber, kSerialNumber + 1, kFactoryDate, kFactoryDate + 1, kHardwareVersion,
-                     kHardwareVersion + 1})
+    for (uint reg :
+         {kSerialNumber, kSerialNumber + 1, kFactoryDate, kFactoryDate + 1, kHardwareVersion, kHardwareVersion + 1})
         emit readSingleRegister(reg);
 }
 

@@ -8,13 +8,13 @@ Q_LOGGING_CATEGORY(lcKivDeviceSetup, "kiv.devicesetup")
 
 namespace {
 // Identification registers of a KIV device.
-constexpr int kRegNameFirstHalf = 4;   // registers 4..13: characters 1..20
+constexpr int kRegNameFirstHalf = 4; // registers 4..13: characters 1..20
 constexpr int kRegNameSecondHalf = 14; // registers 14..23: characters 21..40
 constexpr int kNameHalfRegisters = 10;
-constexpr int kRegSerialNumber = 24;   // low word of the 32-bit serial number
-constexpr int kRegGpFirmware = 50;     // 50, 51: main-board firmware, high word first
-constexpr int kRegApFirmware = 54;     // 54, 55: option-board firmware, high word first
-constexpr int kRegBoardType = 144;     // 144, 145: option-board type, low word first
+constexpr int kRegSerialNumber = 24; // low word of the 32-bit serial number
+constexpr int kRegGpFirmware = 50; // 50, 51: main-board firmware, high word first
+constexpr int kRegApFirmware = 54; // 54, 55: option-board firmware, high word first
+constexpr int kRegBoardType = 144; // 144, 145: option-board type, low word first
 // Shorter images (for instance from an aborted read) carry no identity.
 constexpr int kMinImageSize = 144;
 
@@ -52,8 +52,8 @@ QString versionText(quint16 r0, quint16 r1)
 ApplicationVersion versionFromRegisters(quint16 r0, quint16 r1)
 {
     const quint32 value = quint32(r1) | (quint32(r0) << 16);
-    return ApplicationVersion(quint8(value & 0xFF), quint8((value >> 8) & 0xFF),
-                              quint8((value >> 16) & 0xFF), quint8((value >> 24) & 0xFF));
+    return ApplicationVersion(quint8(value & 0xFF), quint8((value >> 8) & 0xFF), quint8((value >> 16) & 0xFF),
+                              quint8((value >> 24) & 0xFF));
 }
 } // namespace
 
@@ -84,9 +84,8 @@ void KivDeviceSetup::updateFromImage(const QList<quint16> &image)
         return;
     }
 
-    const QString name = textFromRegisters(image, kRegNameFirstHalf, kNameHalfRegisters)
-                         + QLatin1Char(' ')
-                         + textFromRegisters(image, kRegNameSecondHalf, kNameHalfRegisters);
+    const QString name = textFromRegisters(image, kRegNameFirstHalf, kNameHalfRegisters) + QLatin1Char(' ') +
+        textFromRegisters(image, kRegNameSecondHalf, kNameHalfRegisters);
     setMainBoard(deviceNameToMainBoard(name));
     updateIsYJorYJPlus(name);
     updateIsZR07Plus(name);
@@ -95,10 +94,8 @@ void KivDeviceSetup::updateFromImage(const QList<quint16> &image)
     // An image of exactly 144 or 145 registers does not reach the board type; keep the old one
     // rather than read past the end.
     if (image.size() > kRegBoardType + 1) {
-        const quint32 board = quint32(image.at(kRegBoardType))
-                              | (quint32(image.at(kRegBoardType + 1)) << 16);
-        setBoardType(board > quint32(Enums::AP_Max) ? Enums::AP_Unknown
-                                                    : Enums::TypeCircuitBoard(board));
+        const quint32 board = quint32(image.at(kRegBoardType)) | (quint32(image.at(kRegBoardType + 1)) << 16);
+        setBoardType(board > quint32(Enums::AP_Max) ? Enums::AP_Unknown : Enums::TypeCircuitBoard(board));
     }
 
     setSeriennummer(double(image.at(kRegSerialNumber)));
@@ -199,13 +196,14 @@ void KivDeviceSetup::setIsZR07Plus(bool isZR07Plus)
 Enums::TypeMainBoard KivDeviceSetup::deviceNameToMainBoard(const QString &name)
 {
     // Order matters: some names carry more than one family word, the first hit wins.
-    static const struct {
+    static const struct
+    {
         QLatin1String word;
         Enums::TypeMainBoard board;
     } families[] = {
-        {QLatin1String("qev"), Enums::MP_Qev},  {QLatin1String("kiv"), Enums::MP_Kiv},
+        {QLatin1String("qev"), Enums::MP_Qev},   {QLatin1String("kiv"), Enums::MP_Kiv},
         {QLatin1String("ro52"), Enums::MP_Ro52}, {QLatin1String("wsk"), Enums::MP_WSK},
-        {QLatin1String("vdx"), Enums::MP_VDX},  {QLatin1String("hb+"), Enums::MP_HBplus},
+        {QLatin1String("vdx"), Enums::MP_VDX},   {QLatin1String("hb+"), Enums::MP_HBplus},
     };
     for (const auto &family : families) {
         if (name.contains(family.word, Qt::CaseInsensitive))

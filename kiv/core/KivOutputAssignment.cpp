@@ -167,7 +167,8 @@ void KivOutputAssignment::newOutputSelection(int outputSelection, int newIndex)
             newBlock->setChannel(output);
         updateAvailableOutputs();
     }
-    QMetaObject::invokeMethod(this, [this] { setBusy(false); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { setBusy(false); }, Qt::QueuedConnection);
 }
 
 void KivOutputAssignment::changeActiveChannel(int oldBlockIndex, int activeChannelId, int newIndex)

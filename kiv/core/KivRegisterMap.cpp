@@ -7,7 +7,7 @@ bool isPrintable(quint8 c)
 {
     return (c >= 0x20 && c < 0x7F) || c >= 0xA0; // Latin-1 without control characters
 }
-}
+} // namespace
 
 bool isPlausibleDeviceName(const QList<quint16> &image)
 {

@@ -16,7 +16,7 @@ constexpr int kCableWriteSlice = 50;
 constexpr int kRadioWriteSlice = 3;
 constexpr int kCableWriteLimit = 100;
 constexpr int kRadioWriteLimit = 7;
-}
+} // namespace
 
 KivWriteGate::KivWriteGate(KivBackendProperty *state, QList<quint16> *image, QObject *parent)
     : QObject(parent)

@@ -30,7 +30,7 @@ QByteArray entryText()
 {
     return QByteArrayLiteral("StartBootloader");
 }
-}
+} // namespace
 
 BootLoader::BootLoader(QObject *parent)
     : BootLoaderProperty(parent)

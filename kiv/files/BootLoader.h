@@ -32,12 +32,12 @@ public:
     // Delays of the upload in ms. The defaults suit the devices; tests shorten them.
     struct Timing
     {
-        int entryWaitMs = 3000;         // entry text -> presence check (device reboots)
-        int startCommandDelayMs = 250;  // info block read -> start command
-        int firstBlockDelayMs = 1500;   // start command confirmed -> first data block
-        int nextPageDelayMs = 100;      // page commit confirmed -> next data block
-        int finishDelayMs = 3000;       // last commit confirmed -> finish command
-        int addOnDelayMs = 2000;        // main board finished -> add-on upload
+        int entryWaitMs = 3000; // entry text -> presence check (device reboots)
+        int startCommandDelayMs = 250; // info block read -> start command
+        int firstBlockDelayMs = 1500; // start command confirmed -> first data block
+        int nextPageDelayMs = 100; // page commit confirmed -> next data block
+        int finishDelayMs = 3000; // last commit confirmed -> finish command
+        int addOnDelayMs = 2000; // main board finished -> add-on upload
         // Longest wait for the link's answer to one request; 0 derives it from the link's
         // stored time-out and retries.
         int answerTimeoutMs = 0;

@@ -11,20 +11,41 @@ bool sameRate(double a, double b)
 {
     return std::abs(a - b) <= kRateTolerance * std::max(std::abs(a), std::abs(b));
 }
-}
+} // namespace
 
 BootLoaderProperty::BootLoaderProperty(QObject *parent)
     : QObject(parent)
 {
 }
 
-int BootLoaderProperty::maxProgress() const { return m_maxProgress; }
-int BootLoaderProperty::curProgress() const { return m_curProgress; }
-double BootLoaderProperty::bytesPerSec() const { return m_bytesPerSec; }
-int BootLoaderProperty::maxBytes() const { return m_maxBytes; }
-int BootLoaderProperty::curBytes() const { return m_curBytes; }
-bool BootLoaderProperty::blActive() const { return m_blActive; }
-int BootLoaderProperty::remainingTime() const { return m_remainingTime; }
+int BootLoaderProperty::maxProgress() const
+{
+    return m_maxProgress;
+}
+int BootLoaderProperty::curProgress() const
+{
+    return m_curProgress;
+}
+double BootLoaderProperty::bytesPerSec() const
+{
+    return m_bytesPerSec;
+}
+int BootLoaderProperty::maxBytes() const
+{
+    return m_maxBytes;
+}
+int BootLoaderProperty::curBytes() const
+{
+    return m_curBytes;
+}
+bool BootLoaderProperty::blActive() const
+{
+    return m_blActive;
+}
+int BootLoaderProperty::remainingTime() const
+{
+    return m_remainingTime;
+}
 
 void BootLoaderProperty::setMaxProgress(int maxProgress)
 {

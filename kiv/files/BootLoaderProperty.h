@@ -16,15 +16,7 @@ class BootLoaderProperty : public QObject
     Q_PROPERTY(int remainingTime READ remainingTime WRITE setRemainingTime NOTIFY remainingTimeChanged)
 
 public:
-    enum state {
-        invalid = 0,
-        startBL = 1,
-        writeData = 2,
-        finished = 3,
-        checkBlActive = 4,
-        readInfo = 5,
-        NextPage = 6
-    };
+    enum state { invalid = 0, startBL = 1, writeData = 2, finished = 3, checkBlActive = 4, readInfo = 5, NextPage = 6 };
     Q_ENUM(state)
 
     explicit BootLoaderProperty(QObject *parent = nullptr);

@@ -47,8 +47,8 @@ KivSaveAndLoad::LoadCheck KivSaveAndLoad::applyLoadedImage(const QList<quint16> 
 {
     if (loaded.isEmpty())
         return LoadCheck::Empty;
-    if (loaded.size() >= kMinRegistersForNameCheck && image.size() >= kMinRegistersForNameCheck
-        && !std::equal(loaded.cbegin() + kNameFirst, loaded.cbegin() + kNameLast + 1, image.cbegin() + kNameFirst))
+    if (loaded.size() >= kMinRegistersForNameCheck && image.size() >= kMinRegistersForNameCheck &&
+        !std::equal(loaded.cbegin() + kNameFirst, loaded.cbegin() + kNameLast + 1, image.cbegin() + kNameFirst))
         return LoadCheck::OtherDevice;
 
     const qsizetype n = std::min(loaded.size(), image.size());

@@ -25,8 +25,7 @@ public:
     // to 23 differ while both sides hold at least 25 registers); otherwise keeps the device's own
     // identity, counter and service registers, copies the rest into image and stores in
     // *changed how many registers took a new value. image is untouched unless Applied.
-    static LoadCheck applyLoadedImage(const QList<quint16> &loaded, QList<quint16> &image,
-                                      int *changed = nullptr);
+    static LoadCheck applyLoadedImage(const QList<quint16> &loaded, QList<quint16> &image, int *changed = nullptr);
     // The progress maximum of replaying that many changed registers.
     static int progressMaximumFor(int changed);
 

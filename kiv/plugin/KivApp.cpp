@@ -84,8 +84,8 @@ void KivApp::initialize(QQmlContext *context)
     m_shareBackend = new KivShareBackend;
     m_backend = new KivBackend(m_shareBackend);
     m_errorManagement = new ErrorManagement;
-    m_translation = new Translation(QStringLiteral("kivApp"), Translation::LoadMirrelTranslations,
-                                    Translation::LoadFromResources);
+    m_translation =
+        new Translation(QStringLiteral("kivApp"), Translation::LoadMirrelTranslations, Translation::LoadFromResources);
     m_pageManager = new KivPageManager;
     m_updateFile = new KivUpdateFile;
 
@@ -98,18 +98,21 @@ void KivApp::initialize(QQmlContext *context)
     publish(context);
 
     // Kept so that release() can drop it: a second initialize must not answer loadUi twice.
-    m_loadUiConnection = connect(this, &KivApp::loadUi, this, [this] { emit pluginLoaded(kRootPage); },
-                                 Qt::DirectConnection);
+    m_loadUiConnection = connect(
+        this, &KivApp::loadUi, this, [this] { emit pluginLoaded(kRootPage); }, Qt::DirectConnection);
     if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         connect(app, &QGuiApplication::applicationStateChanged, m_backend, &KivBackend::onApplicationStateChanged);
 
     // Demonstrations and unattended screenshots start on the simulated device; queued so that
     // the host has loaded the root page before the device data arrive.
     if (qEnvironmentVariableIntValue(kSimulateEnv) == 1) {
-        QMetaObject::invokeMethod(m_backend, [backend = QPointer<KivBackend>(m_backend)] {
+        QMetaObject::invokeMethod(
+            m_backend,
+            [backend = QPointer<KivBackend>(m_backend)] {
             if (backend)
                 backend->setTestMode(true);
-        }, Qt::QueuedConnection);
+            },
+            Qt::QueuedConnection);
     }
     qCInfo(lcKivApp) << "initialised";
 }

@@ -136,7 +136,7 @@ QByteArray encodeIco(const QImage &image)
     out.append(char(h < 256 ? h : 0));
     out.append(char(0)); // no colour table
     out.append(char(0));
-    appendLe16(out, 1);  // planes
+    appendLe16(out, 1); // planes
     appendLe16(out, 32); // bits per pixel
     appendLe32(out, dibBytes);
     appendLe32(out, 6 + 16);
@@ -176,7 +176,7 @@ bool writeFile(const QString &path, const QByteArray &data)
     }
     return true;
 }
-}
+} // namespace
 
 int main(int argc, char *argv[])
 {

@@ -74,8 +74,9 @@ void tst_HostOptions::unattendedOptions_needTheirTargets()
     QVERIFY(!quitWithoutFile.parse({"Orvane", "--quit-after-screenshot"}, "/x", &error));
 
     HostOptions shot;
-    QVERIFY(shot.parse({"Orvane", "--open-plugin", "KivApp", "--screenshot", "/tmp/a.png",
-                        "--quit-after-screenshot", "--no-splash"}, "/x", &error));
+    QVERIFY(shot.parse(
+        {"Orvane", "--open-plugin", "KivApp", "--screenshot", "/tmp/a.png", "--quit-after-screenshot", "--no-splash"},
+        "/x", &error));
     QCOMPARE(shot.openPlugin, QString("KivApp"));
     QCOMPARE(shot.screenshotFile, QString("/tmp/a.png"));
     QVERIFY(shot.noSplash);

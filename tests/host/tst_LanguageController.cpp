@@ -17,7 +17,7 @@ public:
     QString translate(const char *, const char *sourceText, const char *, int) const override
     {
         return QString::fromUtf8(sourceText) == QLatin1String("Verbindung trennen") ? QStringLiteral("Disconnect")
-                                                                                     : QString();
+                                                                                    : QString();
     }
     bool isEmpty() const override { return false; }
 };
@@ -45,9 +45,10 @@ void tst_LanguageController::switchWhilePluginOpen_pluginTextsAndNumbersFollow()
     });
 
     QQmlComponent component(&engine);
-    component.setData("import QtQml\nQtObject { property string label: qsTr(\"Verbindung trennen\");"
-                      " property string number: qsTr(\"Wert %1\").arg(Number(2000.5).toLocaleString(Qt.locale(), 'f', 1)) }",
-                      QUrl(QStringLiteral("qrc:/Page.qml")));
+    component.setData(
+        "import QtQml\nQtObject { property string label: qsTr(\"Verbindung trennen\");"
+        " property string number: qsTr(\"Wert %1\").arg(Number(2000.5).toLocaleString(Qt.locale(), 'f', 1)) }",
+        QUrl(QStringLiteral("qrc:/Page.qml")));
     std::unique_ptr<QObject> page(component.create());
     QVERIFY2(page, qPrintable(component.errorString()));
 

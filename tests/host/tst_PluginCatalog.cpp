@@ -64,7 +64,8 @@ void tst_PluginCatalog::scan_fakeLibraryFile_isSkippedWithoutCrash()
     for (const char *name : {"libGarbage.so", "Garbage.dll", "libGarbage.dylib", "notes.txt"}) {
         QFile file(dir.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("\x7f" "ELF this is not really a library");
+        file.write("\x7f"
+                   "ELF this is not really a library");
     }
     QFile empty(dir.filePath("libEmpty.so"));
     QVERIFY(empty.open(QIODevice::WriteOnly));

@@ -68,7 +68,8 @@ void tst_SplashStarter::start_passesMarkerAsLastArgument()
     QFile script(program);
     QVERIFY(script.open(QIODevice::WriteOnly));
     script.write(QString("#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > \"%1.tmp\"\nmv \"%1.tmp\" \"%1\"\n")
-                     .arg(record).toUtf8());
+                     .arg(record)
+                     .toUtf8());
     script.close();
     QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
 

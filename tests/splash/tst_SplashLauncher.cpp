@@ -12,9 +12,8 @@ constexpr int FinishBoundMs = 30000;
 QString splashProgram()
 {
     const QByteArray buildDir = qgetenv("ORVANE_BUILD_DIR");
-    const QString bin = buildDir.isEmpty()
-            ? QCoreApplication::applicationDirPath() + QStringLiteral("/../../bin")
-            : QString::fromLocal8Bit(buildDir) + QStringLiteral("/bin");
+    const QString bin = buildDir.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/../../bin")
+                                           : QString::fromLocal8Bit(buildDir) + QStringLiteral("/bin");
     return QDir(bin).absoluteFilePath(QStringLiteral("Splash"));
 }
 
@@ -48,7 +47,7 @@ struct Run
 
     QString log() { return QString::fromLocal8Bit(process.readAllStandardError()); }
 };
-}
+} // namespace
 
 class tst_SplashLauncher : public QObject
 {
@@ -77,10 +76,9 @@ void tst_SplashLauncher::startedWithoutMarkerLast_exitsMinus42WithoutShowing_dat
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("no arguments") << QStringList();
-    QTest::newRow("marker not last") << QStringList { Marker, QStringLiteral("--verbose") };
-    QTest::newRow("marker in the middle")
-            << QStringList { QStringLiteral("a"), Marker, QStringLiteral("b") };
-    QTest::newRow("marker in other case") << QStringList { QStringLiteral("openbyorvane") };
+    QTest::newRow("marker not last") << QStringList{Marker, QStringLiteral("--verbose")};
+    QTest::newRow("marker in the middle") << QStringList{QStringLiteral("a"), Marker, QStringLiteral("b")};
+    QTest::newRow("marker in other case") << QStringList{QStringLiteral("openbyorvane")};
 }
 
 void tst_SplashLauncher::startedWithoutMarkerLast_exitsMinus42WithoutShowing()
@@ -102,7 +100,7 @@ void tst_SplashLauncher::startedWithoutMarkerLast_exitsMinus42WithoutShowing()
 
 void tst_SplashLauncher::startedByHost_noSegment_quitsAtFirstTick()
 {
-    Run run({ QStringLiteral("--some-host-option"), Marker });
+    Run run({QStringLiteral("--some-host-option"), Marker});
     QVERIFY(run.process.waitForFinished(FinishBoundMs));
     QCOMPARE(run.process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(run.process.exitCode(), 0);
@@ -118,7 +116,7 @@ void tst_SplashLauncher::startedByHost_segmentHeld_runsUntilSegmentReleased()
     auto segment = std::make_unique<QSharedMemory>(SegmentKey);
     QVERIFY2(segment->create(16), qPrintable(segment->errorString()));
 
-    Run run({ Marker });
+    Run run({Marker});
     QVERIFY(run.process.waitForStarted(FinishBoundMs));
 
     // Several ticks that each find the segment and leave the process running.

@@ -5,7 +5,7 @@
 
 namespace {
 const QRgb SquareRgb = qRgb(0x86, 0x76, 0x84);
-const int PaletteAlpha[9] = { 0x33, 0x66, 0x99, 0xcc, 0xff, 0xcc, 0x99, 0x66, 0x33 };
+const int PaletteAlpha[9] = {0x33, 0x66, 0x99, 0xcc, 0xff, 0xcc, 0x99, 0x66, 0x33};
 constexpr int SquareCount = 8;
 
 // Centre pixel of square n, from the row's geometry on the page.
@@ -21,17 +21,16 @@ QPoint squareCentre(const QSize &size, int n)
 QRgb blended(QRgb background, int alpha)
 {
     const auto mix = [alpha](int fg, int bg) { return (fg * alpha + bg * (255 - alpha)) / 255.0; };
-    return qRgb(qRound(mix(qRed(SquareRgb), qRed(background))),
-                qRound(mix(qGreen(SquareRgb), qGreen(background))),
+    return qRgb(qRound(mix(qRed(SquareRgb), qRed(background))), qRound(mix(qGreen(SquareRgb), qGreen(background))),
                 qRound(mix(qBlue(SquareRgb), qBlue(background))));
 }
 
 bool near(QRgb a, QRgb b, int tolerance = 4)
 {
-    return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance
-            && qAbs(qBlue(a) - qBlue(b)) <= tolerance;
+    return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance &&
+        qAbs(qBlue(a) - qBlue(b)) <= tolerance;
 }
-}
+} // namespace
 
 class tst_ZoSplash : public QObject
 {
@@ -60,11 +59,11 @@ void tst_ZoSplash::initTestCase()
 {
     QStringList warnings;
     m_engine = std::make_unique<QQmlApplicationEngine>();
-    const auto collect = connect(m_engine.get(), &QQmlApplicationEngine::warnings, this,
-                                 [&warnings](const QList<QQmlError> &errors) {
-                                     for (const QQmlError &e : errors)
-                                         warnings << e.toString();
-                                 });
+    const auto collect =
+        connect(m_engine.get(), &QQmlApplicationEngine::warnings, this, [&warnings](const QList<QQmlError> &errors) {
+            for (const QQmlError &e : errors)
+                warnings << e.toString();
+        });
     m_engine->load(QUrl(QStringLiteral("qrc:/ZoSplash.qml")));
     disconnect(collect);
     QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));
@@ -110,8 +109,7 @@ void tst_ZoSplash::page_showsLogo_screenshotSaved()
 
     const QImage shot = paintPhase(4);
     QVERIFY(!shot.isNull());
-    const QString dir = qEnvironmentVariable("ORVANE_BUILD_DIR", QDir::tempPath())
-            + QStringLiteral("/screenshots");
+    const QString dir = qEnvironmentVariable("ORVANE_BUILD_DIR", QDir::tempPath()) + QStringLiteral("/screenshots");
     QDir().mkpath(dir);
     QVERIFY(shot.save(dir + QStringLiteral("/ZoSplash.png")));
 }
@@ -136,7 +134,8 @@ void tst_ZoSplash::animationPhase_eachSquareDrawsItsPaletteEntry()
         const QRgb actual = shot.pixel(at);
         QVERIFY2(near(actual, expected),
                  qPrintable(QStringLiteral("square %1: %2, expected %3")
-                                    .arg(n).arg(QColor(actual).name(), QColor(expected).name())));
+                                .arg(n)
+                                .arg(QColor(actual).name(), QColor(expected).name())));
     }
 }
 
@@ -146,8 +145,7 @@ void tst_ZoSplash::animationPhaseFive_noSquareIsOpaque()
     QVERIFY(!shot.isNull());
     for (int n = 0; n < SquareCount; ++n) {
         const QRgb actual = shot.pixel(squareCentre(shot.size(), n));
-        QVERIFY2(!near(actual, SquareRgb, 2),
-                 qPrintable(QStringLiteral("square %1 drawn opaque").arg(n)));
+        QVERIFY2(!near(actual, SquareRgb, 2), qPrintable(QStringLiteral("square %1 drawn opaque").arg(n)));
         // Still drawn: every square darkens the light background.
         QVERIFY(qGray(actual) < qGray(m_background.pixel(squareCentre(shot.size(), n))));
     }

@@ -9,7 +9,7 @@
 namespace {
 constexpr int kStopWaitMs = 3000;
 const QByteArray kReadyLine = QByteArrayLiteral("READY");
-}
+} // namespace
 
 EmulatorProcess::EmulatorProcess() = default;
 
@@ -21,8 +21,7 @@ EmulatorProcess::~EmulatorProcess()
 QString EmulatorProcess::programPath()
 {
     const QString buildDir = qEnvironmentVariable("ORVANE_BUILD_DIR");
-    return QDir(buildDir.isEmpty() ? QStringLiteral(".") : buildDir)
-        .filePath(QStringLiteral("bin/kiv-emulator"));
+    return QDir(buildDir.isEmpty() ? QStringLiteral(".") : buildDir).filePath(QStringLiteral("bin/kiv-emulator"));
 }
 
 bool EmulatorProcess::start(const QString &port, const QStringList &extraArgs, int timeoutMs)

@@ -9,7 +9,7 @@
 namespace {
 constexpr int kStopWaitMs = 2000;
 constexpr int kPollIntervalMs = 10;
-}
+} // namespace
 
 PtyPair::PtyPair() = default;
 
@@ -45,8 +45,7 @@ bool PtyPair::start(int timeoutMs)
     QDeadlineTimer deadline(timeoutMs);
     while (!(QFileInfo::exists(deviceSide()) && QFileInfo::exists(appSide()))) {
         if (m_process->state() != QProcess::Running) {
-            m_error = QStringLiteral("socat ended early: %1")
-                          .arg(QString::fromLocal8Bit(m_process->readAll()));
+            m_error = QStringLiteral("socat ended early: %1").arg(QString::fromLocal8Bit(m_process->readAll()));
             stop();
             return false;
         }

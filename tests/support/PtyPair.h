@@ -22,7 +22,7 @@ public:
     void stop();
 
     QString deviceSide() const; // the emulator opens this one
-    QString appSide() const;    // the software under test opens this one
+    QString appSide() const; // the software under test opens this one
     QString errorString() const;
 
 private:

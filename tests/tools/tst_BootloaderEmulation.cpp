@@ -45,7 +45,7 @@ void upload(const QByteArray &image, Write write)
     }
     QVERIFY(write(0, command(0, 0, 3)));
 }
-}
+} // namespace
 
 class tst_BootloaderEmulation : public QObject
 {
@@ -79,9 +79,8 @@ void tst_BootloaderEmulation::upload_ofOddSizedImage_assembledAndZeroPadded()
     for (int i = 0; i < 4097; ++i)
         image.append(char((i * 7 + 3) & 0xFF));
     BootloaderEmulation bl;
-    upload(image, [&bl](int start, const QList<quint16> &v) {
-        return bl.write(start, v) == BootloaderEmulation::Result::Ok;
-    });
+    upload(image,
+           [&bl](int start, const QList<quint16> &v) { return bl.write(start, v) == BootloaderEmulation::Result::Ok; });
     QCOMPARE(bl.state(), BootloaderEmulation::State::Finished);
     QCOMPARE(bl.pageCount(), 3);
     QCOMPARE(bl.committedPages(), 3);

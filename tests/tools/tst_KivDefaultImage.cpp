@@ -52,7 +52,7 @@ QList<QPair<int, int>> rangesFor(quint32 measure)
         return {};
     }
 }
-}
+} // namespace
 
 class tst_KivDefaultImage : public QObject
 {
@@ -94,7 +94,8 @@ void tst_KivDefaultImage::variants_identifyAsPlausibleKivDevice()
     QVERIFY(image.at(kMainFirmware) != 0);
     QCOMPARE(RegisterImage::get32(image, kUnitSystem), 1u);
     QVERIFY(RegisterImage::get32(image, kMaxVoltage) > RegisterImage::get32(image, kMinVoltage));
-    QVERIFY(RegisterImage::get32(image, kHoursToMaintenance) <= 720 * RegisterImage::get32(image, kMaintenanceInterval));
+    QVERIFY(RegisterImage::get32(image, kHoursToMaintenance) <=
+            720 * RegisterImage::get32(image, kMaintenanceInterval));
     QCOMPARE(image.at(kStoreCommand), quint16(0));
     QCOMPARE(image.at(kResetCommand), quint16(0));
 }
@@ -141,12 +142,12 @@ void tst_KivDefaultImage::variants_optionBoardAreasMatchTheBoard()
         break;
     case KivDefaultImage::Variant::Modbus:
     case KivDefaultImage::Variant::BACnet:
-        QVERIFY(RegisterImage::get32(image, kBus + 6) >= 9600);      // baud rate
+        QVERIFY(RegisterImage::get32(image, kBus + 6) >= 9600); // baud rate
         QCOMPARE(RegisterImage::getFloat(image, kTlf + 29), 800.0f); // float thresholds on new bus boards
         break;
     case KivDefaultImage::Variant::Lora:
-        QCOMPARE(image.at(146), quint16(0xB370));                    // devEUI 70 B3 ..
-        QCOMPARE(RegisterImage::get32(image, 186), 10u);             // uplink interval
+        QCOMPARE(image.at(146), quint16(0xB370)); // devEUI 70 B3 ..
+        QCOMPARE(RegisterImage::get32(image, 186), 10u); // uplink interval
         break;
     case KivDefaultImage::Variant::Standard:
         QCOMPARE(image.mid(146, 60), QList<quint16>(60, 0));

@@ -49,10 +49,7 @@ public:
         return answer;
     }
     // Sends and reports whether anything at all came back within the window.
-    bool staysSilent(const QByteArray &request)
-    {
-        return transact(request, 1, kSilenceWindowMs).isEmpty();
-    }
+    bool staysSilent(const QByteArray &request) { return transact(request, 1, kSilenceWindowMs).isEmpty(); }
     void writeRaw(const QByteArray &bytes)
     {
         m_port.write(bytes);
@@ -82,7 +79,7 @@ struct Rig
         return line.open(pty.appSide());
     }
 };
-}
+} // namespace
 
 class tst_KivEmulatorProgram : public QObject
 {
@@ -131,8 +128,8 @@ void tst_KivEmulatorProgram::framesForOtherIdsAndMalformedFrames_getNoAnswer()
     Rig rig;
     QVERIFY(rig.start());
     QVERIFY(rig.line.staysSilent(frame("020300000002")));
-    QVERIFY(rig.line.staysSilent(QByteArray::fromHex("010300000002c40c")));   // bad CRC
-    QVERIFY(rig.line.staysSilent(QByteArray::fromHex("01030000")));           // truncated
+    QVERIFY(rig.line.staysSilent(QByteArray::fromHex("010300000002c40c"))); // bad CRC
+    QVERIFY(rig.line.staysSilent(QByteArray::fromHex("01030000"))); // truncated
     // Garbage followed by a good request: the emulator resynchronises and answers it.
     const QByteArray answer = rig.line.transact(QByteArray::fromHex("ff00aa55") + frame("010300000001"), 7);
     QCOMPARE(answer, frame("0103020008"));

@@ -37,10 +37,11 @@ void tst_KivModbusSlave::illegalRequests_answerWithException_data()
     QTest::newRow("read at 5000") << QByteArray::fromHex("0313880001") << QByteArray::fromHex("8302");
     QTest::newRow("read truncated") << QByteArray::fromHex("030000") << QByteArray::fromHex("8303");
     QTest::newRow("write single at 5000") << QByteArray::fromHex("0613880001") << QByteArray::fromHex("8602");
-    QTest::newRow("write 124 registers")
-        << (QByteArray::fromHex("100000007cf8") + QByteArray(248, '\0')) << QByteArray::fromHex("9003");
+    QTest::newRow("write 124 registers") << (QByteArray::fromHex("100000007cf8") + QByteArray(248, '\0'))
+                                         << QByteArray::fromHex("9003");
     QTest::newRow("write count 0") << QByteArray::fromHex("10000000000000") << QByteArray::fromHex("9003");
-    QTest::newRow("write byte count mismatch") << QByteArray::fromHex("1000000002030001") << QByteArray::fromHex("9003");
+    QTest::newRow("write byte count mismatch")
+        << QByteArray::fromHex("1000000002030001") << QByteArray::fromHex("9003");
     QTest::newRow("write beyond 4999") << QByteArray::fromHex("10138700020400010002") << QByteArray::fromHex("9002");
     QTest::newRow("input registers") << QByteArray::fromHex("0400000001") << QByteArray::fromHex("8401");
     QTest::newRow("coils") << QByteArray::fromHex("0100000001") << QByteArray::fromHex("8101");

@@ -34,7 +34,7 @@ QByteArray runMbpoll(const QStringList &args, int *exitCode)
     *exitCode = p.exitCode();
     return p.readAll();
 }
-}
+} // namespace
 
 class tst_MbpollInterop : public QObject
 {
@@ -47,8 +47,8 @@ private slots:
 
 void tst_MbpollInterop::initTestCase()
 {
-    if (QStandardPaths::findExecutable(QStringLiteral("mbpoll")).isEmpty()
-        || QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty())
+    if (QStandardPaths::findExecutable(QStringLiteral("mbpoll")).isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty())
         QSKIP("mbpoll or socat is not installed");
 }
 
@@ -60,8 +60,9 @@ void tst_MbpollInterop::mbpollReads_theDefaultDeviceRegisters()
     QVERIFY2(emulator.start(pty.deviceSide(), {"--variant", "bacnet"}), qPrintable(emulator.errorString()));
 
     int rc = -1;
-    const QByteArray out = runMbpoll({"-m", "rtu", "-a", "1", "-b", "115200", "-P", "none", "-t", "4", "-0",
-                                      "-r", "0", "-c", "100", "-1", pty.appSide()}, &rc);
+    const QByteArray out = runMbpoll({"-m", "rtu", "-a", "1", "-b", "115200", "-P", "none", "-t", "4", "-0", "-r", "0",
+                                      "-c", "100", "-1", pty.appSide()},
+                                     &rc);
     QCOMPARE(rc, 0);
     const QMap<int, int> values = parseMbpoll(out);
     QCOMPARE(values.size(), 100);
@@ -80,15 +81,17 @@ void tst_MbpollInterop::mbpollWrite_landsInTheDeviceImage()
     QVERIFY2(emulator.start(pty.deviceSide(), {"--id", "17"}), qPrintable(emulator.errorString()));
 
     int rc = -1;
-    runMbpoll({"-m", "rtu", "-a", "17", "-b", "115200", "-P", "none", "-t", "4", "-0",
-               "-r", "30", pty.appSide(), "512", "0"}, &rc);
+    runMbpoll(
+        {"-m", "rtu", "-a", "17", "-b", "115200", "-P", "none", "-t", "4", "-0", "-r", "30", pty.appSide(), "512", "0"},
+        &rc);
     QCOMPARE(rc, 0);
     QTRY_COMPARE(emulator.registers().value(30), quint16(512));
     QCOMPARE(emulator.registers().value(31), quint16(0));
 
     // Another id on the same line is not us: mbpoll times out and nothing changes.
-    runMbpoll({"-m", "rtu", "-a", "18", "-b", "115200", "-P", "none", "-t", "4", "-0", "-o", "0.3",
-               "-r", "30", pty.appSide(), "777"}, &rc);
+    runMbpoll({"-m", "rtu", "-a", "18", "-b", "115200", "-P", "none", "-t", "4", "-0", "-o", "0.3", "-r", "30",
+               pty.appSide(), "777"},
+              &rc);
     QVERIFY(rc != 0);
     QCOMPARE(emulator.registers().value(30), quint16(512));
 }

@@ -11,7 +11,7 @@ QByteArray writeMultiple()
 {
     return ModbusCrc::appended(QByteArray::fromHex("01100002000204 00010002"));
 }
-}
+} // namespace
 
 class tst_RtuFrameParser : public QObject
 {

@@ -23,8 +23,8 @@ QtMessageHandler s_previous = nullptr;
 void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     const QByteArray category(context.category ? context.category : "");
-    const bool fromQml = category.startsWith("qml") || category.startsWith("js") || message.contains(QLatin1String("qrc:/"))
-        || message.contains(QLatin1String(".qml"));
+    const bool fromQml = category.startsWith("qml") || category.startsWith("js") ||
+        message.contains(QLatin1String("qrc:/")) || message.contains(QLatin1String(".qml"));
     if (type != QtDebugMsg && type != QtInfoMsg && fromQml) {
         QMutexLocker lock(&s_mutex);
         s_messages.append(message);

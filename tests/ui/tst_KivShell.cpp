@@ -278,7 +278,8 @@ void tst_KivShell::connectionLoss_returnsToConnectionPageOnlyAtLevelZero()
 void tst_KivShell::popups_followBackendSignals()
 {
     QObject *kiv = m_ui->backend();
-    QObject *factory = m_ui->item(QStringLiteral("KivPluginPopups"))->findChild<QObject *>(QStringLiteral("KivPluginPopupsFactoryReset"));
+    QObject *factory = m_ui->item(QStringLiteral("KivPluginPopups"))
+                           ->findChild<QObject *>(QStringLiteral("KivPluginPopupsFactoryReset"));
     QObject *wait = m_ui->root()->findChild<QObject *>(QStringLiteral("KivPluginPopupsWait"));
     QObject *connect = m_ui->root()->findChild<QObject *>(QStringLiteral("KivPluginPopupsConnectAndLoad"));
     QObject *unknown = m_ui->root()->findChild<QObject *>(QStringLiteral("KivPluginPopupsUnknownFile"));
@@ -337,7 +338,10 @@ void tst_KivShell::connectTimeout_disconnectsAndListsError()
     kiv->setProperty("progress", 0);
     QVERIFY(QMetaObject::invokeMethod(kiv, "sendModbusID", Q_ARG(int, 1)));
     QTRY_VERIFY(connect->property("opened").toBool());
-    QTRY_VERIFY2(m_ui->errors()->property("errorMsg").toStringList().contains(QStringLiteral("Timeout beim Verbindungsversuch!")),
+    QTRY_VERIFY2(m_ui->errors()
+                     ->property("errorMsg")
+                     .toStringList()
+                     .contains(QStringLiteral("Timeout beim Verbindungsversuch!")),
                  qPrintable(m_ui->errors()->property("errorMsg").toStringList().join(QLatin1Char('|'))));
     QTRY_VERIFY(error->property("opened").toBool());
     QTRY_VERIFY(!connect->property("visible").toBool());
@@ -384,13 +388,13 @@ void tst_KivShell::simulation_reachesLivePageWithScreenshots()
     QVERIFY(!shot(QStringLiteral("connection_") + lang).isEmpty());
 
     // The simulate entry asks first; "yes" starts the simulated device.
-    auto *simulateEntry = m_ui->item(QStringLiteral("KivPluginNavigationDesktopPanelTopEntry0SubEntry")
-                                     + QString::number(SimulatePage));
+    auto *simulateEntry =
+        m_ui->item(QStringLiteral("KivPluginNavigationDesktopPanelTopEntry0SubEntry") + QString::number(SimulatePage));
     QVERIFY(simulateEntry && simulateEntry->isVisible());
     QVERIFY(QMetaObject::invokeMethod(simulateEntry, "clicked"));
     QObject *question = nullptr;
-    QTRY_VERIFY((question = m_ui->objectEndingWith(QStringLiteral("ConnectionPageSimulateQuestion")))
-                && question->property("opened").toBool());
+    QTRY_VERIFY((question = m_ui->objectEndingWith(QStringLiteral("ConnectionPageSimulateQuestion"))) &&
+                question->property("opened").toBool());
     auto *yes = question->findChild<QQuickItem *>(question->objectName() + QStringLiteral("AcceptButton"));
     QVERIFY(yes);
     QVERIFY(QMetaObject::invokeMethod(yes, "clicked"));
@@ -402,7 +406,8 @@ void tst_KivShell::simulation_reachesLivePageWithScreenshots()
     QQuickItem *name = m_ui->visibleItemEndingWith(QStringLiteral("SubPageInfoNameValue"));
     QVERIFY(name);
     QTRY_VERIFY(!text(name).isEmpty() && text(name) != QStringLiteral("–"));
-    QTRY_VERIFY(text(m_ui->visibleItemEndingWith(QStringLiteral("SubPageInfoMainVersionValue"))).contains(QLatin1Char('.')));
+    QTRY_VERIFY(
+        text(m_ui->visibleItemEndingWith(QStringLiteral("SubPageInfoMainVersionValue"))).contains(QLatin1Char('.')));
     QVERIFY(m_ui->visibleItemEndingWith(QStringLiteral("SubPageInfoSerialValue")));
     QVERIFY(m_ui->visibleItemEndingWith(QStringLiteral("SubPageInfoOptionBoardValue")));
     QVERIFY(!shot(QStringLiteral("deviceinfo_") + lang).isEmpty());
@@ -416,8 +421,8 @@ void tst_KivShell::simulation_reachesLivePageWithScreenshots()
     QVERIFY(!shot(QStringLiteral("live_") + lang).isEmpty());
 
     // Once a device is there, simulation is no longer offered.
-    QQuickItem *simulate = m_ui->item(QStringLiteral("KivPluginNavigationDesktopPanelTopEntry0SubEntry")
-                                      + QString::number(SimulatePage));
+    QQuickItem *simulate =
+        m_ui->item(QStringLiteral("KivPluginNavigationDesktopPanelTopEntry0SubEntry") + QString::number(SimulatePage));
     QVERIFY(simulate && !simulate->isVisible());
     m_ui->setLanguage(false);
 }
@@ -440,8 +445,9 @@ void tst_KivShell::emulator_connectReadAndPollLiveValues()
     QVERIFY(QMetaObject::invokeMethod(connectButton, "clicked"));
     QTRY_VERIFY_WITH_TIMEOUT(kiv->property("connected").toBool(), kConnectTimeoutMs);
     QTRY_COMPARE_WITH_TIMEOUT(pages->property("pageIndex").toInt(), int(MonitoringPage), kConnectTimeoutMs);
-    QTRY_VERIFY(m_ui->item(QStringLiteral("KivPluginNavigationDesktopPanelTopEntry0SubEntry")
-                           + QString::number(SimulatePage))->isVisible() == false);
+    QTRY_VERIFY(
+        m_ui->item(QStringLiteral("KivPluginNavigationDesktopPanelTopEntry0SubEntry") + QString::number(SimulatePage))
+            ->isVisible() == false);
 
     pages->setProperty("monitoringPageIndex", LiveSubPage);
     QQuickItem *value = nullptr;
@@ -455,9 +461,9 @@ void tst_KivShell::emulator_connectReadAndPollLiveValues()
     setPage(AboutPage);
     QSignalSpy writes(kiv, SIGNAL(writeSingleRegister(uint, ushort)));
     pressShortcut(Qt::Key_R, Qt::ControlModifier);
-    QTRY_VERIFY_WITH_TIMEOUT(std::any_of(writes.cbegin(), writes.cend(),
-                                         [](const QList<QVariant> &w) { return w.at(0).toUInt() == 60; }),
-                             kConnectTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        std::any_of(writes.cbegin(), writes.cend(), [](const QList<QVariant> &w) { return w.at(0).toUInt() == 60; }),
+        kConnectTimeoutMs);
 
     // Ctrl+P writes the register image as a text file onto the desktop.
     pressShortcut(Qt::Key_P, Qt::ControlModifier);

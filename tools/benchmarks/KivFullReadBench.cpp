@@ -28,7 +28,7 @@ namespace {
 constexpr int StartupTimeoutMs = 5000;
 constexpr int ReadTimeoutMs = 30000;
 constexpr int ProcessStopMs = 2000;
-constexpr double SilenceMs = 1.75;     // between frames above 19200 baud
+constexpr double SilenceMs = 1.75; // between frames above 19200 baud
 constexpr double ByteTimeUs8N1 = 86.8; // 115200 baud, 10 bits per byte
 constexpr int ReadRequestBytes = 8;
 constexpr int ReadAnswerOverheadBytes = 5; // address, function, byte count, CRC
@@ -112,16 +112,17 @@ int main(int argc, char *argv[])
     const QString deviceSide = dir.filePath(QStringLiteral("ttyA"));
     const QString appSide = dir.filePath(QStringLiteral("ttyB"));
     QProcess cable;
-    cable.start(socat, {QStringLiteral("pty,raw,echo=0,link=") + deviceSide,
-                        QStringLiteral("pty,raw,echo=0,link=") + appSide});
+    cable.start(
+        socat, {QStringLiteral("pty,raw,echo=0,link=") + deviceSide, QStringLiteral("pty,raw,echo=0,link=") + appSide});
     if (!cable.waitForStarted(StartupTimeoutMs) || !waitForPaths({deviceSide, appSide}, StartupTimeoutMs)) {
         std::fprintf(stderr, "socat did not make the pty pair\n");
         return 1;
     }
     QProcess emulator;
     emulator.setProcessChannelMode(QProcess::MergedChannels);
-    emulator.start(emulatorPath, {QStringLiteral("--port"), deviceSide, QStringLiteral("--parity"),
-                                  QStringLiteral("none"), QStringLiteral("--registers"), image});
+    emulator.start(emulatorPath,
+                   {QStringLiteral("--port"), deviceSide, QStringLiteral("--parity"), QStringLiteral("none"),
+                    QStringLiteral("--registers"), image});
     QByteArray banner;
     QDeadlineTimer ready(StartupTimeoutMs);
     while (!banner.contains("READY") && !ready.hasExpired() && emulator.waitForReadyRead(int(ready.remainingTime())))
@@ -206,8 +207,8 @@ int main(int argc, char *argv[])
                         static_cast<long long>(bytes));
             std::printf("time per full read: mean %.1f ms, median %.1f ms, min %.1f ms, max %.1f ms\n", mean,
                         samples.at(samples.size() / 2), samples.first(), samples.last());
-            std::printf("wire time at 115200 8N1: %.1f ms (%lld bytes x %.1f us + %d x 2 silences of %.2f ms)\n",
-                        wire, static_cast<long long>(bytes), ByteTimeUs8N1, requests, SilenceMs);
+            std::printf("wire time at 115200 8N1: %.1f ms (%lld bytes x %.1f us + %d x 2 silences of %.2f ms)\n", wire,
+                        static_cast<long long>(bytes), ByteTimeUs8N1, requests, SilenceMs);
             std::printf("a pty has no wire time: the measured time is the link, thread hops, emulator and "
                         "the back end's own handling.\n");
         }

@@ -24,8 +24,8 @@ namespace {
 constexpr int StartupTimeoutMs = 5000;
 constexpr int ThreadStopMs = 2000;
 constexpr int AnswerTimeoutMs = 5000;
-constexpr double SilenceMs = 1.75;        // 3.5 characters, fixed above 19200 baud
-constexpr double ByteTimeUs8N1 = 86.8;     // 115200 baud, 10 bits per byte
+constexpr double SilenceMs = 1.75; // 3.5 characters, fixed above 19200 baud
+constexpr double ByteTimeUs8N1 = 86.8; // 115200 baud, 10 bits per byte
 constexpr int ReadRequestBytes = 8;
 constexpr int ReadAnswerOverheadBytes = 5; // address, function, byte count, CRC
 
@@ -87,8 +87,8 @@ int main(int argc, char *argv[])
     const QString deviceSide = dir.filePath(QStringLiteral("ttyA"));
     const QString appSide = dir.filePath(QStringLiteral("ttyB"));
     QProcess cable;
-    cable.start(socat, {QStringLiteral("pty,raw,echo=0,link=") + deviceSide,
-                        QStringLiteral("pty,raw,echo=0,link=") + appSide});
+    cable.start(
+        socat, {QStringLiteral("pty,raw,echo=0,link=") + deviceSide, QStringLiteral("pty,raw,echo=0,link=") + appSide});
     if (!cable.waitForStarted(StartupTimeoutMs) || !waitForPaths({deviceSide, appSide}, StartupTimeoutMs)) {
         std::fprintf(stderr, "socat did not make the pty pair\n");
         return 1;

@@ -8,7 +8,7 @@ constexpr int kRegPageIndex = 5;
 constexpr int kRegCommand = 6;
 // Info block: bootloader version 1.2, page size, window start, window length.
 constexpr quint16 kInfoBlock[] = {0x0102, 2048, 10, 1024, 0, 0, 0, 0};
-}
+} // namespace
 
 void BootloaderEmulation::reset()
 {
@@ -99,8 +99,8 @@ BootloaderEmulation::Result BootloaderEmulation::runCommand()
         return Result::Ok;
     case kCommandCommit: {
         if (m_state != State::Receiving || pageIndex >= m_pageCount) {
-            m_lastError = QStringLiteral("commit of page %1 outside the announced %2 pages")
-                              .arg(pageIndex).arg(m_pageCount);
+            m_lastError =
+                QStringLiteral("commit of page %1 outside the announced %2 pages").arg(pageIndex).arg(m_pageCount);
             return Result::IllegalValue;
         }
         char *page = m_image.data() + pageIndex * kPageBytes;
@@ -121,8 +121,8 @@ BootloaderEmulation::Result BootloaderEmulation::runCommand()
         }
         if (committedPages() != m_pageCount) {
             // Keep going: the image file shows what arrived, the log says what is missing.
-            m_lastError = QStringLiteral("finished with %1 of %2 pages committed")
-                              .arg(committedPages()).arg(m_pageCount);
+            m_lastError =
+                QStringLiteral("finished with %1 of %2 pages committed").arg(committedPages()).arg(m_pageCount);
         }
         m_state = State::Finished;
         return Result::Ok;

@@ -3,12 +3,12 @@
 namespace {
 constexpr int kMinId = 1;
 constexpr int kMaxId = 247;
-}
+} // namespace
 
 bool EmulatorOptions::parse(const QStringList &arguments, QString *error)
 {
-    const QStringList valued{"--port", "--baud", "--parity", "--id", "--registers", "--variant",
-                             "--state-file", "--bootloader-image", "--fault", "--dump-image"};
+    const QStringList valued{"--port",    "--baud",       "--parity",           "--id",    "--registers",
+                             "--variant", "--state-file", "--bootloader-image", "--fault", "--dump-image"};
     for (int i = 1; i < arguments.size(); ++i) {
         QString name = arguments.at(i);
         QString value;
@@ -94,11 +94,10 @@ bool EmulatorOptions::parse(const QStringList &arguments, QString *error)
 
 QString EmulatorOptions::usage()
 {
-    return QStringLiteral(
-        "Usage: kiv-emulator --port PATH [--baud 115200] [--parity none|even|odd] [--id 1]\n"
-        "                    [--registers FILE] [--variant standard|relay|modbus|bacnet|lora]\n"
-        "                    [--state-file FILE] [--bootloader-image FILE] [--fault KIND]\n"
-        "                    [--dump-image FILE] [--verbose]\n"
-        "Behaves like a KIV room sensor (Modbus RTU slave) on a serial port.\n"
-        "Faults: none, noreply, badcrc, exception:N, late:MS, drop-after:N, garbage.\n");
+    return QStringLiteral("Usage: kiv-emulator --port PATH [--baud 115200] [--parity none|even|odd] [--id 1]\n"
+                          "                    [--registers FILE] [--variant standard|relay|modbus|bacnet|lora]\n"
+                          "                    [--state-file FILE] [--bootloader-image FILE] [--fault KIND]\n"
+                          "                    [--dump-image FILE] [--verbose]\n"
+                          "Behaves like a KIV room sensor (Modbus RTU slave) on a serial port.\n"
+                          "Faults: none, noreply, badcrc, exception:N, late:MS, drop-after:N, garbage.\n");
 }

@@ -7,7 +7,7 @@ constexpr int kMaxExceptionCode = 255;
 constexpr int kMaxLateMs = 600000;
 constexpr int kGarbageMin = 3;
 constexpr int kGarbageMax = 24;
-}
+} // namespace
 
 bool FaultInjection::parse(const QString &text, QString *error)
 {
@@ -17,9 +17,13 @@ bool FaultInjection::parse(const QString &text, QString *error)
     bool ok = false;
     const int value = argText.toInt(&ok);
 
-    struct Plain { const char *name; Kind kind; };
-    for (const Plain &p : {Plain{"none", Kind::None}, Plain{"noreply", Kind::NoReply},
-                           Plain{"badcrc", Kind::BadCrc}, Plain{"garbage", Kind::Garbage}}) {
+    struct Plain
+    {
+        const char *name;
+        Kind kind;
+    };
+    for (const Plain &p : {Plain{"none", Kind::None}, Plain{"noreply", Kind::NoReply}, Plain{"badcrc", Kind::BadCrc},
+                           Plain{"garbage", Kind::Garbage}}) {
         if (kindText == QLatin1String(p.name)) {
             if (hasArgument) {
                 *error = QStringLiteral("fault '%1' takes no argument").arg(kindText);
@@ -30,14 +34,23 @@ bool FaultInjection::parse(const QString &text, QString *error)
             return true;
         }
     }
-    struct WithArg { const char *name; Kind kind; int min; int max; };
-    for (const WithArg &w : {WithArg{"exception", Kind::Exception, 1, kMaxExceptionCode},
-                             WithArg{"late", Kind::Late, 0, kMaxLateMs},
-                             WithArg{"drop-after", Kind::DropAfter, 0, INT_MAX}}) {
+    struct WithArg
+    {
+        const char *name;
+        Kind kind;
+        int min;
+        int max;
+    };
+    for (const WithArg &w :
+         {WithArg{"exception", Kind::Exception, 1, kMaxExceptionCode}, WithArg{"late", Kind::Late, 0, kMaxLateMs},
+          WithArg{"drop-after", Kind::DropAfter, 0, INT_MAX}}) {
         if (kindText == QLatin1String(w.name)) {
             if (!hasArgument || !ok || value < w.min || value > w.max) {
                 *error = QStringLiteral("fault '%1' needs a number from %2 to %3, e.g. %1:%4")
-                             .arg(kindText).arg(w.min).arg(w.max).arg(qMax(w.min, 2));
+                             .arg(kindText)
+                             .arg(w.min)
+                             .arg(w.max)
+                             .arg(qMax(w.min, 2));
                 return false;
             }
             m_kind = w.kind;
@@ -46,7 +59,8 @@ bool FaultInjection::parse(const QString &text, QString *error)
         }
     }
     *error = QStringLiteral("unknown fault '%1' (none, noreply, badcrc, exception:N, late:MS, "
-                            "drop-after:N, garbage)").arg(text);
+                            "drop-after:N, garbage)")
+                 .arg(text);
     return false;
 }
 

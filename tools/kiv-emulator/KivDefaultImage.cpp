@@ -22,14 +22,10 @@ struct BlockSpec
 // A room sensor with temperature, humidity, CO2 and VOC on the four outputs, derived
 // humidity values and barometric pressure. Ranges are entries the configuration tool offers.
 const BlockSpec kBlocks[] = {
-    {Temperatur, GradC, 21.5f, -40, 85, -15, 35, 1},
-    {RelativeFeuchte, Prozent, 45.0f, 0, 100, 0, 100, 2},
-    {CO2, ppm, 600.0f, 0, 10000, 0, 2000, 3},
-    {VOC, Prozent, 15.0f, 0, 100, 0, 100, 4},
-    {Taupunkt, GradC, 9.2f, -40, 85, 0, 50, 0},
-    {AbsoluteFeuchte, g_m3, 8.6f, 0, 200, 0, 50, 0},
-    {Enthalpie, kJ_kg, 39.0f, 0, 400, 0, 85, 0},
-    {Luftdruck, hPa, 1013.2f, 300, 1100, 300, 1100, 0},
+    {Temperatur, GradC, 21.5f, -40, 85, -15, 35, 1}, {RelativeFeuchte, Prozent, 45.0f, 0, 100, 0, 100, 2},
+    {CO2, ppm, 600.0f, 0, 10000, 0, 2000, 3},        {VOC, Prozent, 15.0f, 0, 100, 0, 100, 4},
+    {Taupunkt, GradC, 9.2f, -40, 85, 0, 50, 0},      {AbsoluteFeuchte, g_m3, 8.6f, 0, 200, 0, 50, 0},
+    {Enthalpie, kJ_kg, 39.0f, 0, 400, 0, 85, 0},     {Luftdruck, hPa, 1013.2f, 300, 1100, 300, 1100, 0},
 };
 
 constexpr quint16 version(quint8 major, quint8 minor)
@@ -66,11 +62,11 @@ void putRelay(QList<quint16> &image, int base, quint32 channel, qint32 on, qint3
 void putBus(QList<quint16> &image, bool bacnet)
 {
     const int s = kBus;
-    RegisterImage::put32(image, s + 2, bacnet ? 12 : 0);      // DIP address
-    RegisterImage::put32(image, s + 4, bacnet ? 100 : 17);    // software address / device-ID offset
+    RegisterImage::put32(image, s + 2, bacnet ? 12 : 0); // DIP address
+    RegisterImage::put32(image, s + 4, bacnet ? 100 : 17); // software address / device-ID offset
     RegisterImage::put32(image, s + 6, bacnet ? 38400 : 19200);
-    RegisterImage::put32(image, s + 8, 0);                    // RTU
-    RegisterImage::put32(image, s + 10, bacnet ? 0 : 2);      // none / even
+    RegisterImage::put32(image, s + 8, 0); // RTU
+    RegisterImage::put32(image, s + 10, bacnet ? 0 : 2); // none / even
     RegisterImage::put32(image, s + 12, 1);
     if (bacnet)
         RegisterImage::putText(image, s + 16, QByteArrayLiteral("Besprechungsraum 2.14"), 16);
@@ -89,21 +85,21 @@ void putLora(QList<quint16> &image)
     RegisterImage::putText(image, 146, devEui, 4);
     RegisterImage::putText(image, 150, appEui, 4);
     RegisterImage::putText(image, 154, appKey, 8);
-    image[162] = version(1, 0);   // LoRaWAN 1.0.3
+    image[162] = version(1, 0); // LoRaWAN 1.0.3
     image[163] = version(3, 0);
-    RegisterImage::put32(image, 164, 1);      // region
-    RegisterImage::put32(image, 166, 2);      // port
-    RegisterImage::put32(image, 168, 1);      // ADR on
-    RegisterImage::put32(image, 170, 3);      // DR3
-    RegisterImage::put32(image, 172, 14);     // tx power
+    RegisterImage::put32(image, 164, 1); // region
+    RegisterImage::put32(image, 166, 2); // port
+    RegisterImage::put32(image, 168, 1); // ADR on
+    RegisterImage::put32(image, 170, 3); // DR3
+    RegisterImage::put32(image, 172, 14); // tx power
     RegisterImage::put32(image, 174, 0x00FF); // channel mask
-    RegisterImage::put32(image, 176, 1);      // transmissions
-    RegisterImage::put32(image, 178, 1440);   // rejoin interval, minutes
-    RegisterImage::put32(image, 180, 0);      // confirmed activation
-    RegisterImage::put32(image, 182, 60);     // heartbeat, minutes
-    RegisterImage::put32(image, 184, 0);      // control command
-    RegisterImage::put32(image, 186, 10);     // uplink interval, minutes
-    RegisterImage::put32(image, 204, 1);      // LED
+    RegisterImage::put32(image, 176, 1); // transmissions
+    RegisterImage::put32(image, 178, 1440); // rejoin interval, minutes
+    RegisterImage::put32(image, 180, 0); // confirmed activation
+    RegisterImage::put32(image, 182, 60); // heartbeat, minutes
+    RegisterImage::put32(image, 184, 0); // control command
+    RegisterImage::put32(image, 186, 10); // uplink interval, minutes
+    RegisterImage::put32(image, 204, 1); // LED
 }
 
 } // namespace
@@ -149,7 +145,7 @@ QList<quint16> KivDefaultImage::build(Variant variant)
     RegisterImage::putText(image, kNameFirstHalf, name, kNameHalfRegisters);
     RegisterImage::putText(image, kNameSecondHalf, model, kNameHalfRegisters);
     RegisterImage::put32(image, kSerialNumber, 2406153);
-    RegisterImage::put32(image, kUnitSystem, 1);              // SI
+    RegisterImage::put32(image, kUnitSystem, 1); // SI
     RegisterImage::put32(image, kAltitude, 245);
     RegisterImage::put32(image, kMinVoltage, 0);
     RegisterImage::put32(image, kMaxVoltage, 10);
@@ -169,9 +165,9 @@ QList<quint16> KivDefaultImage::build(Variant variant)
     // Display: available, 80 % brightness, not rotated; traffic light on (high byte of 83).
     image[kLcd] = quint16((80 << 8) | 1);
     image[kLcd + 1] = quint16(1 << 8);
-    image[kLcd + 3] = quint16(1 << 8);                        // service note shown
+    image[kLcd + 3] = quint16(1 << 8); // service note shown
     const bool relay = variant == Variant::Relay;
-    image[kLcd + 4] = quint16(((relay ? 1 : 0) << 8) | 1);    // calibration note, relay 1
+    image[kLcd + 4] = quint16(((relay ? 1 : 0) << 8) | 1); // calibration note, relay 1
     image[kLcd + 5] = quint16((int(std::size(kBlocks)) << 8) | (relay ? 1 : 0));
     image[kLcd + 6] = quint16((1 << 8) | 1);
     image[kLcd + 7] = quint16((1 << 8) | 1);
@@ -191,8 +187,8 @@ QList<quint16> KivDefaultImage::build(Variant variant)
 
     switch (variant) {
     case Variant::Relay:
-        putRelay(image, kRelay1, 1, 24, 26, 1);        // temperature
-        putRelay(image, kRelay2, 3, 1000, 1400, 50);   // CO2
+        putRelay(image, kRelay1, 1, 24, 26, 1); // temperature
+        putRelay(image, kRelay2, 3, 1000, 1400, 50); // CO2
         break;
     case Variant::Modbus:
         putBus(image, false);
@@ -221,6 +217,6 @@ bool KivDefaultImage::parseVariant(const QString &text, Variant *variant)
 
 QStringList KivDefaultImage::variantNames()
 {
-    return {QStringLiteral("standard"), QStringLiteral("relay"), QStringLiteral("modbus"),
-            QStringLiteral("bacnet"), QStringLiteral("lora")};
+    return {QStringLiteral("standard"), QStringLiteral("relay"), QStringLiteral("modbus"), QStringLiteral("bacnet"),
+            QStringLiteral("lora")};
 }

@@ -33,7 +33,7 @@ float driftStepFor(quint32 measure, float centre)
 }
 constexpr float kPullBack = 0.1f;
 constexpr float kMaxExcursionSteps = 40.0f;
-}
+} // namespace
 
 KivDeviceModel::KivDeviceModel(const QList<quint16> &factoryImage, QObject *parent)
     : QObject(parent)
@@ -54,8 +54,8 @@ KivDeviceModel::~KivDeviceModel() = default;
 KivDeviceModel::Exception KivDeviceModel::read(int start, int count, QList<quint16> *values) const
 {
     if (m_mode == Mode::Bootloader) {
-        return m_bootloader->read(start, count, values) == BootloaderEmulation::Result::Ok
-            ? NoException : IllegalAddress;
+        return m_bootloader->read(start, count, values) == BootloaderEmulation::Result::Ok ? NoException
+                                                                                           : IllegalAddress;
     }
     if (start < 0 || count < 1 || start + count > kRegisterCount)
         return IllegalAddress;

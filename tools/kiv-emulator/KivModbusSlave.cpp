@@ -15,7 +15,7 @@ void appendWord(QByteArray *out, quint16 value)
     out->append(char(value >> 8));
     out->append(char(value & 0xFF));
 }
-}
+} // namespace
 
 KivModbusSlave::KivModbusSlave(KivDeviceModel *model)
     : m_model(model)

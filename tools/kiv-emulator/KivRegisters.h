@@ -40,7 +40,7 @@ constexpr int kFirstBlock = 1000;
 constexpr int kBlockStride = 100;
 constexpr int kBlockRegisters = 50;
 constexpr int kMaxBlocks = 15;
-constexpr int kBlockValue = 6;   // float, live measured value
+constexpr int kBlockValue = 6; // float, live measured value
 constexpr int kBlockType = 8;
 constexpr int kBlockUnit = 10;
 constexpr int kBlockLowerLimit = 12;
@@ -51,19 +51,25 @@ constexpr int kBlockChannel = 24;
 
 // Measures and units as the device encodes them.
 enum Measure : quint32 {
-    Temperatur = 1, RelativeFeuchte = 2, AbsoluteFeuchte = 3, Enthalpie = 4, Taupunkt = 5,
-    CO2 = 6, VOC = 7, CO2_VOC = 8, Volumenstrom = 9, Druck = 10, Helligkeit = 11,
-    Kondensat = 12, Luftdruck = 13
+    Temperatur = 1,
+    RelativeFeuchte = 2,
+    AbsoluteFeuchte = 3,
+    Enthalpie = 4,
+    Taupunkt = 5,
+    CO2 = 6,
+    VOC = 7,
+    CO2_VOC = 8,
+    Volumenstrom = 9,
+    Druck = 10,
+    Helligkeit = 11,
+    Kondensat = 12,
+    Luftdruck = 13
 };
-enum Unit : quint32 {
-    GradC = 1, Prozent = 3, g_m3 = 4, kJ_kg = 5, ppm = 7, Pa = 9, hPa = 10, m3_h = 16, lux = 19
-};
-enum Board : quint32 {
-    AP_AA = 2, AP_Relais = 3, AP_Modbus = 4, AP_BACnet = 6, AP_LORA = 8
-};
+enum Unit : quint32 { GradC = 1, Prozent = 3, g_m3 = 4, kJ_kg = 5, ppm = 7, Pa = 9, hPa = 10, m3_h = 16, lux = 19 };
+enum Board : quint32 { AP_AA = 2, AP_Relais = 3, AP_Modbus = 4, AP_BACnet = 6, AP_LORA = 8 };
 
 inline int blockBase(int index)
 {
     return kFirstBlock + kBlockStride * index;
 }
-}
+} // namespace KivRegisters

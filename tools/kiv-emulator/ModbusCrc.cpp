@@ -25,6 +25,5 @@ bool ModbusCrc::isValid(const QByteArray &frame)
     if (frame.size() < 3)
         return false;
     const quint16 crc = compute(frame.left(frame.size() - 2));
-    return quint8(frame.at(frame.size() - 2)) == (crc & 0xFF)
-        && quint8(frame.at(frame.size() - 1)) == (crc >> 8);
+    return quint8(frame.at(frame.size() - 2)) == (crc & 0xFF) && quint8(frame.at(frame.size() - 1)) == (crc >> 8);
 }

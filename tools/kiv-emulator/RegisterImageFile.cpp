@@ -38,7 +38,8 @@ bool RegisterImageFile::parse(const QByteArray &text, QList<quint16> *values, QS
         const uint value = line.toUInt(&ok);
         if (!ok || value > 0xFFFF) {
             *error = QStringLiteral("line %1: '%2' is not a register value (0..65535)")
-                         .arg(i + 1).arg(QString::fromLatin1(line.left(40)));
+                         .arg(i + 1)
+                         .arg(QString::fromLatin1(line.left(40)));
             return false;
         }
         if (result.size() == kLines) {

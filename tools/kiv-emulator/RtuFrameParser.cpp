@@ -11,10 +11,10 @@ constexpr quint8 kWriteCoil = 5;
 constexpr quint8 kWriteSingle = 6;
 constexpr quint8 kWriteCoils = 15;
 constexpr quint8 kWriteMultiple = 16;
-constexpr int kFixedRequestSize = 8;        // id, fc, 2 x 16-bit field, crc
-constexpr int kMultipleHeaderSize = 7;      // id, fc, start, count, byte count
-constexpr int kMultipleOverhead = 9;        // header plus crc
-}
+constexpr int kFixedRequestSize = 8; // id, fc, 2 x 16-bit field, crc
+constexpr int kMultipleHeaderSize = 7; // id, fc, start, count, byte count
+constexpr int kMultipleOverhead = 9; // header plus crc
+} // namespace
 
 void RtuFrameParser::setMarker(const QByteArray &marker)
 {
@@ -27,8 +27,7 @@ QList<RtuFrameParser::Event> RtuFrameParser::feed(const QByteArray &bytes)
     m_buffer.append(bytes);
     // The text may come more than once in one read; a copy left in front would stall the scan
     // and be shed with the frames behind it.
-    while (takeMarker(&events)) {
-    }
+    while (takeMarker(&events)) { }
     scan(&events);
     // Nothing legitimate is longer than an RTU frame (or the marker); shed the excess.
     const int limit = qMax(kMaxFrameSize, int(m_marker.size()));
@@ -40,8 +39,7 @@ QList<RtuFrameParser::Event> RtuFrameParser::feed(const QByteArray &bytes)
 QList<RtuFrameParser::Event> RtuFrameParser::flush()
 {
     QList<Event> events;
-    while (takeMarker(&events)) {
-    }
+    while (takeMarker(&events)) { }
     while (!m_buffer.isEmpty()) {
         int length = 0;
         const Candidate c = candidateAt0(&length);

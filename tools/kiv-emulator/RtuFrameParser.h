@@ -16,8 +16,8 @@ public:
         Kind kind = Frame;
         quint8 slaveId = 0;
         quint8 function = 0;
-        QByteArray pdu;   // function code and data, without address and CRC
-        QByteArray raw;   // the complete frame as received
+        QByteArray pdu; // function code and data, without address and CRC
+        QByteArray raw; // the complete frame as received
     };
 
     static constexpr int kMaxFrameSize = 256;

@@ -37,19 +37,20 @@ void writeState(const QString &path, const QList<quint16> &registers)
 void writeBootloaderImage(const QString &path, const QByteArray &image)
 {
     if (path.isEmpty()) {
-        printLine(stdout, QStringLiteral("bootloader: finished, %1 bytes received (no --bootloader-image given)")
-                              .arg(image.size()));
+        printLine(
+            stdout,
+            QStringLiteral("bootloader: finished, %1 bytes received (no --bootloader-image given)").arg(image.size()));
         return;
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(image) != image.size() || !file.commit()) {
-        printLine(stderr, QStringLiteral("kiv-emulator: cannot write bootloader image %1: %2")
-                              .arg(path, file.errorString()));
+        printLine(stderr,
+                  QStringLiteral("kiv-emulator: cannot write bootloader image %1: %2").arg(path, file.errorString()));
         return;
     }
     printLine(stdout, QStringLiteral("bootloader: finished, %1 bytes written to %2").arg(image.size()).arg(path));
 }
-}
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -100,16 +101,15 @@ int main(int argc, char *argv[])
     QSerialPort port;
     port.setPortName(options.port);
     if (!port.open(QIODevice::ReadWrite)) {
-        printLine(stderr, QStringLiteral("kiv-emulator: cannot open port %1: %2")
-                              .arg(options.port, port.errorString()));
+        printLine(stderr,
+                  QStringLiteral("kiv-emulator: cannot open port %1: %2").arg(options.port, port.errorString()));
         return kExitPort;
     }
     // A pty accepts no parity setting; the line still works, so only warn.
-    if (!port.setBaudRate(options.baud) || !port.setDataBits(QSerialPort::Data8)
-        || !port.setParity(options.parity) || !port.setStopBits(QSerialPort::OneStop)
-        || !port.setFlowControl(QSerialPort::NoFlowControl)) {
-        printLine(stderr, QStringLiteral("kiv-emulator: warning: port settings not fully applied: %1")
-                              .arg(port.errorString()));
+    if (!port.setBaudRate(options.baud) || !port.setDataBits(QSerialPort::Data8) || !port.setParity(options.parity) ||
+        !port.setStopBits(QSerialPort::OneStop) || !port.setFlowControl(QSerialPort::NoFlowControl)) {
+        printLine(stderr,
+                  QStringLiteral("kiv-emulator: warning: port settings not fully applied: %1").arg(port.errorString()));
         port.clearError();
     }
     QObject::connect(&port, &QSerialPort::errorOccurred, &port, [&port](QSerialPort::SerialPortError e) {

@@ -21,7 +21,8 @@ private slots:
 
 void tst_ModbusClientSerial::parameterList_fullList_takenInOrder()
 {
-    const auto s = ModbusClientSerial::settingsFromParameters(QStringLiteral(" /dev/ttyUSB0 "), {19200, 2, 7, 2, 500, 1});
+    const auto s =
+        ModbusClientSerial::settingsFromParameters(QStringLiteral(" /dev/ttyUSB0 "), {19200, 2, 7, 2, 500, 1});
     QVERIFY(s.has_value());
     QCOMPARE(s->port, QStringLiteral("/dev/ttyUSB0"));
     QCOMPARE(s->baudRate, 19200);

@@ -10,7 +10,7 @@
 namespace {
 constexpr int SignalWaitMs = 5000;
 constexpr int ThreadStopMs = 2000;
-}
+} // namespace
 
 // The link in its worker thread, wired the way the device back ends do it.
 class LinkInThread
@@ -142,7 +142,8 @@ void tst_SerialIo::thread_quitDeletesLinkWithItsClient()
     thread->start();
     // Creates the client inside the worker thread.
     QMetaObject::invokeMethod(link, "setParameter", Qt::QueuedConnection,
-                              Q_ARG(QString, QStringLiteral("/dev/ttyDoesNotExist47")), Q_ARG(QList<int>, QList<int>{}));
+                              Q_ARG(QString, QStringLiteral("/dev/ttyDoesNotExist47")),
+                              Q_ARG(QList<int>, QList<int>{}));
     QTRY_VERIFY_WITH_TIMEOUT(link->modbusMaster() != nullptr, SignalWaitMs);
     QCOMPARE(link->modbusMaster()->thread(), thread);
 

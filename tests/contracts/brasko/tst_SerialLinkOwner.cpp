@@ -52,9 +52,10 @@ std::shared_ptr<Hold> hold(QObject *link)
 {
     auto h = std::make_shared<Hold>();
     QMetaObject::invokeMethod(
-        link, [h] {
-            h->entered.release();
-            h->release.tryAcquire(1, kHoldLimitMs);
+        link,
+        [h] {
+        h->entered.release();
+        h->release.tryAcquire(1, kHoldLimitMs);
         },
         Qt::QueuedConnection);
     if (!h->entered.tryAcquire(1, kWaitMs))
@@ -93,8 +94,9 @@ void tst_SerialLinkOwner::newLink_waitsForRetiredThread_andStartsOnlyAfterOldLin
     QPointer<QThread> firstThread = owner.thread();
     // Whoever hears of the thread's end hears it after the link (and its port) is gone.
     auto goneWhenFinished = std::make_shared<std::atomic<bool>>(false);
-    connect(firstThread, &QThread::finished, firstThread,
-            [firstGone, goneWhenFinished] { *goneWhenFinished = firstGone->load(); }, Qt::DirectConnection);
+    connect(
+        firstThread, &QThread::finished, firstThread,
+        [firstGone, goneWhenFinished] { *goneWhenFinished = firstGone->load(); }, Qt::DirectConnection);
     owner.retire({});
     QVERIFY(!owner.hasLink());
     QCOMPARE(owner.retiringCount(), 1);
@@ -104,7 +106,8 @@ void tst_SerialLinkOwner::newLink_waitsForRetiredThread_andStartsOnlyAfterOldLin
     connect(&owner, &SerialLinkOwner::linkStarted, this, [&] { firstGoneAtStart = firstGone->load(); });
     auto *second = owner.start(new FakeLink);
     auto secondCalled = std::make_shared<std::atomic<bool>>(false);
-    QMetaObject::invokeMethod(second, [secondCalled] { *secondCalled = true; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        second, [secondCalled] { *secondCalled = true; }, Qt::QueuedConnection);
 
     QVERIFY(owner.isWaitingForPort());
     QCOMPARE(started.count(), 0);
@@ -152,7 +155,8 @@ void tst_SerialLinkOwner::retire_linkNeverStarted_deletedAtOnceAndItsCallsNeverR
     auto waitingGone = std::make_shared<std::atomic<bool>>(false);
     auto waitingCalled = std::make_shared<std::atomic<bool>>(false);
     auto *waiting = owner.start(new FakeLink(waitingGone));
-    QMetaObject::invokeMethod(waiting, [waitingCalled] { *waitingCalled = true; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        waiting, [waitingCalled] { *waitingCalled = true; }, Qt::QueuedConnection);
     QPointer<QThread> waitingThread = owner.thread();
     owner.retire({});
     QVERIFY(*waitingGone);

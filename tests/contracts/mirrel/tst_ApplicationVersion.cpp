@@ -31,11 +31,11 @@ void tst_ApplicationVersion::order_totalAndByFieldSignificance()
 {
     const QList<ApplicationVersion> ascending = {
         ApplicationVersion(),
-        ApplicationVersion(255, 0, 0, 0),     // 0.0.0.255
-        ApplicationVersion(0, 1, 0, 0),       // 0.0.1.0
-        ApplicationVersion(0, 0, 9, 1),       // 1.9.0.0
-        ApplicationVersion(0, 0, 10, 1),      // 1.10.0.0 (not below 1.9)
-        ApplicationVersion(0, 0, 0, 2),       // 2.0.0.0
+        ApplicationVersion(255, 0, 0, 0), // 0.0.0.255
+        ApplicationVersion(0, 1, 0, 0), // 0.0.1.0
+        ApplicationVersion(0, 0, 9, 1), // 1.9.0.0
+        ApplicationVersion(0, 0, 10, 1), // 1.10.0.0 (not below 1.9)
+        ApplicationVersion(0, 0, 0, 2), // 2.0.0.0
         ApplicationVersion(255, 255, 255, 255),
     };
     for (int i = 0; i < ascending.size(); ++i) {

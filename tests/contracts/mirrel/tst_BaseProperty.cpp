@@ -132,9 +132,9 @@ void tst_BaseProperty::hex_roundTripAndBadInputRefused()
     QCOMPARE(eui.toHex(), QStringLiteral("70B3D57ED0051234"));
     QCOMPARE(multi.count(), 1);
     QSignalSpy errors(&eui, &BaseProperty::errorPlainText);
-    QVERIFY(!eui.fromHex(QStringLiteral("70B3D5")));           // too short
+    QVERIFY(!eui.fromHex(QStringLiteral("70B3D5"))); // too short
     QVERIFY(!eui.fromHex(QStringLiteral("70B3D57ED00512345"))); // too long
-    QVERIFY(!eui.fromHex(QStringLiteral("70B3D57ED005123G")));  // not hex
+    QVERIFY(!eui.fromHex(QStringLiteral("70B3D57ED005123G"))); // not hex
     QCOMPARE(errors.count(), 3);
     QCOMPARE(eui.toHex(), QStringLiteral("70B3D57ED0051234"));
 

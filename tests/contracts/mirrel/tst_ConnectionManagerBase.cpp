@@ -61,7 +61,8 @@ struct Rig
             qWarning() << "pty:" << pty.errorString();
             return false;
         }
-        if (!emulator.start(pty.deviceSide(), QStringList{QStringLiteral("--parity"), QStringLiteral("none")} + emulatorArgs)) {
+        if (!emulator.start(pty.deviceSide(),
+                            QStringList{QStringLiteral("--parity"), QStringLiteral("none")} + emulatorArgs)) {
             qWarning() << "emulator:" << emulator.errorString() << emulator.output();
             return false;
         }
@@ -151,8 +152,8 @@ void tst_ConnectionManagerBase::connect_readsAndWritesReachEmulator_answersBefor
     QCOMPARE(m.written, (QList<uint>{kScratchRegister, kScratchRegister + 1}));
     QCOMPARE(m.received.at(2).start, kScratchRegister);
     QCOMPARE(m.received.at(2).words, (QList<quint16>{0x1234, 1, 2, 3}));
-    QTRY_COMPARE_WITH_TIMEOUT(rig.emulator.registers().mid(int(kScratchRegister), 4),
-                              (QList<quint16>{0x1234, 1, 2, 3}), kSignalWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.emulator.registers().mid(int(kScratchRegister), 4), (QList<quint16>{0x1234, 1, 2, 3}),
+                              kSignalWaitMs);
     QCOMPARE(connected.count(), 1);
 }
 
@@ -264,8 +265,10 @@ void tst_ConnectionManagerBase::deviceFault_errorTextFailedCommunicationAndDisco
     QTest::addColumn<int>("loss");
     QTest::addColumn<QString>("expectedText");
     enum { NoLoss, CloseCable, KillDevice };
-    QTest::newRow("device never replies") << QStringLiteral("noreply") << 0 << int(NoLoss) << QStringLiteral("antwortet nicht");
-    QTest::newRow("line goes quiet") << QStringLiteral("drop-after:2") << 2 << int(NoLoss) << QStringLiteral("antwortet nicht");
+    QTest::newRow("device never replies")
+        << QStringLiteral("noreply") << 0 << int(NoLoss) << QStringLiteral("antwortet nicht");
+    QTest::newRow("line goes quiet") << QStringLiteral("drop-after:2") << 2 << int(NoLoss)
+                                     << QStringLiteral("antwortet nicht");
     QTest::newRow("broken answers") << QStringLiteral("badcrc") << 0 << int(NoLoss) << QString();
     QTest::newRow("cable pulled") << QStringLiteral("none") << 1 << int(CloseCable) << QStringLiteral("unterbrochen");
     QTest::newRow("emulator killed") << QStringLiteral("none") << 1 << int(KillDevice) << QString();

@@ -20,8 +20,9 @@ void tst_ErrorManagement::addErrorMessage_listedInOrder_popupReadsAndClears()
     QSignalSpy changed(&errors, &ErrorManagement::errorMsgChanged);
     errors.addErrorMessage(QStringLiteral("Kein COM-Port ausgewählt!"));
     errors.addErrorMessage(QStringLiteral("Timeout beim Verbindungsversuch!"));
-    QCOMPARE(errors.errorMsg(), (QStringList{QStringLiteral("Kein COM-Port ausgewählt!"),
-                                             QStringLiteral("Timeout beim Verbindungsversuch!")}));
+    QCOMPARE(
+        errors.errorMsg(),
+        (QStringList{QStringLiteral("Kein COM-Port ausgewählt!"), QStringLiteral("Timeout beim Verbindungsversuch!")}));
     QCOMPARE(changed.count(), 2);
     QCOMPARE(changed.last().first().toStringList().size(), 2);
     QCOMPARE(errors.takeFirst(), QStringLiteral("Kein COM-Port ausgewählt!"));

@@ -8,7 +8,10 @@ enum Page { Connection = 0, Live = 1, Output = 2, Relais = 3, LcdPage = 4, Tlf =
 class RecordingList : public ListModelFunctions<Page>
 {
 public:
-    explicit RecordingList(const QList<Item> &items) : ListModelFunctions<Page>(items) {}
+    explicit RecordingList(const QList<Item> &items)
+        : ListModelFunctions<Page>(items)
+    {
+    }
     void insertItem(int row, const Item &item) override
     {
         m_visibleList.insert(row, item);
@@ -30,9 +33,9 @@ public:
     int removes = 0;
 };
 
-const QList<ListModelItem<Page>> kItems = {{"Verbindungsmanager", Connection}, {"Live-Daten", Live},
-                                           {"Ausgangskonfiguration", Output}, {"Relaiseinstellungen", Relais},
-                                           {"Display", LcdPage}, {"Ampelfunktion(TLF)", Tlf}};
+const QList<ListModelItem<Page>> kItems = {
+    {"Verbindungsmanager", Connection}, {"Live-Daten", Live}, {"Ausgangskonfiguration", Output},
+    {"Relaiseinstellungen", Relais},    {"Display", LcdPage}, {"Ampelfunktion(TLF)", Tlf}};
 } // namespace
 
 class tst_ListModelFunctions : public QObject

@@ -104,7 +104,8 @@ void tst_SaveAndLoad::savedList_pathsOutsideTheNameRefused()
 void tst_SaveAndLoad::deleteSelectedFile_traversalName_refusedAndOutsideFileKept()
 {
     SaveAndLoad saveLoad;
-    const QString outside = createFile(UtilityFunctions::rootDirectory() + QStringLiteral("/KIV"), QStringLiteral("keep.cfg"));
+    const QString outside =
+        createFile(UtilityFunctions::rootDirectory() + QStringLiteral("/KIV"), QStringLiteral("keep.cfg"));
     QSignalSpy errors(&saveLoad, &SaveAndLoad::errorPlainText);
     QVERIFY(!saveLoad.deleteSelectedFile(QStringLiteral("../keep.cfg")));
     QCOMPARE(errors.count(), 1);

@@ -84,12 +84,12 @@ QObject *tst_SharedQml::create(const QString &relativePath)
 {
     const QString folder = relativePath.section(QLatin1Char('/'), 0, -2);
     const QString name = relativePath.section(QLatin1Char('/'), -1).chopped(4);
-    const QByteArray wrapper = QStringLiteral(
-        "import QtQuick\n"
-        "import \"qrc:/Dependencies/Mirrel/qml/%1\"\n"
-        "Item { anchors.fill: parent; property QtObject shared: under; %2 { id: under } }\n")
-                                   .arg(folder, name)
-                                   .toUtf8();
+    const QByteArray wrapper =
+        QStringLiteral("import QtQuick\n"
+                       "import \"qrc:/Dependencies/Mirrel/qml/%1\"\n"
+                       "Item { anchors.fill: parent; property QtObject shared: under; %2 { id: under } }\n")
+            .arg(folder, name)
+            .toUtf8();
     QQmlComponent component(&m_engine);
     component.setData(wrapper, QUrl(QStringLiteral("qrc:/tst_SharedQml/") + name + QStringLiteral("Wrapper.qml")));
     auto *item = qobject_cast<QQuickItem *>(component.beginCreate(m_engine.rootContext()));
@@ -106,15 +106,24 @@ QObject *tst_SharedQml::create(const QString &relativePath)
 void tst_SharedQml::resources_pathsThePluginPagesImportExist()
 {
     const QStringList imported = {
-        "Drawer/CustomDrawerContentItem.qml", "Drawer/CustomNavigationDesktop.qml",
-        "Drawer/CustomNavigationMobile.qml",  "Footer/CustomFooterSaveLoad.qml",
-        "General/CustomBluetoothPage.qml",    "General/CustomButton.qml",
-        "General/CustomContentFrame.qml",     "General/CustomLanguageSettings.qml",
-        "General/CustomPermissionError.qml",  "General/CustomRs485Page.qml",
-        "General/CustomStackView.qml",        "General/SelectFileDialog.qml",
-        "Header/CustomMenuHeader.qml",        "Header/CustomPageHeader.qml",
-        "Popup/CustomConnectAndLoadPopup.qml", "Popup/CustomErrorPopup.qml",
-        "Popup/CustomPopup.qml",              "Popup/CustomWaitPopup.qml",
+        "Drawer/CustomDrawerContentItem.qml",
+        "Drawer/CustomNavigationDesktop.qml",
+        "Drawer/CustomNavigationMobile.qml",
+        "Footer/CustomFooterSaveLoad.qml",
+        "General/CustomBluetoothPage.qml",
+        "General/CustomButton.qml",
+        "General/CustomContentFrame.qml",
+        "General/CustomLanguageSettings.qml",
+        "General/CustomPermissionError.qml",
+        "General/CustomRs485Page.qml",
+        "General/CustomStackView.qml",
+        "General/SelectFileDialog.qml",
+        "Header/CustomMenuHeader.qml",
+        "Header/CustomPageHeader.qml",
+        "Popup/CustomConnectAndLoadPopup.qml",
+        "Popup/CustomErrorPopup.qml",
+        "Popup/CustomPopup.qml",
+        "Popup/CustomWaitPopup.qml",
     };
     const QStringList found = sharedComponents();
     for (const QString &path : imported)

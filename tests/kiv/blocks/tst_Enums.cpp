@@ -119,13 +119,10 @@ void tst_Enums::rangesForType_listsBothUnitSystemsInDeviceOrder()
     QCOMPARE(mixed.first.at(4), Enums::Range(60, 50));
 
     const Enums::RangeTable brightness = Enums::rangesForType(Enums::Helligkeit);
-    QCOMPARE(brightness.first,
-             Enums::RangeList({{0, 200}, {0, 1000}, {0, 2000}, {0, 10000}, {0, 20000}, {0, 50000}}));
-    QCOMPARE(brightness.second,
-             Enums::RangeList({{0, 20}, {0, 100}, {0, 200}, {0, 1000}, {0, 2000}, {0, 5000}}));
+    QCOMPARE(brightness.first, Enums::RangeList({{0, 200}, {0, 1000}, {0, 2000}, {0, 10000}, {0, 20000}, {0, 50000}}));
+    QCOMPARE(brightness.second, Enums::RangeList({{0, 20}, {0, 100}, {0, 200}, {0, 1000}, {0, 2000}, {0, 5000}}));
 
-    QCOMPARE(Enums::rangesForType(Enums::Taupunkt),
-             Enums::RangeTable({{0, 50}, {-20, 80}}, {{40, 140}, {0, 200}}));
+    QCOMPARE(Enums::rangesForType(Enums::Taupunkt), Enums::RangeTable({{0, 50}, {-20, 80}}, {{40, 140}, {0, 200}}));
 
     for (Enums::TypeDatenblock none : {Enums::Invalid, Enums::Volumenstrom, Enums::Druck, Enums::Kondensat,
                                        Enums::Luftdruck, Enums::Volumenstrom2, Enums::MAX1}) {
@@ -146,19 +143,16 @@ void tst_Enums::convertRange_mapsByIndexBothWays_data()
     QTest::newRow("brightness to imperial") << int(Enums::Helligkeit) << true << 0.0 << 1000.0 << 0.0 << 100.0;
     QTest::newRow("brightness back to SI") << int(Enums::Helligkeit) << false << 0.0 << 100.0 << 0.0 << 1000.0;
     // (0, 1000) exists in both brightness lists: the source list decides the index.
-    QTest::newRow("brightness 1000 from imperial") << int(Enums::Helligkeit) << false << 0.0 << 1000.0 << 0.0
-                                                   << 10000.0;
-    QTest::newRow("unknown range gives first entry") << int(Enums::Helligkeit) << true << 0.0 << 300.0 << 0.0
-                                                     << 20.0;
+    QTest::newRow("brightness 1000 from imperial")
+        << int(Enums::Helligkeit) << false << 0.0 << 1000.0 << 0.0 << 10000.0;
+    QTest::newRow("unknown range gives first entry") << int(Enums::Helligkeit) << true << 0.0 << 300.0 << 0.0 << 20.0;
     // Each bound alone matches the second dew-point entry; together they match none.
     QTest::newRow("lower bound alone is no match") << int(Enums::Taupunkt) << true << -20.0 << 50.0 << 40.0 << 140.0;
     QTest::newRow("upper bound alone is no match") << int(Enums::Taupunkt) << true << 0.0 << 80.0 << 40.0 << 140.0;
-    QTest::newRow("absolute humidity second entry") << int(Enums::Absolute_Feuchte) << true << 0.0 << 80.0 << 0.0
-                                                    << 50.0;
-    QTest::newRow("dew point with negative bound") << int(Enums::Taupunkt) << true << -20.0 << 80.0 << 0.0
-                                                   << 200.0;
-    QTest::newRow("temperature never converted") << int(Enums::Temperatur) << true << -50.0 << 50.0 << -50.0
-                                                 << 50.0;
+    QTest::newRow("absolute humidity second entry")
+        << int(Enums::Absolute_Feuchte) << true << 0.0 << 80.0 << 0.0 << 50.0;
+    QTest::newRow("dew point with negative bound") << int(Enums::Taupunkt) << true << -20.0 << 80.0 << 0.0 << 200.0;
+    QTest::newRow("temperature never converted") << int(Enums::Temperatur) << true << -50.0 << 50.0 << -50.0 << 50.0;
     QTest::newRow("temperature unknown stays") << int(Enums::Temperatur) << false << 1.0 << 2.0 << 1.0 << 2.0;
     QTest::newRow("flow has no table") << int(Enums::Volumenstrom) << true << 0.0 << 300.0 << 0.0 << 300.0;
     QTest::newRow("mixed keeps its step") << int(Enums::CO2_VOC) << true << 60.0 << 50.0 << 60.0 << 50.0;

@@ -121,8 +121,7 @@ void tst_KivNavigationModel::showTlf_afterLiveData_insertsAtRowTwo()
     QCOMPARE(inserted.size(), 1);
     QCOMPARE(inserted.at(0).at(1).toInt(), 2);
     QCOMPARE(visiblePages(model), QList<int>({0, 1, 5}));
-    QCOMPARE(model.data(model.index(2), KivNavigationModel::TextRole).toString(),
-             QStringLiteral("Ampelfunktion(TLF)"));
+    QCOMPARE(model.data(model.index(2), KivNavigationModel::TextRole).toString(), QStringLiteral("Ampelfunktion(TLF)"));
 }
 
 void tst_KivNavigationModel::showAndHide_withoutEffect_emitNoRowSignals()
@@ -133,9 +132,9 @@ void tst_KivNavigationModel::showAndHide_withoutEffect_emitNoRowSignals()
     QSignalSpy aboutToRemove(&model, &QAbstractItemModel::rowsAboutToBeRemoved);
 
     model.show(P::KivConnectionPage); // already visible
-    model.hide(P::KivLcdPage);        // already hidden
-    model.show(P::KivExportPage);     // not in this list at all
-    model.show(P::KivUpdatePage);     // has no entry anywhere
+    model.hide(P::KivLcdPage); // already hidden
+    model.show(P::KivExportPage); // not in this list at all
+    model.show(P::KivUpdatePage); // has no entry anywhere
     model.hide(P::KivManuel);
 
     QCOMPARE(aboutToInsert.size(), 0);

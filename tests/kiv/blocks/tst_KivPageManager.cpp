@@ -474,22 +474,25 @@ void tst_KivPageManager::getMaxWidthText_weighsHiddenEntriesAndSubEntries()
 
     {
         // The language entry is never listed but still sizes the drawer.
-        ReplacingTranslator translator({{QStringLiteral("Spracheinstellungen"), QStringLiteral("Language settings (long)")}});
+        ReplacingTranslator translator(
+            {{QStringLiteral("Spracheinstellungen"), QStringLiteral("Language settings (long)")}});
         QCoreApplication::installTranslator(&translator);
         QCOMPARE(manager.getMaxWidthText(), QStringLiteral("Language settings (long)"));
         QCoreApplication::removeTranslator(&translator);
     }
     {
-        ReplacingTranslator translator({{QStringLiteral("Control Command"), QStringLiteral("Control command of LoRaWAN")}});
+        ReplacingTranslator translator(
+            {{QStringLiteral("Control Command"), QStringLiteral("Control command of LoRaWAN")}});
         QCoreApplication::installTranslator(&translator);
         QCOMPARE(manager.getMaxWidthText(), QStringLiteral("Control command of LoRaWAN"));
         QCoreApplication::removeTranslator(&translator);
     }
     {
         // Equally long: the upper list wins over the lower, the earlier entry over the later.
-        ReplacingTranslator translator({{QStringLiteral("Zurück"), QStringLiteral("BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB")},
-                                        {QStringLiteral("Live-Daten"), QStringLiteral("AAAAAAAAAAAAAAAAAAAAAAAAAAAAAA")},
-                                        {QStringLiteral("Wartung"), QStringLiteral("CCCCCCCCCCCCCCCCCCCCCCCCCCCCCC")}});
+        ReplacingTranslator translator(
+            {{QStringLiteral("Zurück"), QStringLiteral("BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB")},
+             {QStringLiteral("Live-Daten"), QStringLiteral("AAAAAAAAAAAAAAAAAAAAAAAAAAAAAA")},
+             {QStringLiteral("Wartung"), QStringLiteral("CCCCCCCCCCCCCCCCCCCCCCCCCCCCCC")}});
         QCoreApplication::installTranslator(&translator);
         QCOMPARE(manager.getMaxWidthText(), QStringLiteral("AAAAAAAAAAAAAAAAAAAAAAAAAAAAAA"));
         QCoreApplication::removeTranslator(&translator);

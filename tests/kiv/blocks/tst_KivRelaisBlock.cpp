@@ -42,10 +42,10 @@ void tst_KivRelaisBlock::threshold_encodingFollowsMainBoard()
 void tst_KivRelaisBlock::image_secondBlockReadsItsOwnRegistersAndWritesChangesBack()
 {
     QList<quint16> image(300, 0);
-    image[160] = 2;  // channel
-    image[164] = 1;  // state 2
+    image[160] = 2; // channel
+    image[164] = 1; // state 2
     image[168] = 30; // threshold 1 (integer format)
-    image[172] = 5;  // hysteresis
+    image[172] = 5; // hysteresis
     KivRelaisBlock first(image, KivRelaisBlock::kRelais1Register, nullptr);
     KivRelaisBlock second(image, KivRelaisBlock::kRelais2Register, nullptr);
     QCOMPARE(first.channel(), 0);

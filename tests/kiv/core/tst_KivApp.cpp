@@ -291,8 +291,9 @@ void tst_KivApp::rootPages_loadInPluginContext()
 
 void tst_KivApp::resources_simulationImagesDescribeDevices()
 {
-    for (const char *path : {":/images/Logos/ic_launcher.ico", ":/images/Logos/ic_launcher.icns", ":/images/Menu Icons/spinner.gif",
-                             ":/translations/kivApp_de.qm", ":/translations/kivApp_en.qm", ":/ErrorMain.qml"})
+    for (const char *path :
+         {":/images/Logos/ic_launcher.ico", ":/images/Logos/ic_launcher.icns", ":/images/Menu Icons/spinner.gif",
+          ":/translations/kivApp_de.qm", ":/translations/kivApp_en.qm", ":/ErrorMain.qml"})
         QVERIFY2(QFile::exists(QString::fromLatin1(path)), path);
 
     const QList<quint16> standard = readImage(QStringLiteral(":/KivTestData.txt"));

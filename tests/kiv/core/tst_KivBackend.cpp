@@ -1,17 +1,17 @@
 #include "BaseSettings.h"
 #include "BootLoader.h"
-#include "KivBackend.h"
 #include "Functions.h"
+#include "KivBackend.h"
 #include "KivCfgFile.h"
 #include "KivDatenblock.h"
+#include "KivDeviceCommands.h"
 #include "KivDeviceSetup.h"
+#include "KivReadSequencer.h"
 #include "KivRegisterMap.h"
 #include "KivSettings.h"
-#include "SaveLoadFilesSettings.h"
 #include "KivShareBackend.h"
-#include "KivDeviceCommands.h"
-#include "KivReadSequencer.h"
 #include "SaveAndLoad.h"
+#include "SaveLoadFilesSettings.h"
 
 #include <QFile>
 #include <QPointer>
@@ -195,7 +195,7 @@ quint16 chars(char low, char high)
 {
     return quint16(quint8(low) | (quint8(high) << 8));
 }
-}
+} // namespace
 
 void tst_KivBackend::deviceName_plausibility_data()
 {
@@ -324,11 +324,11 @@ void tst_KivBackend::loadedFile_keepsDeviceRegistersAndCountsChanges()
     KivBackend backend(&m_share);
     settle(backend);
     QList<quint16> file(KivBackend::kImageSize, 0);
-    file[0] = 3;            // block count: the device's own
-    file[30] = 120;         // altitude: from the file
-    file[40] = 99;          // service counter: the device's own
-    file[144] = 4;          // option board: the device's own
-    file[3000] = 5;         // outside the blocks read: taken over all the same
+    file[0] = 3; // block count: the device's own
+    file[30] = 120; // altitude: from the file
+    file[40] = 99; // service counter: the device's own
+    file[144] = 4; // option board: the device's own
+    file[3000] = 5; // outside the blocks read: taken over all the same
     QSignalSpy errors(&backend, &KivBackend::errorPlainText);
     emit saveLoad(backend)->loadedFromFile(file);
     QCOMPARE(errors.count(), 0);
@@ -348,8 +348,8 @@ void tst_KivBackend::loadedFile_keepsDeviceRegistersAndCountsChanges()
 
 void tst_KivBackend::simulation_fromImageFile_createsBlocks()
 {
-    const QString file = qEnvironmentVariable("ORVANE_SOURCE_DIR")
-                         + QStringLiteral("/kiv/resources/testdata/KivTestData.txt");
+    const QString file =
+        qEnvironmentVariable("ORVANE_SOURCE_DIR") + QStringLiteral("/kiv/resources/testdata/KivTestData.txt");
     if (!QFile::exists(file))
         QSKIP("simulation image not found (ORVANE_SOURCE_DIR)");
     KivBackend backend(&m_share);

@@ -25,7 +25,6 @@ SaveAndLoad *saveLoad(const KivBackend &backend)
     return qobject_cast<SaveAndLoad *>(backend.saveLoadBackend().value<QObject *>());
 }
 
-
 constexpr int kReadWaitMs = 20000;
 constexpr int kWriteWaitMs = 10000;
 // A short link time-out so that lost-link scenarios end quickly.
@@ -446,8 +445,7 @@ void tst_KivBackendLink::blockUpdate_whileAnotherRuns_isRetried()
     backend.getBlockUpdate(1200);
     QCOMPARE(reads.count(), 1);
     QCOMPARE(backend.currentSerialOperation(), KivBackend::getOneBlock);
-    QTRY_VERIFY_WITH_TIMEOUT(reads.count() == 2 && backend.currentSerialOperation() == KivBackend::noOp,
-                             kWriteWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(reads.count() == 2 && backend.currentSerialOperation() == KivBackend::noOp, kWriteWaitMs);
     QCOMPARE(requests(reads), (QList<QPair<uint, uint>>{{1100, 20}, {1200, 20}}));
 
     // The TLF block's channel list is rebuilt from the output list after the update.

@@ -47,14 +47,23 @@ void tst_KivBackendProperty::everyWritableProperty_notifiesOnceOnRealChangeOnly(
     const QVariant before = property.read(&state);
     QVariant changed;
     switch (before.metaType().id()) {
-    case QMetaType::Bool: changed = !before.toBool(); break;
-    case QMetaType::Int: changed = before.toInt() + 7; break;
-    case QMetaType::Double: changed = before.toDouble() + 2.5; break;
-    case QMetaType::QString: changed = before.toString() + QStringLiteral("/dev/ttyX"); break;
+    case QMetaType::Bool:
+        changed = !before.toBool();
+        break;
+    case QMetaType::Int:
+        changed = before.toInt() + 7;
+        break;
+    case QMetaType::Double:
+        changed = before.toDouble() + 2.5;
+        break;
+    case QMetaType::QString:
+        changed = before.toString() + QStringLiteral("/dev/ttyX");
+        break;
     case QMetaType::QStringList:
         changed = before.toStringList() << QStringLiteral("0 - 10 [V]");
         break;
-    default: QFAIL(qPrintable(QStringLiteral("untested type ") + before.typeName()));
+    default:
+        QFAIL(qPrintable(QStringLiteral("untested type ") + before.typeName()));
     }
 
     QSignalSpy spy(&state, property.notifySignal());
@@ -161,8 +170,7 @@ void tst_KivBackendProperty::doPoll_changeIsDeliveredAfterTheCallerReturns()
 {
     KivBackendProperty state;
     QList<bool> seen;
-    connect(&state, &KivBackendProperty::doPollChanged, &state,
-            [&] { seen.append(state.doPoll()); });
+    connect(&state, &KivBackendProperty::doPollChanged, &state, [&] { seen.append(state.doPoll()); });
 
     state.setDoPoll(true);
     QVERIFY(state.doPoll());

@@ -53,8 +53,7 @@ void tst_KivDeviceSetup::name_isBothHalvesJoinedByABlankEachEndingAtItsFirstNul_
     QTest::addColumn<QString>("name");
 
     QTest::newRow("even and odd lengths") << imageWithName("KIV-TH", "ABC") << "KIV-TH ABC";
-    QTest::newRow("full first half") << imageWithName("ABCDEFGHIJKLMNOPQRST", "X")
-                                     << "ABCDEFGHIJKLMNOPQRST X";
+    QTest::newRow("full first half") << imageWithName("ABCDEFGHIJKLMNOPQRST", "X") << "ABCDEFGHIJKLMNOPQRST X";
     QTest::newRow("empty second half") << imageWithName("KIV") << "KIV ";
 
     // Characters after a NUL inside a half do not belong to the name.
@@ -91,8 +90,7 @@ void tst_KivDeviceSetup::mainBoard_firstFamilyWordInFixedOrderWins_data()
     QTest::newRow("vdx") << QByteArray("vdx 4") << QByteArray() << int(Enums::MP_VDX);
     QTest::newRow("hb+") << QByteArray("HB+") << QByteArray() << int(Enums::MP_HBplus);
     QTest::newRow("hb without plus") << QByteArray("HB 2") << QByteArray() << int(Enums::MP_Unknown);
-    QTest::newRow("word split by the half blank")
-        << QByteArray("KI") << QByteArray("V") << int(Enums::MP_Unknown);
+    QTest::newRow("word split by the half blank") << QByteArray("KI") << QByteArray("V") << int(Enums::MP_Unknown);
 }
 
 void tst_KivDeviceSetup::mainBoard_firstFamilyWordInFixedOrderWins()
@@ -153,8 +151,7 @@ void tst_KivDeviceSetup::sameNameAgain_emitsNothing()
     QSignalSpy lcdSpy(&setup, &KivDeviceSetup::hasLcdReferenceChanged);
     setup.updateFromImage(image);
 
-    for (const QSignalSpy *spy : {&nameSpy, &boardSpy, &mainSpy, &serialSpy, &firmwareSpy, &gpSpy,
-                                  &apSpy, &lcdSpy})
+    for (const QSignalSpy *spy : {&nameSpy, &boardSpy, &mainSpy, &serialSpy, &firmwareSpy, &gpSpy, &apSpy, &lcdSpy})
         QCOMPARE(spy->count(), 0);
 }
 
@@ -196,8 +193,7 @@ void tst_KivDeviceSetup::firmware_showsSecondRegisterOnlyWhenSet_data()
 
     QTest::newRow("short main board") << QList<quint16>{0x0203, 0, 0x0105, 0x0607} << "2.3 | 1.5.6.7";
     QTest::newRow("long main board") << QList<quint16>{0x0203, 0x0105, 0, 0} << "2.3.1.5 | 0.0";
-    QTest::newRow("bytes are decimal") << QList<quint16>{0x0A10, 0xFF01, 0x0C00, 0}
-                                       << "10.16.255.1 | 12.0";
+    QTest::newRow("bytes are decimal") << QList<quint16>{0x0A10, 0xFF01, 0x0C00, 0} << "10.16.255.1 | 12.0";
 }
 
 void tst_KivDeviceSetup::firmware_showsSecondRegisterOnlyWhenSet()

@@ -57,7 +57,8 @@ public:
             qWarning() << "pty:" << pty.errorString();
             return false;
         }
-        if (!emulator.start(pty.deviceSide(), QStringList{QStringLiteral("--parity"), QStringLiteral("none")} + emulatorArgs)) {
+        if (!emulator.start(pty.deviceSide(),
+                            QStringList{QStringLiteral("--parity"), QStringLiteral("none")} + emulatorArgs)) {
             qWarning() << "emulator:" << emulator.errorString() << emulator.output();
             return false;
         }
@@ -84,7 +85,8 @@ public:
     // Returns once the worker has handled everything queued before.
     void sync()
     {
-        QMetaObject::invokeMethod(link, [] {}, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            link, [] {}, Qt::BlockingQueuedConnection);
     }
 
     PtyPair pty;
@@ -182,8 +184,8 @@ void tst_KivSerialIo::writes_reachDevice_andAcknowledgeOncePerRequestWhenDrained
     const auto values = multi.first().at(1).value<QList<quint16>>();
     QCOMPARE(values.mid(0, 4), QList<quint16>({0x1234, 1, 2, 3}));
     QCOMPARE(values.mid(10, 50), QList<quint16>(50, 0xBEEF));
-    QTRY_COMPARE_WITH_TIMEOUT(rig.emulator.registers().mid(int(ScratchRegister), 4),
-                              QList<quint16>({0x1234, 1, 2, 3}), SignalWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.emulator.registers().mid(int(ScratchRegister), 4), QList<quint16>({0x1234, 1, 2, 3}),
+                              SignalWaitMs);
 
     // A second acknowledgement request is answered by the next drained write.
     rig.call("setDoWriteDoneSignal", Q_ARG(bool, true));
@@ -250,7 +252,8 @@ void tst_KivSerialIo::bootLoader_transportErrorDisconnectsAtOnce()
     WAIT_FOR_COUNT(connected, 1);
 
     rig.setMode(BluetoothIoEnums::BootLoader);
-    rig.call("writeMultiReg", Q_ARG(uint, 0), Q_ARG(QList<quint16>, QList<quint16>({0, 0, BootKey1, BootKey2, 1, 0, 1})));
+    rig.call("writeMultiReg", Q_ARG(uint, 0),
+             Q_ARG(QList<quint16>, QList<quint16>({0, 0, BootKey1, BootKey2, 1, 0, 1})));
     WAIT_FOR_COUNT(connected, 2);
     QCOMPARE(connected.last().first().toBool(), false);
     QCOMPARE(errors.count(), 1);

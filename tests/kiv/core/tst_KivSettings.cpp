@@ -136,8 +136,7 @@ void tst_KivSettings::aliases_roundTripAndAShorterListLeavesNoStaleEntries()
 void tst_KivSettings::aliases_incompletePairsAreStoredWithEmptyParts()
 {
     KivSettings::writeAlias({{QStringLiteral("OnlyAlias")}, {}});
-    const QList<QList<QString>> expected = {{QStringLiteral("OnlyAlias"), QString()},
-                                            {QString(), QString()}};
+    const QList<QList<QString>> expected = {{QStringLiteral("OnlyAlias"), QString()}, {QString(), QString()}};
     QCOMPARE(KivSettings::readAlias(), expected);
 }
 

@@ -92,8 +92,8 @@ public:
             qWarning() << "pty:" << pty.errorString();
             return false;
         }
-        if (!emulator.start(pty.deviceSide(), QStringList{"--parity", "none", "--bootloader-image", receivedPath()}
-                                                  + emulatorArgs)) {
+        if (!emulator.start(pty.deviceSide(),
+                            QStringList{"--parity", "none", "--bootloader-image", receivedPath()} + emulatorArgs)) {
             qWarning() << "emulator:" << emulator.errorString() << emulator.output();
             return false;
         }
@@ -122,12 +122,15 @@ public:
 // Stands in for the link: every read is answered with the given first two words.
 void answerReads(BootLoader *bootLoader, quint16 word0, quint16 word1)
 {
-    QObject::connect(bootLoader, &BootLoader::readMultiReg, bootLoader, [=](uint start, uint count) {
+    QObject::connect(
+        bootLoader, &BootLoader::readMultiReg, bootLoader,
+        [=](uint start, uint count) {
         QList<quint16> values(int(count), 0);
         values[0] = word0;
         values[1] = word1;
         bootLoader->modbusResponse(start, values);
-    }, Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace
@@ -327,10 +330,13 @@ void tst_BootLoader::transferStalls_reportedAndNextUploadAccepted()
     bootLoader.setTiming(timing);
     answerReads(&bootLoader, BootLoader::kKey1, BootLoader::kKey2);
     int confirmed = 0;
-    connect(&bootLoader, &BootLoader::writeRegs, &bootLoader, [&bootLoader, &confirmed] {
+    connect(
+        &bootLoader, &BootLoader::writeRegs, &bootLoader,
+        [&bootLoader, &confirmed] {
         if (++confirmed <= 5)
             bootLoader.wasWritten();
-    }, Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
     const QString path = m_dir.filePath(QStringLiteral("image.bin"));
     QVERIFY(writeFile(path, makeImage(3 * kPage, 0)));
 

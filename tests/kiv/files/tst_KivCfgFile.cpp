@@ -9,11 +9,14 @@
 
 namespace {
 // "KIV_4.2.1" as the stream writes it: byte length 18, then UTF-16 big-endian.
-const QByteArray kHeader421 = QByteArray::fromHex("00000012" "004B00490056005F0034002E0032002E0031");
+const QByteArray kHeader421 = QByteArray::fromHex("00000012"
+                                                  "004B00490056005F0034002E0032002E0031");
 // "KIV_3.3.9": the last version without a register count.
-const QByteArray kHeader339 = QByteArray::fromHex("00000012" "004B00490056005F0033002E0033002E0039");
+const QByteArray kHeader339 = QByteArray::fromHex("00000012"
+                                                  "004B00490056005F0033002E0033002E0039");
 // "KIV_3.4.0": the first version with a register count.
-const QByteArray kHeader340 = QByteArray::fromHex("00000012" "004B00490056005F0033002E0034002E0030");
+const QByteArray kHeader340 = QByteArray::fromHex("00000012"
+                                                  "004B00490056005F0033002E0034002E0030");
 
 // Keeps file writes of this process below limitBytes while alive; root hits this limit too.
 class FileSizeLimit
@@ -34,7 +37,7 @@ public:
     }
 
 private:
-    rlimit m_saved {};
+    rlimit m_saved{};
     void (*m_oldHandler)(int) = nullptr;
 };
 } // namespace
@@ -76,7 +79,11 @@ void tst_KivCfgFile::write_layoutIsHeaderCountAndBigEndianWords()
 
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll().toHex(), (kHeader421 + QByteArray::fromHex("00000003" "0102FFFE0000")).toHex());
+    QCOMPARE(file.readAll().toHex(),
+             (kHeader421 +
+              QByteArray::fromHex("00000003"
+                                  "0102FFFE0000"))
+                 .toHex());
 }
 
 void tst_KivCfgFile::read_roundTripsAFullImage()
@@ -96,21 +103,23 @@ void tst_KivCfgFile::read_versionSelectsCountedOrLegacyLayout_data()
     QTest::addColumn<QList<quint16>>("registers");
 
     // In a legacy file the "count" is just the first two words.
-    const QByteArray body = QByteArray::fromHex("00000002" "ABCD1234");
-    QTest::newRow("3.3.9 reads words to the end") << kHeader339 + body << QList<quint16> {0, 2, 0xABCD, 0x1234};
-    QTest::newRow("3.4.0 reads a counted list") << kHeader340 + body << QList<quint16> {0xABCD, 0x1234};
+    const QByteArray body = QByteArray::fromHex("00000002"
+                                                "ABCD1234");
+    QTest::newRow("3.3.9 reads words to the end") << kHeader339 + body << QList<quint16>{0, 2, 0xABCD, 0x1234};
+    QTest::newRow("3.4.0 reads a counted list") << kHeader340 + body << QList<quint16>{0xABCD, 0x1234};
     QTest::newRow("counted list ignores trailing bytes")
-        << kHeader421 + body + QByteArray::fromHex("FFFF") << QList<quint16> {0xABCD, 0x1234};
-    QTest::newRow("legacy header alone is an empty image") << kHeader339 << QList<quint16> {};
+        << kHeader421 + body + QByteArray::fromHex("FFFF") << QList<quint16>{0xABCD, 0x1234};
+    QTest::newRow("legacy header alone is an empty image") << kHeader339 << QList<quint16>{};
     // "KIV_x.4.0": a part that is no number counts as 0, so this is 0.4.0, a legacy file.
-    QTest::newRow("non-numeric part counts as zero")
-        << QByteArray::fromHex("00000012" "004B00490056005F0078002E0034002E0030") + QByteArray::fromHex("0007")
-        << QList<quint16> {7};
+    QTest::newRow("non-numeric part counts as zero") << QByteArray::fromHex("00000012"
+                                                                            "004B00490056005F0078002E0034002E0030") +
+            QByteArray::fromHex("0007") << QList<quint16>{7};
     // "KIV_10.0.0.beta": further parts do not matter.
-    QTest::newRow("four version parts")
-        << QByteArray::fromHex("0000001E" "004B00490056005F00310030002E0030002E0030002E0062006500740061")
-               + QByteArray::fromHex("00000001" "0005")
-        << QList<quint16> {5};
+    QTest::newRow("four version parts") << QByteArray::fromHex(
+                                               "0000001E"
+                                               "004B00490056005F00310030002E0030002E0030002E0062006500740061") +
+            QByteArray::fromHex("00000001"
+                                "0005") << QList<quint16>{5};
 }
 
 void tst_KivCfgFile::read_versionSelectsCountedOrLegacyLayout()
@@ -127,21 +136,35 @@ void tst_KivCfgFile::read_malformedFilesYieldNothing_data()
     QTest::newRow("empty file") << QByteArray();
     QTest::newRow("header length cut") << QByteArray::fromHex("0000");
     QTest::newRow("header text cut") << kHeader421.left(15);
-    QTest::newRow("empty header") << QByteArray::fromHex("00000000" "00000001" "0001");
-    QTest::newRow("null header") << QByteArray::fromHex("FFFFFFFF" "00000001" "0001");
+    QTest::newRow("empty header") << QByteArray::fromHex("00000000"
+                                                         "00000001"
+                                                         "0001");
+    QTest::newRow("null header") << QByteArray::fromHex("FFFFFFFF"
+                                                        "00000001"
+                                                        "0001");
     QTest::newRow("odd header length") << QByteArray::fromHex("00000011") + kHeader421.mid(4);
     // "KIV_4.2" carries only two version parts.
-    QTest::newRow("two version parts")
-        << QByteArray::fromHex("0000000E" "004B00490056005F0034002E0032" "00000001" "0001");
+    QTest::newRow("two version parts") << QByteArray::fromHex("0000000E"
+                                                              "004B00490056005F0034002E0032"
+                                                              "00000001"
+                                                              "0001");
     // "ZNT_4.2.1": another product's file.
-    QTest::newRow("other prefix")
-        << QByteArray::fromHex("00000012" "005A004E0054005F0034002E0032002E0031" "00000001" "0001");
+    QTest::newRow("other prefix") << QByteArray::fromHex("00000012"
+                                                         "005A004E0054005F0034002E0032002E0031"
+                                                         "00000001"
+                                                         "0001");
     // "kiv_4.2.1": the prefix is case-sensitive.
-    QTest::newRow("lower-case prefix")
-        << QByteArray::fromHex("00000012" "006B00690076005F0034002E0032002E0031" "00000001" "0001");
+    QTest::newRow("lower-case prefix") << QByteArray::fromHex("00000012"
+                                                              "006B00690076005F0034002E0032002E0031"
+                                                              "00000001"
+                                                              "0001");
     QTest::newRow("count missing") << kHeader421 + QByteArray::fromHex("0000");
-    QTest::newRow("words cut short") << kHeader421 + QByteArray::fromHex("00000003" "00010002");
-    QTest::newRow("huge count") << kHeader421 + QByteArray::fromHex("FFFFFFFF" "0001");
+    QTest::newRow("words cut short") << kHeader421 +
+            QByteArray::fromHex("00000003"
+                                "00010002");
+    QTest::newRow("huge count") << kHeader421 +
+            QByteArray::fromHex("FFFFFFFF"
+                                "0001");
     QTest::newRow("legacy file with an odd byte") << kHeader339 + QByteArray::fromHex("000100");
 }
 
@@ -166,7 +189,7 @@ void tst_KivCfgFile::write_intoAFolderThatCannotExistFails()
 void tst_KivCfgFile::write_failingMidwayReportsFailureAndKeepsTheOldFile()
 {
     const QString path = m_dir.filePath(QStringLiteral("keep.cfg"));
-    const QList<quint16> older {1, 2, 3};
+    const QList<quint16> older{1, 2, 3};
     QVERIFY(writeCfgFile(path, older));
 
     // The file opens, but the data does not fit: the image is larger than the limit.
@@ -178,7 +201,7 @@ void tst_KivCfgFile::write_failingMidwayReportsFailureAndKeepsTheOldFile()
     QVERIFY(!written);
     QCOMPARE(readCfgFile(path), older);
     QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("keep")),
-             QStringList {QStringLiteral("keep.cfg")});
+             QStringList{QStringLiteral("keep.cfg")});
 }
 
 QTEST_GUILESS_MAIN(tst_KivCfgFile)

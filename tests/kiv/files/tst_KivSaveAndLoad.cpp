@@ -20,7 +20,7 @@ const QString kOtherDevice = QStringLiteral("Die Datei passt nicht zum verbunden
 // Registers the connected device keeps when a file is loaded.
 QList<int> protectedRegisters(bool withService)
 {
-    QList<int> regs {0, 1, 84, 144, 145};
+    QList<int> regs{0, 1, 84, 144, 145};
     for (int i = 4; i <= 25; ++i)
         regs << i;
     for (int i = 34; i <= 39; ++i)
@@ -66,7 +66,7 @@ public:
     }
 
 private:
-    rlimit m_saved {};
+    rlimit m_saved{};
     void (*m_oldHandler)(int) = nullptr;
 };
 } // namespace
@@ -127,12 +127,23 @@ void tst_KivSaveAndLoad::load_choosesByCaseSensitiveExtension_data()
     QTest::addColumn<QString>("error");
     QTest::addColumn<int>("loaded");
 
-    const QByteArray good = QByteArray::fromHex("00000012" "004B00490056005F0034002E0032002E0031" "00000002" "00010002");
+    const QByteArray good = QByteArray::fromHex("00000012"
+                                                "004B00490056005F0034002E0032002E0031"
+                                                "00000002"
+                                                "00010002");
     QTest::newRow("cfg") << "a.cfg" << good << QString() << 1;
-    QTest::newRow("cfg with two version parts")
-        << "b.cfg" << QByteArray::fromHex("0000000E" "004B00490056005F0034002E0032" "00000001" "0001") << QString() << 0;
-    QTest::newRow("cfg without prefix")
-        << "c.cfg" << QByteArray::fromHex("0000000A" "0034002E0032002E0031" "00000001" "0001") << QString() << 0;
+    QTest::newRow("cfg with two version parts") << "b.cfg"
+                                                << QByteArray::fromHex("0000000E"
+                                                                       "004B00490056005F0034002E0032"
+                                                                       "00000001"
+                                                                       "0001")
+                                                << QString() << 0;
+    QTest::newRow("cfg without prefix") << "c.cfg"
+                                        << QByteArray::fromHex("0000000A"
+                                                               "0034002E0032002E0031"
+                                                               "00000001"
+                                                               "0001")
+                                        << QString() << 0;
     QTest::newRow("cfg truncated") << "d.cfg" << good.chopped(1) << QString() << 0;
     QTest::newRow("cfg empty") << "e.cfg" << QByteArray() << QString() << 0;
     QTest::newRow("json") << "f.json" << QByteArray("{}") << "JSON auslesen wird nicht untersüzt!" << 0;
@@ -161,7 +172,7 @@ void tst_KivSaveAndLoad::load_choosesByCaseSensitiveExtension()
 
     QCOMPARE(loads.size(), loaded);
     if (loaded)
-        QCOMPARE(loads.first().first().value<QList<quint16>>(), (QList<quint16> {1, 2}));
+        QCOMPARE(loads.first().first().value<QList<quint16>>(), (QList<quint16>{1, 2}));
     QCOMPARE(errors.size(), error.isEmpty() ? 0 : 1);
     if (!error.isEmpty())
         QCOMPARE(errors.first().first().toString(), error);

@@ -133,7 +133,9 @@ void tst_KivSaveAndLoadDevice::load_sameDevice_mergesReplaysTheChangesAndReadsTh
     QObject recording;
     const auto record = [&traffic](const QString &what) { traffic << what; };
     connect(m_backend.get(), &KivBackend::writeMultiRegister, &recording,
-            [&](uint start, const QList<quint16> &values) { record(QStringLiteral("write %1 %2").arg(start).arg(values.size())); });
+            [&](uint start, const QList<quint16> &values) {
+        record(QStringLiteral("write %1 %2").arg(start).arg(values.size()));
+    });
     connect(m_backend.get(), &KivBackend::writeSingleRegister, &recording,
             [&](uint start, ushort) { record(QStringLiteral("write %1 1").arg(start)); });
     connect(m_backend.get(), &KivBackend::readMultiRegister, &recording,
@@ -158,8 +160,10 @@ void tst_KivSaveAndLoadDevice::load_sameDevice_mergesReplaysTheChangesAndReadsTh
     const qsizetype firstRead = traffic.indexOf(QStringLiteral("read 0 100"));
     QVERIFY2(firstRead >= 2, qPrintable(traffic.join(QLatin1Char(','))));
     const QStringList writes = traffic.mid(0, firstRead);
-    QVERIFY2(writes.contains(QStringLiteral("write %1 2").arg(kAltitudeReg)), qPrintable(writes.join(QLatin1Char(','))));
-    QVERIFY2(writes.contains(QStringLiteral("write %1 2").arg(kMinVoltageReg)), qPrintable(writes.join(QLatin1Char(','))));
+    QVERIFY2(writes.contains(QStringLiteral("write %1 2").arg(kAltitudeReg)),
+             qPrintable(writes.join(QLatin1Char(','))));
+    QVERIFY2(writes.contains(QStringLiteral("write %1 2").arg(kMinVoltageReg)),
+             qPrintable(writes.join(QLatin1Char(','))));
 
     QTRY_COMPARE_WITH_TIMEOUT(m_emulator->registers().value(kAltitudeReg), altitude, kWriteWaitMs);
     const QList<quint16> after = m_emulator->registers();

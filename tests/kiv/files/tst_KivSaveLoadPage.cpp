@@ -25,8 +25,8 @@ QtMessageHandler s_previousHandler = nullptr;
 void collectQmlMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     const QByteArray category(context.category ? context.category : "");
-    if (type != QtDebugMsg && type != QtInfoMsg
-        && (category.startsWith("qml") || category.startsWith("js") || message.contains(QLatin1String(".qml"))))
+    if (type != QtDebugMsg && type != QtInfoMsg &&
+        (category.startsWith("qml") || category.startsWith("js") || message.contains(QLatin1String(".qml"))))
         s_qmlMessages << message;
     if (s_previousHandler)
         s_previousHandler(type, context, message);
@@ -78,7 +78,7 @@ public:
     QVariant deviceInfo() { return QVariant::fromValue<QObject *>(&m_setup); }
 
     QList<quint16> m_image;
-    KivSaveAndLoad m_saveLoad {&m_image};
+    KivSaveAndLoad m_saveLoad{&m_image};
     KivDeviceSetup m_setup;
     bool m_connected = true;
     bool m_isLoadingFromDisc = false;
@@ -194,7 +194,7 @@ QQuickItem *tst_KivSaveLoadPage::item(const QString &suffix) const
 {
     // List delegates are only children in the item tree, not QObject children.
     const QString name = QStringLiteral("KivSaveLoadPage") + suffix;
-    QList<QQuickItem *> pending {m_page};
+    QList<QQuickItem *> pending{m_page};
     while (!pending.isEmpty()) {
         QQuickItem *candidate = pending.takeFirst();
         if (candidate->objectName() == name)
@@ -291,7 +291,7 @@ void tst_KivSaveLoadPage::load_refusedOrUnreadableFile_leavesTheLoadingState()
     select(QStringLiteral("mine.cfg"));
     click(QStringLiteral("ListFrameActionsLoadButton"));
     QVERIFY(!m_kiv->m_isLoadingFromDisc);
-    QCOMPARE(m_errors->errorMsg(), QStringList {QStringLiteral("Laden fehlgeschlagen!")});
+    QCOMPARE(m_errors->errorMsg(), QStringList{QStringLiteral("Laden fehlgeschlagen!")});
     QCOMPARE(m_kiv->m_image, before);
 }
 
@@ -306,7 +306,7 @@ void tst_KivSaveLoadPage::delete_afterConfirmation_removesTheFile()
 
     QVERIFY(QMetaObject::invokeMethod(popup, "acceptClicked"));
     QVERIFY(!QFileInfo::exists(UtilityFunctions::saveFileDirectory() + QStringLiteral("/theirs.cfg")));
-    QCOMPARE(m_kiv->m_saveLoad.savedFiles(), QStringList {QStringLiteral("mine.cfg")});
+    QCOMPARE(m_kiv->m_saveLoad.savedFiles(), QStringList{QStringLiteral("mine.cfg")});
     QCOMPARE(m_page->property("selectedFile").toString(), QString());
 }
 

@@ -8,12 +8,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-#define FUZZ_CHECK(condition)                                                                     \
-    do {                                                                                          \
-        if (!(condition)) {                                                                       \
-            std::fprintf(stderr, "RegisterImageFileFuzz: %s (line %d)\n", #condition, __LINE__); \
-            std::abort();                                                                         \
-        }                                                                                         \
+#define FUZZ_CHECK(condition)                                                                                          \
+    do {                                                                                                               \
+        if (!(condition)) {                                                                                            \
+            std::fprintf(stderr, "RegisterImageFileFuzz: %s (line %d)\n", #condition, __LINE__);                       \
+            std::abort();                                                                                              \
+        }                                                                                                              \
     } while (false)
 
 // One input: the text of a register-image file. A refused file must leave the caller's image

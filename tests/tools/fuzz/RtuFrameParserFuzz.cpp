@@ -21,19 +21,22 @@ constexpr int kLongestCut = 9 + 255;
 // Protocol limit for write multiple (123 registers, 1968 coils).
 constexpr int kMaxByteCount = 246;
 
-#define FUZZ_CHECK(condition)                                                                  \
-    do {                                                                                       \
-        if (!(condition)) {                                                                    \
-            std::fprintf(stderr, "RtuFrameParserFuzz: %s (line %d)\n", #condition, __LINE__); \
-            std::abort();                                                                      \
-        }                                                                                      \
+#define FUZZ_CHECK(condition)                                                                                          \
+    do {                                                                                                               \
+        if (!(condition)) {                                                                                            \
+            std::fprintf(stderr, "RtuFrameParserFuzz: %s (line %d)\n", #condition, __LINE__);                          \
+            std::abort();                                                                                              \
+        }                                                                                                              \
     } while (false)
 
 // Read sizes: mostly small, now and then a long one.
 class Reads
 {
 public:
-    explicit Reads(quint8 seed) : m_state(0x9E3779B9u ^ seed) {}
+    explicit Reads(quint8 seed)
+        : m_state(0x9E3779B9u ^ seed)
+    {
+    }
     int next()
     {
         m_state = m_state * 1664525u + 1013904223u;

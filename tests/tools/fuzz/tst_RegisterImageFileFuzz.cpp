@@ -8,7 +8,7 @@ namespace {
 constexpr quint32 kSeed = 0x52494D47;
 constexpr int kMutationsPerSeed = 200;
 constexpr int kRandomInputs = 1000;
-}
+} // namespace
 
 // The register-image file entry over its seed corpus, mutations and random text.
 class tst_RegisterImageFileFuzz : public QObject
@@ -40,8 +40,9 @@ void tst_RegisterImageFileFuzz::seedsAndMutations_refusedCleanlyOrRoundTrip()
 void tst_RegisterImageFileFuzz::randomLines_refusedCleanlyOrRoundTrip()
 {
     // Number-like lines in random shapes; some inputs reach the full line count.
-    static const char *const pieces[] = {"0", "65535", "65536", "-1", "+7", " 12 ", "\t3", "0x10",
-                                         "1e3", "99999999999999999999", "\r", "", "4294967297", "007"};
+    static const char *const pieces[] = {"0",    "65535", "65536",      "-1",  "+7",
+                                         " 12 ", "\t3",   "0x10",       "1e3", "99999999999999999999",
+                                         "\r",   "",      "4294967297", "007"};
     QRandomGenerator random(kSeed + 1);
     for (int i = 0; i < kRandomInputs; ++i) {
         const int lines = i % 10 == 0 ? 4990 + int(random.bounded(20)) : int(random.bounded(50));
@@ -50,7 +51,7 @@ void tst_RegisterImageFileFuzz::randomLines_refusedCleanlyOrRoundTrip()
         QByteArray text;
         for (int l = 0; l < lines; ++l) {
             text.append(random.bounded(oddOneIn) ? QByteArray::number(random.bounded(65536))
-                                          : QByteArray(pieces[random.bounded(int(std::size(pieces)))]));
+                                                 : QByteArray(pieces[random.bounded(int(std::size(pieces)))]));
             text.append(random.bounded(4) ? "\n" : "\r\n");
         }
         QCOMPARE(FuzzSmoke::feed(text), 0);

@@ -11,7 +11,7 @@ namespace {
 constexpr quint32 kSeed = 0x52545546;
 constexpr int kMutationsPerSeed = 300;
 constexpr int kRandomInputs = 2000;
-}
+} // namespace
 
 // The RTU frame parser entry over its seed corpus, mutations and random streams in both modes.
 class tst_RtuFrameParserFuzz : public QObject

@@ -71,8 +71,8 @@ QImage render(int sizePx, const Draw &draw, Badge badge = Badge::None)
 void thermometer(QPainter &p, qreal cx = 24, qreal top = 4, qreal bulbY = 36, qreal bulbR = 7.5, bool ticks = true)
 {
     const qreal half = bulbR * 0.62;
-    QPainterPath outline = roundedRect(cx - half, top, 2 * half, bulbY - top, half)
-                               .united(circle(QPointF(cx, bulbY), bulbR));
+    QPainterPath outline =
+        roundedRect(cx - half, top, 2 * half, bulbY - top, half).united(circle(QPointF(cx, bulbY), bulbR));
     stroke(p, outline.simplified(), ink());
     strokeLine(p, QPointF(cx, bulbY), QPointF(cx, top + (bulbY - top) * 0.38), accent(), 3.2);
     dot(p, QPointF(cx, bulbY), bulbR * 0.52, accent());
@@ -146,11 +146,13 @@ QPainterPath cloudPath(bool tall)
 {
     QPainterPath cloud;
     if (tall) {
-        cloud = circle(QPointF(13, 28), 10).united(circle(QPointF(25, 18), 14))
+        cloud = circle(QPointF(13, 28), 10)
+                    .united(circle(QPointF(25, 18), 14))
                     .united(circle(QPointF(36, 26), 10))
                     .united(roundedRect(3, 24, 42, 18, 8));
     } else {
-        cloud = circle(QPointF(14, 29), 9).united(circle(QPointF(25, 21), 12))
+        cloud = circle(QPointF(14, 29), 9)
+                    .united(circle(QPointF(25, 21), 12))
                     .united(circle(QPointF(35, 28), 9))
                     .united(roundedRect(4, 26, 40, 14, 7));
     }
@@ -754,7 +756,8 @@ QList<NamedImage> pageIcons(int s)
         {"Expert.png", "key: expert mode (password)", render(s, expertKey)},
         {"About.png", "i in a circle: about", render(s, about)},
         {"Manual.png", "open book: user manual", render(s, manual)},
-        {"Globe.png", "globe with meridians in ink: manual online / web", render(s, [](QPainter &p) { globe(p, ink()); })},
+        {"Globe.png", "globe with meridians in ink: manual online / web",
+         render(s, [](QPainter &p) { globe(p, ink()); })},
         {"Settings.png", "gear: settings", render(s, gear)},
         {"Language.png", "two speech bubbles, one with an A: language settings", render(s, language)},
         {"Home.png", "house: home (host start page)", render(s, home)},

@@ -25,8 +25,14 @@ inline const Palette kOnDark{QColor(0xF2, 0xF5, 0xF7), QColor(0x6C, 0xCB, 0xC8),
 
 const Palette &palette();
 void setPalette(const Palette &palette);
-inline QColor ink() { return palette().ink; }
-inline QColor accent() { return palette().accent; }
+inline QColor ink()
+{
+    return palette().ink;
+}
+inline QColor accent()
+{
+    return palette().accent;
+}
 
 // Icons are designed on a 48-unit grid; 2.5 units give a 5 px line at 96 px.
 constexpr qreal kGrid = 48.0;

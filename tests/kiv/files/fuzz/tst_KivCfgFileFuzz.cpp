@@ -43,7 +43,8 @@ void tst_KivCfgFileFuzz::randomBytes_neitherCrashNorBreakTheRoundTrip()
 {
     QRandomGenerator random(kSeed + 1);
     // Valid header starts make the random tails reach the register reading.
-    const QByteArray header = QByteArray::fromHex("00000012" "004B00490056005F0034002E0032002E0031");
+    const QByteArray header = QByteArray::fromHex("00000012"
+                                                  "004B00490056005F0034002E0032002E0031");
     for (int i = 0; i < kRandomInputs; ++i) {
         const QByteArray bytes = FuzzSmoke::randomBytes(random, kMaxRandomSize);
         QCOMPARE(FuzzSmoke::feed(i % 2 ? header + bytes : bytes), 0);
