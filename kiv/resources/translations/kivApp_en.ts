@@ -4,187 +4,187 @@
 <context>
     <name>EnumTranslation</name>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="15"/>
+        <location filename="../../blocks/Enums.cpp" line="16"/>
         <source>Temperatur</source>
         <translation>Temperature</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="16"/>
+        <location filename="../../blocks/Enums.cpp" line="18"/>
         <source>Relative Feuchte</source>
         <translation>Relative humidity</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="17"/>
+        <location filename="../../blocks/Enums.cpp" line="20"/>
         <source>Absolute Feuchte</source>
         <translation>Absolute humidity</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="18"/>
+        <location filename="../../blocks/Enums.cpp" line="22"/>
         <source>Enthalpie</source>
         <translation>Enthalpy</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="19"/>
+        <location filename="../../blocks/Enums.cpp" line="24"/>
         <source>Taupunkt</source>
         <translation>Dew point</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="20"/>
+        <location filename="../../blocks/Enums.cpp" line="26"/>
         <source>CO2</source>
         <translation>CO2</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="21"/>
+        <location filename="../../blocks/Enums.cpp" line="28"/>
         <source>VOC</source>
         <translation>VOC</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="22"/>
+        <location filename="../../blocks/Enums.cpp" line="30"/>
         <source>CO2/VOC</source>
         <translation>CO2/VOC</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="23"/>
+        <location filename="../../blocks/Enums.cpp" line="32"/>
         <source>Volumenstrom</source>
         <translation>Air flow</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="24"/>
+        <location filename="../../blocks/Enums.cpp" line="34"/>
         <source>Differenzdruck</source>
         <translation>Differential pressure</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="25"/>
+        <location filename="../../blocks/Enums.cpp" line="36"/>
         <source>Helligkeit</source>
         <translation>Brightness</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="26"/>
+        <location filename="../../blocks/Enums.cpp" line="38"/>
         <source>Kondensat</source>
         <translation>Condensation</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="27"/>
+        <location filename="../../blocks/Enums.cpp" line="40"/>
         <source>Luftdruck</source>
         <translation>Air pressure</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="28"/>
+        <location filename="../../blocks/Enums.cpp" line="42"/>
         <source>Max1</source>
         <translation>Max1</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="40"/>
+        <location filename="../../blocks/Enums.cpp" line="55"/>
         <source>°C</source>
         <translation>°C</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="41"/>
+        <location filename="../../blocks/Enums.cpp" line="57"/>
         <source>°F</source>
         <translation>°F</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="42"/>
+        <location filename="../../blocks/Enums.cpp" line="59"/>
         <source>%</source>
         <translation>%</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="43"/>
+        <location filename="../../blocks/Enums.cpp" line="61"/>
         <source>g/m³</source>
         <translation>g/m³</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="44"/>
+        <location filename="../../blocks/Enums.cpp" line="63"/>
         <source>kJ/kg</source>
         <translation>kJ/kg</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="45"/>
+        <location filename="../../blocks/Enums.cpp" line="65"/>
         <source>BTU/lb</source>
         <translation>BTU/lb</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="46"/>
+        <location filename="../../blocks/Enums.cpp" line="67"/>
         <source>ppm</source>
         <translation>ppm</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="47"/>
+        <location filename="../../blocks/Enums.cpp" line="69"/>
         <source>ppb</source>
         <translation>ppb</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="48"/>
+        <location filename="../../blocks/Enums.cpp" line="71"/>
         <source>Pa</source>
         <translation>Pa</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="49"/>
+        <location filename="../../blocks/Enums.cpp" line="73"/>
         <source>hPa</source>
         <translation>hPa</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="50"/>
+        <location filename="../../blocks/Enums.cpp" line="75"/>
         <source>kPa</source>
         <translation>kPa</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="51"/>
+        <location filename="../../blocks/Enums.cpp" line="77"/>
         <source>mbar</source>
         <translation>mbar</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="52"/>
+        <location filename="../../blocks/Enums.cpp" line="79"/>
         <source>bar</source>
         <translation>bar</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="53"/>
+        <location filename="../../blocks/Enums.cpp" line="81"/>
         <source>inch wc</source>
         <translation>inch wc</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="54"/>
+        <location filename="../../blocks/Enums.cpp" line="83"/>
         <source>m³/s</source>
         <translation>m³/s</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="55"/>
+        <location filename="../../blocks/Enums.cpp" line="85"/>
         <source>m³/h</source>
         <translation>m³/h</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="56"/>
+        <location filename="../../blocks/Enums.cpp" line="87"/>
         <source>CFM</source>
         <translation>CFM</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="57"/>
+        <location filename="../../blocks/Enums.cpp" line="89"/>
         <source>klux</source>
         <translation>klux</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="58"/>
+        <location filename="../../blocks/Enums.cpp" line="91"/>
         <source>lux</source>
         <translation>lux</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="59"/>
+        <location filename="../../blocks/Enums.cpp" line="93"/>
         <source>fc</source>
         <translation>fc</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="60"/>
+        <location filename="../../blocks/Enums.cpp" line="95"/>
         <source>grain/ft³</source>
         <translation>grain/ft³</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="61"/>
+        <location filename="../../blocks/Enums.cpp" line="97"/>
         <source>raw</source>
         <translation>raw</translation>
     </message>
     <message>
-        <location filename="../../blocks/Enums.cpp" line="62"/>
+        <location filename="../../blocks/Enums.cpp" line="99"/>
         <source>On/Off</source>
         <translation>On/Off</translation>
     </message>
@@ -215,77 +215,76 @@
 <context>
     <name>KivBackend</name>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="243"/>
+        <location filename="../../core/KivBackend.cpp" line="263"/>
         <source>Kein COM-Port ausgewählt!</source>
         <translation>No COM port selected!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="418"/>
-        <location filename="../../core/KivBackend.cpp" line="434"/>
+        <location filename="../../core/KivBackend.cpp" line="91"/>
         <source>Das angeschlossene Gerät wird nicht unterstüzt.</source>
         <translation>The connected device is not supported.</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="968"/>
+        <location filename="../../core/KivDeviceCommands.cpp" line="140"/>
         <source>Ungültiges Datum</source>
         <translation>Invalid date</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1139"/>
+        <location filename="../../core/KivBackend.cpp" line="689"/>
         <source>Fehler beim Laden der Datei!</source>
         <translation>Error loading the file!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1145"/>
+        <location filename="../../core/KivBackend.cpp" line="692"/>
         <source>Die Datei passt nicht zum verbundenen Gerät!</source>
         <translation>The file does not match the connected device!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1180"/>
+        <location filename="../../core/KivBackend.cpp" line="708"/>
         <source>Fehler beim Laden</source>
         <translation>Error while loading</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1186"/>
-        <location filename="../../core/KivBackend.cpp" line="1192"/>
-        <location filename="../../core/KivBackend.cpp" line="1240"/>
-        <location filename="../../core/KivBackend.cpp" line="1252"/>
-        <location filename="../../core/KivBackend.cpp" line="1269"/>
+        <location filename="../../core/KivBackend.cpp" line="714"/>
+        <location filename="../../core/KivBackend.cpp" line="720"/>
+        <location filename="../../core/KivBackend.cpp" line="756"/>
+        <location filename="../../core/KivBackend.cpp" line="762"/>
+        <location filename="../../core/KivBackend.cpp" line="774"/>
         <source>Speichern ist fehlgeschlagen</source>
         <translation>Saving failed</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1277"/>
+        <location filename="../../core/KivBackend.cpp" line="782"/>
         <source>Laden fehlgeschlagen!</source>
         <translation>Loading failed!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1283"/>
+        <location filename="../../core/KivBackend.cpp" line="788"/>
         <source>Vorschau nur für *.json Dateien möglich.</source>
         <translation>Preview is only available for *.json files.</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1300"/>
+        <location filename="../../core/KivBackend.cpp" line="805"/>
         <source>Angebene Datei existiert nicht.</source>
         <translation>The specified file does not exist.</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1337"/>
+        <location filename="../../core/KivBlockSet.cpp" line="214"/>
         <source>Keine Auswahl</source>
         <translation>No selection</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1348"/>
+        <location filename="../../core/KivBlockSet.cpp" line="224"/>
         <source>mix</source>
         <translation>mix</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1352"/>
+        <location filename="../../core/KivBlockSet.cpp" line="227"/>
         <source>min</source>
         <translation>min</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="1354"/>
+        <location filename="../../core/KivBlockSet.cpp" line="229"/>
         <source>max</source>
         <translation>max</translation>
     </message>
@@ -809,63 +808,63 @@ Load at your own risk!</translation>
         <translation>Veltaron internals</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/KivSpecialPage.qml" line="14"/>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="15"/>
         <source>Si auf Imp umstellen</source>
         <translation>Switch SI to imperial</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/KivSpecialPage.qml" line="15"/>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="16"/>
         <source>Imp auf Si umstellen</source>
         <translation>Switch imperial to SI</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/KivSpecialPage.qml" line="16"/>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="17"/>
         <source>Unbekannt</source>
         <translation>Unknown</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/KivSpecialPage.qml" line="38"/>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="39"/>
         <source>Keine Verbindung mit einem Gerät!</source>
         <translation>No connection to a device!</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/KivSpecialPage.qml" line="64"/>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="65"/>
         <source>Auf Werkseinstellungen zurücksetzen!</source>
         <translation>Reset to factory settings!</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/KivSpecialPage.qml" line="71"/>
-        <location filename="../../qml/Connect/KivSpecialPage.qml" line="109"/>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="72"/>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="110"/>
         <source>Firmwareupdate</source>
         <translation>Firmware update</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/KivSpecialPage.qml" line="78"/>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="79"/>
         <source>Neu auslesen</source>
         <translation>Read again</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/KivSpecialPage.qml" line="87"/>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="88"/>
         <source>Verbindung trennen</source>
         <translation>Disconnect</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/KivSpecialPage.qml" line="87"/>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="88"/>
         <source>Verbinden</source>
         <translation>Connect</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/KivSpecialPage.qml" line="95"/>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="96"/>
         <source>Bitte specifizieren Sie die Updatedatei</source>
         <translation>Please specify the update file</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/KivSpecialPage.qml" line="96"/>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="97"/>
         <source>bin files (*.bin)</source>
         <translation>bin files (*.bin)</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/KivSpecialPage.qml" line="110"/>
+        <location filename="../../qml/Connect/KivSpecialPage.qml" line="111"/>
         <source>Die Firmware wird übertragen …</source>
         <translation>The firmware is being transferred …</translation>
     </message>
@@ -877,7 +876,7 @@ Load at your own risk!</translation>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="124"/>
         <source>Der Bootloader des Geräts wird gestartet …</source>
-        <translation>Starting the device's bootloader …</translation>
+        <translation>Starting the device&apos;s bootloader …</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="134"/>
@@ -897,7 +896,7 @@ Load at your own risk!</translation>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="154"/>
         <source>Der Bootloader des Geräts meldet sich nicht. Bitte Verbindung prüfen und das Update erneut starten.</source>
-        <translation>The device's bootloader does not respond. Please check the connection and start the update again.</translation>
+        <translation>The device&apos;s bootloader does not respond. Please check the connection and start the update again.</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="157"/>
