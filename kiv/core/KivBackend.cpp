@@ -703,7 +703,7 @@ void KivBackend::onLoadedFromFile(QList<quint16> values)
 
 void KivBackend::onLoadJsonFromFilePath(QString filePath)
 {
-    // The JSON document has no reader in this plugin yet; say so instead of pretending.
+    // This plugin has no JSON reader: the load is reported as failed instead of pretending.
     qCInfo(lcKivBackend) << "no JSON reader for" << filePath;
     emit errorPlainText(tr("Fehler beim Laden"));
 }
@@ -764,8 +764,8 @@ void KivBackend::printCurrentRegistersToCsv()
 
 void KivBackend::createFileAt(QString filePath)
 {
-    // JSON and PDF documents have no writer in this plugin yet; such a save is reported as
-    // failed rather than faked.
+    // Only the register-image file has a writer here; any other save is reported as failed
+    // rather than faked.
     if (filePath.endsWith(QStringLiteral(".cfg")) && writeCfgFile(filePath, m_registerImage)) {
         emit onSaveFileCreateAt(filePath);
         return;

@@ -55,7 +55,7 @@ CustomStackView {
 
         const entry = pages[page]
         let source = entry ? Qt.resolvedUrl(entry[0]) : defaultPage
-        // Pages that later work brings are not part of the build yet.
+        // A page missing from the resources falls back to the default page.
         if (source !== defaultPage && !canLoad(source))
             source = defaultPage
         const suffix = source === defaultPage ? "DefaultPage" : entry[1]

@@ -9,7 +9,7 @@ StackView {
     // The source of the page shown; replacing with the same source again is a no-op.
     property url currentSource: ""
 
-    // True when the page at source exists and compiles; pages not built yet can then fall back.
+    // True when the page at source exists and compiles; callers can fall back to another page.
     function canLoad(source) {
         return Qt.createComponent(source).status === Component.Ready
     }
