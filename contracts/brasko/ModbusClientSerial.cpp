@@ -2,6 +2,7 @@
 
 #include "BraskoLogging.h"
 
+#include <QDataStream>
 #include <QFileInfo>
 #include <QModbusDataUnit>
 #include <QModbusReply>
@@ -39,6 +40,20 @@ std::optional<QSerialPort::Parity> parityFromInt(int value)
     default:
         return std::nullopt;
     }
+}
+
+// The exception code of an exception answer, else -1. Taken from the answer's bytes: Qt keeps
+// the function code with its exception bit in an enumeration that has no such value, so its own
+// inline accessors read an invalid enumerator.
+int exceptionCodeOf(const QModbusResponse &response)
+{
+    constexpr quint8 kExceptionBit = 0x80;
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << response;
+    if (bytes.size() < 2 || !(quint8(bytes.at(0)) & kExceptionBit))
+        return -1;
+    return quint8(bytes.at(1));
 }
 
 QString exceptionText(int exceptionCode)
@@ -377,9 +392,8 @@ void ModbusClientSerial::onReplyFinished(QModbusReply *reply)
         return;
     }
 
-    const QModbusResponse raw = reply->rawResult();
-    if (error == QModbusDevice::ProtocolError && raw.isException()) {
-        const int exception = int(raw.exceptionCode());
+    const int exception = error == QModbusDevice::ProtocolError ? exceptionCodeOf(reply->rawResult()) : -1;
+    if (exception >= 0) {
         fail(ModbusClientErrors(ExceptionBase + exception),
              tr("Das Gerät an %1 hat die Anfrage abgelehnt (Modbus-Ausnahme %2: %3).")
                  .arg(m_settings.port)
