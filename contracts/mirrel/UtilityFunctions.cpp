@@ -37,7 +37,14 @@ QString UtilityFunctions::rootDirectory()
 QString UtilityFunctions::pluginDirectory()
 {
     const QString type = SharedRuntime::pluginType();
-    return type.isEmpty() ? rootDirectory() : rootDirectory() + QLatin1Char('/') + type;
+    if (type.isEmpty())
+        return rootDirectory();
+    // A type with a folder part would put the plugin's files outside the data root.
+    if (!isPlainFileName(type)) {
+        qCWarning(lcMirrel) << "plugin type is not a plain folder name:" << type;
+        return rootDirectory();
+    }
+    return rootDirectory() + QLatin1Char('/') + type;
 }
 
 bool UtilityFunctions::createNeededFolders()

@@ -58,6 +58,12 @@ void tst_UtilityFunctions::createNeededFolders_perPluginFoldersUnderRoot()
     SharedRuntime::setPluginType(QStringLiteral(" ZNT "));
     QVERIFY(UtilityFunctions::createNeededFolders());
     QVERIFY(QFileInfo(m_dir->path() + QStringLiteral("/ZNT/Saves")).isDir());
+
+    // A type with a folder part never leads outside the root.
+    for (const QString &hostile : {QStringLiteral("../x"), QStringLiteral("a/b"), QStringLiteral("..")}) {
+        SharedRuntime::setPluginType(hostile);
+        QCOMPARE(UtilityFunctions::saveFileDirectory(), m_dir->path() + QStringLiteral("/Saves"));
+    }
 }
 
 void tst_UtilityFunctions::createNeededFolders_rootIsAFile_false()
