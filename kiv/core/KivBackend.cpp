@@ -4,11 +4,11 @@
 #include "BootLoader.h"
 #include "Functions.h"
 #include "KivBlockSet.h"
-#include "KivCfgFile.h"
 #include "KivDatenblock.h"
 #include "KivDeviceCommands.h"
 #include "KivDeviceSetup.h"
 #include "KivExpertModeContainer.h"
+#include "KivFileActions.h"
 #include "KivLcdBlock.h"
 #include "KivLoraBlock.h"
 #include "KivOutputAssignment.h"
@@ -24,12 +24,8 @@
 #include "KivShareBackend.h"
 #include "KivTlfBlock.h"
 #include "KivWriteGate.h"
-#include "SaveLoadFilesSettings.h"
 #include "SerialLinkOwner.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMetaObject>
 #include <QStandardPaths>
@@ -747,12 +743,7 @@ void KivBackend::simulateDevice()
 
 void KivBackend::dumpDeviceDataToTextFile()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    // A fresh account may have no desktop folder yet.
-    QDir().mkpath(folder);
-    const QString name =
-        QStringLiteral("DeviceData") + QDateTime::currentDateTime().toString(Qt::TextDate) + QStringLiteral(".txt");
-    if (!writeRegisterText(folder + QLatin1Char('/') + name, m_registerImage))
+    if (!KivFileActions::dumpToDesktop(m_registerImage))
         emit errorPlainText(tr("Speichern ist fehlgeschlagen"));
 }
 
@@ -764,9 +755,8 @@ void KivBackend::printCurrentRegistersToCsv()
 
 void KivBackend::createFileAt(QString filePath)
 {
-    // Only the register-image file has a writer here; any other save is reported as failed
-    // rather than faked.
-    if (filePath.endsWith(QStringLiteral(".cfg")) && writeCfgFile(filePath, m_registerImage)) {
+    // A suffix without a writer is reported as failed rather than faked.
+    if (KivFileActions::writeDocument(filePath, m_registerImage)) {
         emit onSaveFileCreateAt(filePath);
         return;
     }
@@ -788,24 +778,12 @@ QString KivBackend::loadJsonString(const QString &name)
         emit errorPlainText(tr("Vorschau nur für *.json Dateien möglich."));
         return {};
     }
-    QString path;
-    for (const QStringList &entry : SaveLoadFiles::Settings::readSavedFiles()) {
-        if (entry.value(SaveLoadFiles::Settings::NameField) != name)
-            continue;
-        path = entry.value(SaveLoadFiles::Settings::PathField);
-        if (!QFileInfo::exists(path)) {
-            const auto location =
-                QStandardPaths::StandardLocation(entry.value(SaveLoadFiles::Settings::LocationField).toInt());
-            path = QStandardPaths::writableLocation(location) + QLatin1Char('/') + name;
-        }
-        break;
-    }
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    QString text;
+    if (!KivFileActions::readText(KivFileActions::savedFilePath(name), &text)) {
         emit errorPlainText(tr("Angebene Datei existiert nicht."));
         return {};
     }
-    return QString::fromUtf8(file.readAll());
+    return text;
 }
 
 void KivBackend::retranslate()
