@@ -42,7 +42,7 @@ QString registersToText(const QList<quint16> &registers);
 QList<quint16> textToRegisters(const QString &text, int registerCount);
 
 // Relative comparison for values decoded from registers: |a - b| * 1e12 <= min(|a|, |b|).
-// 0 equals only 0; NaN equals nothing; an infinity equals only itself.
+// 0 equals only 0; NaN equals only NaN; an infinity equals only itself.
 bool isFuzzyEqual(double a, double b);
 
 // Whether storing next over current would be a real change. Floating-point values compare

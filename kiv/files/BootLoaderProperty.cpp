@@ -1,17 +1,6 @@
 #include "BootLoaderProperty.h"
 
-#include <algorithm>
-#include <cmath>
-
-namespace {
-constexpr double kRateTolerance = 1e-12;
-
-// Relative comparison; unlike qFuzzyCompare it also treats 0 against 0 as equal.
-bool sameRate(double a, double b)
-{
-    return std::abs(a - b) <= kRateTolerance * std::max(std::abs(a), std::abs(b));
-}
-} // namespace
+#include "Functions.h"
 
 BootLoaderProperty::BootLoaderProperty(QObject *parent)
     : QObject(parent)
@@ -49,56 +38,35 @@ int BootLoaderProperty::remainingTime() const
 
 void BootLoaderProperty::setMaxProgress(int maxProgress)
 {
-    if (m_maxProgress == maxProgress)
-        return;
-    m_maxProgress = maxProgress;
-    emit maxProgressChanged(m_maxProgress);
+    Functions::assignAndSignal(this, m_maxProgress, maxProgress, &BootLoaderProperty::maxProgressChanged);
 }
 
 void BootLoaderProperty::setCurProgress(int curProgress)
 {
-    if (m_curProgress == curProgress)
-        return;
-    m_curProgress = curProgress;
-    emit curProgressChanged(m_curProgress);
+    Functions::assignAndSignal(this, m_curProgress, curProgress, &BootLoaderProperty::curProgressChanged);
 }
 
 void BootLoaderProperty::setBytesPerSec(double bytesPerSec)
 {
-    if (sameRate(m_bytesPerSec, bytesPerSec))
-        return;
-    m_bytesPerSec = bytesPerSec;
-    emit bytesPerSecChanged(m_bytesPerSec);
+    Functions::assignAndSignal(this, m_bytesPerSec, bytesPerSec, &BootLoaderProperty::bytesPerSecChanged);
 }
 
 void BootLoaderProperty::setMaxBytes(int maxBytes)
 {
-    if (m_maxBytes == maxBytes)
-        return;
-    m_maxBytes = maxBytes;
-    emit maxBytesChanged();
+    Functions::assignAndSignal(this, m_maxBytes, maxBytes, &BootLoaderProperty::maxBytesChanged);
 }
 
 void BootLoaderProperty::setCurBytes(int curBytes)
 {
-    if (m_curBytes == curBytes)
-        return;
-    m_curBytes = curBytes;
-    emit curBytesChanged();
+    Functions::assignAndSignal(this, m_curBytes, curBytes, &BootLoaderProperty::curBytesChanged);
 }
 
 void BootLoaderProperty::setBlActive(bool blActive)
 {
-    if (m_blActive == blActive)
-        return;
-    m_blActive = blActive;
-    emit blActiveChanged();
+    Functions::assignAndSignal(this, m_blActive, blActive, &BootLoaderProperty::blActiveChanged);
 }
 
 void BootLoaderProperty::setRemainingTime(int remainingTime)
 {
-    if (m_remainingTime == remainingTime)
-        return;
-    m_remainingTime = remainingTime;
-    emit remainingTimeChanged(m_remainingTime);
+    Functions::assignAndSignal(this, m_remainingTime, remainingTime, &BootLoaderProperty::remainingTimeChanged);
 }
