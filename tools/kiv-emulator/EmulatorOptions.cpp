@@ -3,6 +3,8 @@
 namespace {
 constexpr int kMinId = 1;
 constexpr int kMaxId = 247;
+// Options of the sensors' own behaviour, each with a value.
+const QStringList kSensorOptions{QStringLiteral("--adjust-restart-ms")};
 } // namespace
 
 bool EmulatorOptions::parse(const QStringList &arguments, QString *error)
@@ -26,7 +28,7 @@ bool EmulatorOptions::parse(const QStringList &arguments, QString *error)
             help = true;
             continue;
         }
-        if (!valued.contains(name)) {
+        if (!valued.contains(name) && !kSensorOptions.contains(name)) {
             *error = QStringLiteral("unknown option '%1'").arg(arguments.at(i));
             return false;
         }
@@ -83,6 +85,12 @@ bool EmulatorOptions::parse(const QStringList &arguments, QString *error)
                 return false;
         } else if (name == QLatin1String("--dump-image")) {
             dumpImage = value;
+        } else if (name == QLatin1String("--adjust-restart-ms")) {
+            adjustRestartMs = value.toInt(&ok);
+            if (!ok || adjustRestartMs < 0) {
+                *error = QStringLiteral("invalid restart time '%1'").arg(value);
+                return false;
+            }
         }
     }
     if (!help && port.isEmpty() && dumpImage.isEmpty()) {
@@ -95,9 +103,9 @@ bool EmulatorOptions::parse(const QStringList &arguments, QString *error)
 QString EmulatorOptions::usage()
 {
     return QStringLiteral("Usage: kiv-emulator --port PATH [--baud 115200] [--parity none|even|odd] [--id 1]\n"
-                          "                    [--registers FILE] [--variant standard|relay|modbus|bacnet|lora]\n"
+                          "                    [--registers FILE] [--variant standard|relay|modbus|bacnet|lora|qev]\n"
                           "                    [--state-file FILE] [--bootloader-image FILE] [--fault KIND]\n"
-                          "                    [--dump-image FILE] [--verbose]\n"
+                          "                    [--dump-image FILE] [--adjust-restart-ms 3000] [--verbose]\n"
                           "Behaves like a KIV room sensor (Modbus RTU slave) on a serial port.\n"
                           "Faults: none, noreply, badcrc, exception:N, late:MS, drop-after:N, garbage.\n");
 }

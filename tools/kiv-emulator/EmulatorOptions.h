@@ -2,6 +2,7 @@
 
 #include "FaultInjection.h"
 #include "KivDefaultImage.h"
+#include "KivDeviceModel.h"
 
 #include <QSerialPort>
 #include <QString>
@@ -24,6 +25,7 @@ public:
     QString bootloaderImage;
     FaultInjection fault;
     QString dumpImage;
+    int adjustRestartMs = KivDeviceModel::kDefaultAdjustmentSilenceMs;
     bool verbose = false;
     bool help = false;
 };

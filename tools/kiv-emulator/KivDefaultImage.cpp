@@ -139,6 +139,11 @@ QList<quint16> KivDefaultImage::build(Variant variant)
         board = AP_LORA;
         optionFirmware = version(1, 4);
         break;
+    case Variant::Qev:
+        // The Qev main board family, with analogue outputs.
+        name = QByteArrayLiteral("QEV-THC LCD");
+        model = QByteArrayLiteral("Raumsensor Qev 4AO");
+        break;
     }
 
     putBlocks(image);
@@ -175,8 +180,10 @@ QList<quint16> KivDefaultImage::build(Variant variant)
     // Traffic light on output 3 (CO2): green below 800 ppm, yellow to 1200, red above.
     image[kTlf + 27] = quint16((1 << 8) | 3);
     image[kTlf + 28] = quint16((3 << 8) | 2);
-    // Bus boards from firmware 2.3 on take float thresholds, everything else integers.
-    const bool floatThresholds = (board == AP_Modbus || board == AP_BACnet) && optionFirmware > version(2, 2);
+    // Bus boards from firmware 2.3 on and Qev main boards without a bus board take float
+    // thresholds, everything else integers.
+    const bool bus = board == AP_Modbus || board == AP_BACnet;
+    const bool floatThresholds = bus ? optionFirmware > version(2, 2) : variant == Variant::Qev;
     if (floatThresholds) {
         RegisterImage::putFloat(image, kTlf + 29, 800.0f);
         RegisterImage::putFloat(image, kTlf + 31, 1200.0f);
@@ -200,6 +207,7 @@ QList<quint16> KivDefaultImage::build(Variant variant)
         putLora(image);
         break;
     case Variant::Standard:
+    case Variant::Qev:
         break;
     }
     return image;
@@ -217,6 +225,6 @@ bool KivDefaultImage::parseVariant(const QString &text, Variant *variant)
 
 QStringList KivDefaultImage::variantNames()
 {
-    return {QStringLiteral("standard"), QStringLiteral("relay"), QStringLiteral("modbus"), QStringLiteral("bacnet"),
-            QStringLiteral("lora")};
+    return {QStringLiteral("standard"), QStringLiteral("relay"), QStringLiteral("modbus"),
+            QStringLiteral("bacnet"),   QStringLiteral("lora"),  QStringLiteral("qev")};
 }

@@ -8,7 +8,7 @@
 class KivDefaultImage
 {
 public:
-    enum class Variant { Standard, Relay, Modbus, BACnet, Lora };
+    enum class Variant { Standard, Relay, Modbus, BACnet, Lora, Qev };
 
     static QList<quint16> build(Variant variant);
     static bool parseVariant(const QString &text, Variant *variant);

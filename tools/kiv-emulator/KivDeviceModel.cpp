@@ -3,6 +3,7 @@
 #include "BootloaderEmulation.h"
 #include "KivRegisters.h"
 #include "RegisterImage.h"
+#include "SensorAdjustment.h"
 
 #include <QLoggingCategory>
 #include <QTimer>
@@ -135,6 +136,11 @@ void KivDeviceModel::setDriftEnabled(bool enabled)
         m_driftTimer->stop();
 }
 
+void KivDeviceModel::setAdjustmentSilenceMs(int ms)
+{
+    m_adjustmentSilenceMs = qMax(0, ms);
+}
+
 void KivDeviceModel::setRandomSeed(quint32 seed)
 {
     m_random.seed(seed);
@@ -188,6 +194,24 @@ void KivDeviceModel::runCommands(int start, int count)
         }
         // Anything else may be the first half of a two-step write of -1; it stays pending.
     }
+    if (touches(kAdjustCommand)) {
+        const quint16 command = m_registers.at(kAdjustCommand);
+        m_registers[kAdjustCommand] = 0;
+        if (command == kAdjustStart)
+            adjust();
+    }
+}
+
+void KivDeviceModel::adjust()
+{
+    QStringList report = SensorAdjustment::apply(m_registers, m_liveCentres);
+    if (report.isEmpty())
+        report.append(QStringLiteral("adjustment: nothing prepared"));
+    // The adjusted sensor values survive the restart that follows.
+    m_stored = m_registers;
+    qCInfo(lcKivDevice) << "adjustment" << report;
+    emit adjusted(report);
+    emit restarting(m_adjustmentSilenceMs);
 }
 
 void KivDeviceModel::restart()

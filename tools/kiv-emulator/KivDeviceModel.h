@@ -23,6 +23,8 @@ public:
 
     static constexpr int kRestartSilenceMs = 500;
     static constexpr int kDriftIntervalMs = 1000;
+    // A real sensor needs a few seconds to restart after an adjustment.
+    static constexpr int kDefaultAdjustmentSilenceMs = 3000;
 
     explicit KivDeviceModel(const QList<quint16> &factoryImage, QObject *parent = nullptr);
     ~KivDeviceModel() override;
@@ -38,6 +40,8 @@ public:
     QList<quint16> storedRegisters() const;
 
     void setDriftEnabled(bool enabled);
+    // How long the device stays silent after the adjustment command (tests shorten it).
+    void setAdjustmentSilenceMs(int ms);
     void setRandomSeed(quint32 seed);
     // One step of the live-value random walk (normally driven by a timer).
     void driftLiveValues();
@@ -50,11 +54,14 @@ signals:
     void bootloaderEntered();
     void bootloaderFinished(const QByteArray &image);
     void diagnostic(const QString &text);
+    // The adjustment command ran; one line per adjusted block, or a note that none was prepared.
+    void adjusted(const QStringList &report);
 
 private:
     void runCommands(int start, int count);
     void restart();
     void factoryReset();
+    void adjust();
     void rememberLiveCentres();
 
     QList<quint16> m_registers;
@@ -62,6 +69,7 @@ private:
     const QList<quint16> m_factory;
     QList<float> m_liveCentres; // per data block; NaN where the block has no live value
     Mode m_mode = Mode::Application;
+    int m_adjustmentSilenceMs = kDefaultAdjustmentSilenceMs;
     std::unique_ptr<BootloaderEmulation> m_bootloader;
     QTimer *m_driftTimer = nullptr;
     QRandomGenerator m_random{0x4b4956u};

@@ -28,6 +28,8 @@ constexpr int kOptionFirmware = 54;
 constexpr int kResetCommand = 60;
 constexpr quint16 kRestartValue = 1;
 constexpr quint16 kFactoryResetWord = 0xFFFF; // both registers: 32-bit -1
+constexpr int kAdjustCommand = 63; // 1: restart and run the CO2/VOC adjustment prepared in the blocks
+constexpr quint16 kAdjustStart = 1;
 constexpr int kLcd = 82;
 constexpr int kTlf = 83;
 constexpr int kOptionBoardType = 144;
@@ -48,6 +50,8 @@ constexpr int kBlockUpperLimit = 14;
 constexpr int kBlockLowerRange = 16;
 constexpr int kBlockUpperRange = 18;
 constexpr int kBlockChannel = 24;
+constexpr int kBlockParameter0 = 28; // CO2: 0/1 fresh-air mode, 400..2000 reference gas in ppm
+constexpr int kBlockParameter1 = 30; // VOC: 1 requests a fresh-air adjustment
 
 // Measures and units as the device encodes them.
 enum Measure : quint32 {

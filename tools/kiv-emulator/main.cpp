@@ -93,6 +93,11 @@ int main(int argc, char *argv[])
                      [&model, &options] { writeState(options.stateFile, model.registers()); });
     QObject::connect(&model, &KivDeviceModel::diagnostic, &model,
                      [](const QString &text) { qCInfo(lcEmulator).noquote() << text; });
+    QObject::connect(&model, &KivDeviceModel::adjusted, &model, [](const QStringList &report) {
+        for (const QString &line : report)
+            printLine(stdout, line);
+    });
+    model.setAdjustmentSilenceMs(options.adjustRestartMs);
     QObject::connect(&model, &KivDeviceModel::bootloaderEntered, &model,
                      [] { printLine(stdout, QStringLiteral("bootloader: active")); });
     QObject::connect(&model, &KivDeviceModel::bootloaderFinished, &model,
