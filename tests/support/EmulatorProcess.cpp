@@ -86,6 +86,33 @@ void EmulatorProcess::stop()
     // The folder (and the state file) stays until the next start so a test can still inspect it.
 }
 
+bool EmulatorProcess::writeEditedImage(const QString &path, const std::function<void(QList<quint16> &)> &edit,
+                                       const QString &variant)
+{
+    QStringList args{QStringLiteral("--dump-image"), path};
+    if (!variant.isEmpty())
+        args += {QStringLiteral("--variant"), variant};
+    QProcess dump;
+    dump.start(programPath(), args);
+    if (!dump.waitForFinished(10000) || dump.exitCode() != 0)
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QList<quint16> regs;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        if (!line.trimmed().isEmpty())
+            regs.append(quint16(line.trimmed().toUInt()));
+    }
+    file.close();
+    edit(regs);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    for (quint16 v : std::as_const(regs))
+        file.write(QByteArray::number(v) + '\n');
+    return true;
+}
+
 bool EmulatorProcess::isRunning() const
 {
     return m_process && m_process->state() != QProcess::NotRunning;

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class QProcess;
@@ -21,6 +22,10 @@ public:
     EmulatorProcess &operator=(const EmulatorProcess &) = delete;
 
     static QString programPath();
+    // Writes the emulator's factory image (of the given --variant, or the standard one) to path,
+    // changed by edit, for --registers; false when the emulator could not dump it.
+    static bool writeEditedImage(const QString &path, const std::function<void(QList<quint16> &)> &edit,
+                                 const QString &variant = QString());
 
     // Starts the emulator on PORT with a private state file and waits for its "READY" line.
     bool start(const QString &port, const QStringList &extraArgs = {}, int timeoutMs = 5000);
