@@ -11,6 +11,7 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickWindow>
+#include <QTest>
 
 namespace {
 
@@ -185,6 +186,22 @@ void KivUiFixture::setLanguage(bool english)
         return;
     emit manager->languageChanged(english ? LanguageSettings::English : LanguageSettings::German);
     m_engine->retranslate();
+}
+
+bool KivUiFixture::waitUntilDrawerRests(int timeoutMs) const
+{
+    const auto unfolding = [this] {
+        for (QObject *object : allObjects()) {
+            auto *area = qobject_cast<QQuickItem *>(object);
+            if (!area || !area->objectName().endsWith(QLatin1String("Sub")))
+                continue;
+            auto *column = area->findChild<QQuickItem *>(area->objectName() + QStringLiteral("Column"));
+            if (column && area->height() > 0 && !qFuzzyCompare(area->height(), column->height()))
+                return true;
+        }
+        return false;
+    };
+    return QTest::qWaitFor([&] { return !unfolding(); }, timeoutMs);
 }
 
 QString KivUiFixture::screenshot(const QString &name)

@@ -43,6 +43,8 @@ public:
 
     // Switches the plugin's language as the host does and retranslates the pages.
     void setLanguage(bool english);
+    // Waits until no sub-entry list of the drawer is unfolding (they animate their height).
+    bool waitUntilDrawerRests(int timeoutMs = 5000) const;
     // Writes <build>/screenshots/<name>.png; returns its path (empty on failure).
     QString screenshot(const QString &name);
 

@@ -215,12 +215,12 @@
 <context>
     <name>KivBackend</name>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="263"/>
+        <location filename="../../core/KivBackend.cpp" line="259"/>
         <source>Kein COM-Port ausgewählt!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="91"/>
+        <location filename="../../core/KivBackend.cpp" line="87"/>
         <source>Das angeschlossene Gerät wird nicht unterstüzt.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -230,41 +230,41 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="689"/>
+        <location filename="../../core/KivBackend.cpp" line="685"/>
         <source>Fehler beim Laden der Datei!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="692"/>
+        <location filename="../../core/KivBackend.cpp" line="688"/>
         <source>Die Datei passt nicht zum verbundenen Gerät!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="708"/>
+        <location filename="../../core/KivBackend.cpp" line="704"/>
         <source>Fehler beim Laden</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="714"/>
-        <location filename="../../core/KivBackend.cpp" line="720"/>
-        <location filename="../../core/KivBackend.cpp" line="756"/>
-        <location filename="../../core/KivBackend.cpp" line="762"/>
-        <location filename="../../core/KivBackend.cpp" line="774"/>
+        <location filename="../../core/KivBackend.cpp" line="710"/>
+        <location filename="../../core/KivBackend.cpp" line="716"/>
+        <location filename="../../core/KivBackend.cpp" line="747"/>
+        <location filename="../../core/KivBackend.cpp" line="753"/>
+        <location filename="../../core/KivBackend.cpp" line="764"/>
         <source>Speichern ist fehlgeschlagen</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="782"/>
+        <location filename="../../core/KivBackend.cpp" line="772"/>
         <source>Laden fehlgeschlagen!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="788"/>
+        <location filename="../../core/KivBackend.cpp" line="778"/>
         <source>Vorschau nur für *.json Dateien möglich.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="805"/>
+        <location filename="../../core/KivBackend.cpp" line="783"/>
         <source>Angebene Datei existiert nicht.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -417,6 +417,140 @@
     </message>
 </context>
 <context>
+    <name>KivExpertCo2Page</name>
+    <message>
+        <location filename="../../qml/Expert/KivExpertCo2Page.qml" line="26"/>
+        <source>CO2 JUSTIERUNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertCo2Page.qml" line="34"/>
+        <source>Justierung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertCo2Page.qml" line="47"/>
+        <source>Frischluftjustierung:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertCo2Page.qml" line="56"/>
+        <source>manuell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertCo2Page.qml" line="56"/>
+        <source>automatisch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertCo2Page.qml" line="65"/>
+        <source>Konzentration Justiergas¹:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertCo2Page.qml" line="91"/>
+        <source>Bitte die Konzentration des Justiergases eingeben (400 bis 2000 ppm).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertCo2Page.qml" line="103"/>
+        <source>Justierung starten</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivExpertModeContainer</name>
+    <message>
+        <location filename="../../blocks/KivExpertModeContainer.cpp" line="32"/>
+        <source>Achtung: Das Gerät muss mindestens für 20 Minuten unter Frischluft- bedingungen betrieben werden. Sobald diese Bedingungen erfüllt ist, kann der Vorgang gestartet werden. Das Gerät startet im Anschluss neu und führt den Justiervorgang eigenständig durch. Der Vorgang kann bis zu zwei Minuten dauern.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../blocks/KivExpertModeContainer.cpp" line="40"/>
+        <source>Hinweis: Die automatische Frischluftjustierung ist werksseitig deaktiviert. Zur Optimierung der Langzeitstabilität des Sensors kann die automatische Justierung aktiviert werden. Hierbei ist zu beachten, dass eine Frischluftzufuhr von ca. 400 ppm regelmäßig gegeben sein muss. In Anwendungen, wo diese Anforderung nicht erfüllt werden kann (Krankenhäuser, Flughäfen, Tierzucht etc.), wird strengstens davon abgeraten, die automatische Justierung zu aktivieren.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../blocks/KivExpertModeContainer.cpp" line="49"/>
+        <source>¹ Der Sensor ermöglicht die manuelle Justierung unter Referenz- bedingungen. So lässt sich auch bei Geräten, die bereits seit einigen Jahren in unterschiedlichsten Bedingungen in Betrieb sind, eine hohe Genauigkeit erzielen. Zur Justierung muss die Konzentration des Justiergases manuell eingetragen werden. Sobald der Vorgang gestartet wurde, startet das Gerät neu und führt den Justiervorgang eigenständig durch. Der Vorgang kann bis zu zwei Minuten dauern. 
+Genauere Informationen finden Sie der Justieranleitung: Link tbd</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivExpertModePage</name>
+    <message>
+        <location filename="../../qml/Expert/KivExpertModePage.qml" line="55"/>
+        <source>EXPERTENMODUS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertModePage.qml" line="56"/>
+        <source>Passwort erforderlich</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivExpertPasswordPopup</name>
+    <message>
+        <location filename="../../qml/Expert/KivExpertPasswordPopup.qml" line="17"/>
+        <source>Expertenmodus</source>
+        <translation type="unfinished">Expertenmodus</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertPasswordPopup.qml" line="18"/>
+        <source>Bitte Passwort eingeben:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertPasswordPopup.qml" line="19"/>
+        <source>Bestätigen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertPasswordPopup.qml" line="20"/>
+        <source>Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertPasswordPopup.qml" line="58"/>
+        <source>Passwort falsch!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivExpertVocPage</name>
+    <message>
+        <location filename="../../qml/Expert/KivExpertVocPage.qml" line="20"/>
+        <source>VOC JUSTIERUNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertVocPage.qml" line="28"/>
+        <source>Justierung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertVocPage.qml" line="48"/>
+        <source>Justierung starten</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivExpertWaitPopup</name>
+    <message>
+        <location filename="../../qml/Expert/KivExpertWaitPopup.qml" line="23"/>
+        <source>Bitte warten!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertWaitPopup.qml" line="24"/>
+        <source>Das Gerät startet neu und führt die Justierung durch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>KivFooterExpert</name>
     <message>
         <location filename="../../qml/Footer/KivFooterExpert.qml" line="12"/>
@@ -497,6 +631,86 @@
         <location filename="../../qml/Footer/KivFooterService.qml" line="13"/>
         <source>Kontakt</source>
         <translation type="unfinished">Kontakt</translation>
+    </message>
+</context>
+<context>
+    <name>KivLcdPage</name>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="41"/>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="172"/>
+        <source>an</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="41"/>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="172"/>
+        <source>aus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="66"/>
+        <source>DISPLAY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="67"/>
+        <source>Kein Gerät verbunden</source>
+        <translation type="unfinished">Kein Gerät verbunden</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="76"/>
+        <source>Anzeige</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="88"/>
+        <source>Helligkeit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="114"/>
+        <source>Drehung:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="130"/>
+        <source>Anzahl Sensoren:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="150"/>
+        <source>Hinweise und Relais</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="165"/>
+        <source>Servicehinweis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="182"/>
+        <source>Kalibrierhinweis anzeigen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="190"/>
+        <source>Zustand Relais 1 anzeigen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="198"/>
+        <source>Zustand Relais 2 anzeigen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="209"/>
+        <source>Angezeigte Kanäle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="224"/>
+        <source>Kanal %1 anzeigen</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -900,6 +1114,119 @@ Laden auf eigene Gewähr!</source>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="157"/>
         <source>Die Übertragung der Firmware wurde unterbrochen. Das Gerät bleibt im Bootloader; bitte das Update erneut starten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivTlfPage</name>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="26"/>
+        <source>Keine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="26"/>
+        <source>Grün</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="26"/>
+        <source>Gelb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="26"/>
+        <source>Rot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="48"/>
+        <source>Bitte eine Zahl eingeben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="52"/>
+        <source>Der Wert liegt außerhalb des Messbereichs (%1 bis %2 %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="86"/>
+        <source>AMPELFUNKTION</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="87"/>
+        <source>Kein Gerät verbunden</source>
+        <translation type="unfinished">Kein Gerät verbunden</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="96"/>
+        <source>Ampel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="108"/>
+        <source>Ampelfunktion:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="115"/>
+        <source>an</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="115"/>
+        <source>aus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="122"/>
+        <source>Kanal:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="137"/>
+        <source>Messbereich:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="144"/>
+        <source>%1 bis %2 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="158"/>
+        <source>Farben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="170"/>
+        <source>Unter Schwelle 1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="171"/>
+        <source>Zwischen den Schwellen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="172"/>
+        <source>Über Schwelle 2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="218"/>
+        <source>Schwellen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="230"/>
+        <source>Schwelle 1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="252"/>
+        <source>Schwelle 2:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

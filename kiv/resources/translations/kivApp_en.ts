@@ -215,12 +215,12 @@
 <context>
     <name>KivBackend</name>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="263"/>
+        <location filename="../../core/KivBackend.cpp" line="259"/>
         <source>Kein COM-Port ausgewählt!</source>
         <translation>No COM port selected!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="91"/>
+        <location filename="../../core/KivBackend.cpp" line="87"/>
         <source>Das angeschlossene Gerät wird nicht unterstüzt.</source>
         <translation>The connected device is not supported.</translation>
     </message>
@@ -230,41 +230,41 @@
         <translation>Invalid date</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="689"/>
+        <location filename="../../core/KivBackend.cpp" line="685"/>
         <source>Fehler beim Laden der Datei!</source>
         <translation>Error loading the file!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="692"/>
+        <location filename="../../core/KivBackend.cpp" line="688"/>
         <source>Die Datei passt nicht zum verbundenen Gerät!</source>
         <translation>The file does not match the connected device!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="708"/>
+        <location filename="../../core/KivBackend.cpp" line="704"/>
         <source>Fehler beim Laden</source>
         <translation>Error while loading</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="714"/>
-        <location filename="../../core/KivBackend.cpp" line="720"/>
-        <location filename="../../core/KivBackend.cpp" line="756"/>
-        <location filename="../../core/KivBackend.cpp" line="762"/>
-        <location filename="../../core/KivBackend.cpp" line="774"/>
+        <location filename="../../core/KivBackend.cpp" line="710"/>
+        <location filename="../../core/KivBackend.cpp" line="716"/>
+        <location filename="../../core/KivBackend.cpp" line="747"/>
+        <location filename="../../core/KivBackend.cpp" line="753"/>
+        <location filename="../../core/KivBackend.cpp" line="764"/>
         <source>Speichern ist fehlgeschlagen</source>
         <translation>Saving failed</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="782"/>
+        <location filename="../../core/KivBackend.cpp" line="772"/>
         <source>Laden fehlgeschlagen!</source>
         <translation>Loading failed!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="788"/>
+        <location filename="../../core/KivBackend.cpp" line="778"/>
         <source>Vorschau nur für *.json Dateien möglich.</source>
         <translation>Preview is only available for *.json files.</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="805"/>
+        <location filename="../../core/KivBackend.cpp" line="783"/>
         <source>Angebene Datei existiert nicht.</source>
         <translation>The specified file does not exist.</translation>
     </message>
@@ -417,6 +417,141 @@
     </message>
 </context>
 <context>
+    <name>KivExpertCo2Page</name>
+    <message>
+        <location filename="../../qml/Expert/KivExpertCo2Page.qml" line="26"/>
+        <source>CO2 JUSTIERUNG</source>
+        <translation>CO2 ADJUSTMENT</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertCo2Page.qml" line="34"/>
+        <source>Justierung</source>
+        <translation>Adjustment</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertCo2Page.qml" line="47"/>
+        <source>Frischluftjustierung:</source>
+        <translation>Fresh-air adjustment:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertCo2Page.qml" line="56"/>
+        <source>manuell</source>
+        <translation>manual</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertCo2Page.qml" line="56"/>
+        <source>automatisch</source>
+        <translation>automatic</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertCo2Page.qml" line="65"/>
+        <source>Konzentration Justiergas¹:</source>
+        <translation>Adjustment gas concentration¹:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertCo2Page.qml" line="91"/>
+        <source>Bitte die Konzentration des Justiergases eingeben (400 bis 2000 ppm).</source>
+        <translation>Please enter the concentration of the adjustment gas (400 to 2000 ppm).</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertCo2Page.qml" line="103"/>
+        <source>Justierung starten</source>
+        <translation>Start adjustment</translation>
+    </message>
+</context>
+<context>
+    <name>KivExpertModeContainer</name>
+    <message>
+        <location filename="../../blocks/KivExpertModeContainer.cpp" line="32"/>
+        <source>Achtung: Das Gerät muss mindestens für 20 Minuten unter Frischluft- bedingungen betrieben werden. Sobald diese Bedingungen erfüllt ist, kann der Vorgang gestartet werden. Das Gerät startet im Anschluss neu und führt den Justiervorgang eigenständig durch. Der Vorgang kann bis zu zwei Minuten dauern.</source>
+        <translation>Attention: the device must have been operated in fresh air for at least 20 minutes. As soon as this condition is met, the procedure can be started. The device then restarts and carries out the adjustment on its own. The procedure can take up to two minutes.</translation>
+    </message>
+    <message>
+        <location filename="../../blocks/KivExpertModeContainer.cpp" line="40"/>
+        <source>Hinweis: Die automatische Frischluftjustierung ist werksseitig deaktiviert. Zur Optimierung der Langzeitstabilität des Sensors kann die automatische Justierung aktiviert werden. Hierbei ist zu beachten, dass eine Frischluftzufuhr von ca. 400 ppm regelmäßig gegeben sein muss. In Anwendungen, wo diese Anforderung nicht erfüllt werden kann (Krankenhäuser, Flughäfen, Tierzucht etc.), wird strengstens davon abgeraten, die automatische Justierung zu aktivieren.</source>
+        <translation>Note: the automatic fresh-air adjustment is disabled at the factory. To improve the sensor&apos;s long-term stability, the automatic adjustment can be enabled. It requires a regular supply of fresh air of about 400 ppm. In applications where this cannot be ensured (hospitals, airports, livestock farming etc.), enabling the automatic adjustment is strongly discouraged.</translation>
+    </message>
+    <message>
+        <location filename="../../blocks/KivExpertModeContainer.cpp" line="49"/>
+        <source>¹ Der Sensor ermöglicht die manuelle Justierung unter Referenz- bedingungen. So lässt sich auch bei Geräten, die bereits seit einigen Jahren in unterschiedlichsten Bedingungen in Betrieb sind, eine hohe Genauigkeit erzielen. Zur Justierung muss die Konzentration des Justiergases manuell eingetragen werden. Sobald der Vorgang gestartet wurde, startet das Gerät neu und führt den Justiervorgang eigenständig durch. Der Vorgang kann bis zu zwei Minuten dauern. 
+Genauere Informationen finden Sie der Justieranleitung: Link tbd</source>
+        <translation>¹ The sensor can be adjusted manually under reference conditions. This gives high accuracy even for devices that have been in service for several years under the most varied conditions. For the adjustment, enter the concentration of the adjustment gas. Once the procedure has been started, the device restarts and carries out the adjustment on its own. The procedure can take up to two minutes. 
+For details see the adjustment instructions: Link tbd</translation>
+    </message>
+</context>
+<context>
+    <name>KivExpertModePage</name>
+    <message>
+        <location filename="../../qml/Expert/KivExpertModePage.qml" line="55"/>
+        <source>EXPERTENMODUS</source>
+        <translation>EXPERT MODE</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertModePage.qml" line="56"/>
+        <source>Passwort erforderlich</source>
+        <translation>Password required</translation>
+    </message>
+</context>
+<context>
+    <name>KivExpertPasswordPopup</name>
+    <message>
+        <location filename="../../qml/Expert/KivExpertPasswordPopup.qml" line="17"/>
+        <source>Expertenmodus</source>
+        <translation>Expert mode</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertPasswordPopup.qml" line="18"/>
+        <source>Bitte Passwort eingeben:</source>
+        <translation>Please enter the password:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertPasswordPopup.qml" line="19"/>
+        <source>Bestätigen</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertPasswordPopup.qml" line="20"/>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertPasswordPopup.qml" line="58"/>
+        <source>Passwort falsch!</source>
+        <translation>Wrong password!</translation>
+    </message>
+</context>
+<context>
+    <name>KivExpertVocPage</name>
+    <message>
+        <location filename="../../qml/Expert/KivExpertVocPage.qml" line="20"/>
+        <source>VOC JUSTIERUNG</source>
+        <translation>VOC ADJUSTMENT</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertVocPage.qml" line="28"/>
+        <source>Justierung</source>
+        <translation>Adjustment</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertVocPage.qml" line="48"/>
+        <source>Justierung starten</source>
+        <translation>Start adjustment</translation>
+    </message>
+</context>
+<context>
+    <name>KivExpertWaitPopup</name>
+    <message>
+        <location filename="../../qml/Expert/KivExpertWaitPopup.qml" line="23"/>
+        <source>Bitte warten!</source>
+        <translation>Please wait!</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Expert/KivExpertWaitPopup.qml" line="24"/>
+        <source>Das Gerät startet neu und führt die Justierung durch.</source>
+        <translation>The device restarts and carries out the adjustment.</translation>
+    </message>
+</context>
+<context>
     <name>KivFooterExpert</name>
     <message>
         <location filename="../../qml/Footer/KivFooterExpert.qml" line="12"/>
@@ -497,6 +632,86 @@
         <location filename="../../qml/Footer/KivFooterService.qml" line="13"/>
         <source>Kontakt</source>
         <translation>Contact</translation>
+    </message>
+</context>
+<context>
+    <name>KivLcdPage</name>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="41"/>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="172"/>
+        <source>an</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="41"/>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="172"/>
+        <source>aus</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="66"/>
+        <source>DISPLAY</source>
+        <translation>DISPLAY</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="67"/>
+        <source>Kein Gerät verbunden</source>
+        <translation>No device connected</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="76"/>
+        <source>Anzeige</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="88"/>
+        <source>Helligkeit:</source>
+        <translation>Brightness:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="114"/>
+        <source>Drehung:</source>
+        <translation>Rotation:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="130"/>
+        <source>Anzahl Sensoren:</source>
+        <translation>Number of sensors:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="150"/>
+        <source>Hinweise und Relais</source>
+        <translation>Notes and relays</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="165"/>
+        <source>Servicehinweis</source>
+        <translation>Service note</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="182"/>
+        <source>Kalibrierhinweis anzeigen</source>
+        <translation>Show calibration note</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="190"/>
+        <source>Zustand Relais 1 anzeigen</source>
+        <translation>Show relay 1 state</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="198"/>
+        <source>Zustand Relais 2 anzeigen</source>
+        <translation>Show relay 2 state</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="209"/>
+        <source>Angezeigte Kanäle</source>
+        <translation>Channels shown</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lcd/KivLcdPage.qml" line="224"/>
+        <source>Kanal %1 anzeigen</source>
+        <translation>Show channel %1</translation>
     </message>
 </context>
 <context>
@@ -902,6 +1117,119 @@ Load at your own risk!</translation>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="157"/>
         <source>Die Übertragung der Firmware wurde unterbrochen. Das Gerät bleibt im Bootloader; bitte das Update erneut starten.</source>
         <translation>The firmware transfer was interrupted. The device stays in its bootloader; please start the update again.</translation>
+    </message>
+</context>
+<context>
+    <name>KivTlfPage</name>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="26"/>
+        <source>Keine</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="26"/>
+        <source>Grün</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="26"/>
+        <source>Gelb</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="26"/>
+        <source>Rot</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="48"/>
+        <source>Bitte eine Zahl eingeben.</source>
+        <translation>Please enter a number.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="52"/>
+        <source>Der Wert liegt außerhalb des Messbereichs (%1 bis %2 %3).</source>
+        <translation>The value lies outside the measuring range (%1 to %2 %3).</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="86"/>
+        <source>AMPELFUNKTION</source>
+        <translation>TRAFFIC LIGHT</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="87"/>
+        <source>Kein Gerät verbunden</source>
+        <translation>No device connected</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="96"/>
+        <source>Ampel</source>
+        <translation>Traffic light</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="108"/>
+        <source>Ampelfunktion:</source>
+        <translation>Traffic light:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="115"/>
+        <source>an</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="115"/>
+        <source>aus</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="122"/>
+        <source>Kanal:</source>
+        <translation>Channel:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="137"/>
+        <source>Messbereich:</source>
+        <translation>Measuring range:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="144"/>
+        <source>%1 bis %2 %3</source>
+        <translation>%1 to %2 %3</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="158"/>
+        <source>Farben</source>
+        <translation>Colours</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="170"/>
+        <source>Unter Schwelle 1:</source>
+        <translation>Below threshold 1:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="171"/>
+        <source>Zwischen den Schwellen:</source>
+        <translation>Between the thresholds:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="172"/>
+        <source>Über Schwelle 2:</source>
+        <translation>Above threshold 2:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="218"/>
+        <source>Schwellen</source>
+        <translation>Thresholds</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="230"/>
+        <source>Schwelle 1:</source>
+        <translation>Threshold 1:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Tlf/KivTlfPage.qml" line="252"/>
+        <source>Schwelle 2:</source>
+        <translation>Threshold 2:</translation>
     </message>
 </context>
 <context>
