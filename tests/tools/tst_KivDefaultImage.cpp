@@ -77,6 +77,7 @@ void tst_KivDefaultImage::variants()
     QTest::newRow("modbus") << KivDefaultImage::Variant::Modbus << quint32(AP_Modbus);
     QTest::newRow("bacnet") << KivDefaultImage::Variant::BACnet << quint32(AP_BACnet);
     QTest::newRow("lora") << KivDefaultImage::Variant::Lora << quint32(AP_LORA);
+    QTest::newRow("qev") << KivDefaultImage::Variant::Qev << quint32(AP_AA);
 }
 
 void tst_KivDefaultImage::variants_identifyAsPlausibleKivDevice()
@@ -152,6 +153,10 @@ void tst_KivDefaultImage::variants_optionBoardAreasMatchTheBoard()
     case KivDefaultImage::Variant::Standard:
         QCOMPARE(image.mid(146, 60), QList<quint16>(60, 0));
         QCOMPARE(qint32(RegisterImage::get32(image, kTlf + 29)), 800);
+        break;
+    case KivDefaultImage::Variant::Qev:
+        QCOMPARE(image.mid(146, 60), QList<quint16>(60, 0));
+        QCOMPARE(RegisterImage::getFloat(image, kTlf + 29), 800.0f); // float thresholds on Qev boards
         break;
     }
 }

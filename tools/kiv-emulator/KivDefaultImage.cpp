@@ -140,8 +140,8 @@ QList<quint16> KivDefaultImage::build(Variant variant)
         optionFirmware = version(1, 4);
         break;
     case Variant::Qev:
-        // The Qev main board family, with analogue outputs.
-        name = QByteArrayLiteral("QEV-THC LCD");
+        // A Qev main board (the name carries both family words) with analogue outputs.
+        name = QByteArrayLiteral("KIV-QEV LCD");
         model = QByteArrayLiteral("Raumsensor Qev 4AO");
         break;
     }
