@@ -9,6 +9,7 @@
 #include "KivNavigationEnums.h"
 #include "KivOffsetBackend.h"
 #include "KivPageManager.h"
+#include "KivScaling.h"
 #include "KivSettings.h"
 #include "KivShareBackend.h"
 #include "KivUpdateFile.h"
@@ -88,6 +89,7 @@ void KivApp::initialize(QQmlContext *context)
         new Translation(QStringLiteral("kivApp"), Translation::LoadMirrelTranslations, Translation::LoadFromResources);
     m_pageManager = new KivPageManager;
     m_updateFile = new KivUpdateFile;
+    m_scaling = new KivScaling;
 
     connectGraph();
 
@@ -100,8 +102,10 @@ void KivApp::initialize(QQmlContext *context)
     // Kept so that release() can drop it: a second initialize must not answer loadUi twice.
     m_loadUiConnection = connect(
         this, &KivApp::loadUi, this, [this] { emit pluginLoaded(kRootPage); }, Qt::DirectConnection);
-    if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+    if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
         connect(app, &QGuiApplication::applicationStateChanged, m_backend, &KivBackend::onApplicationStateChanged);
+        connect(app, &QGuiApplication::primaryScreenChanged, m_scaling, &KivScaling::init);
+    }
 
     // Demonstrations and unattended screenshots start on the simulated device; queued so that
     // the host has loaded the root page before the device data arrive.
@@ -151,6 +155,7 @@ void KivApp::publish(QQmlContext *context)
     context->setContextProperty(QStringLiteral("Download"), m_updateFile);
     context->setContextProperty(QStringLiteral("KivPageManager"), m_pageManager);
     context->setContextProperty(QStringLiteral("ShareBackend"), m_shareBackend);
+    context->setContextProperty(QStringLiteral("Scaling"), m_scaling);
     context->setContextProperty(QStringLiteral("IsQt6"), true);
 }
 
@@ -163,6 +168,7 @@ bool KivApp::release()
     deleteAndClear(m_translation);
     deleteAndClear(m_updateFile);
     deleteAndClear(m_pageManager);
+    deleteAndClear(m_scaling);
     deleteAndClear(m_manager);
     return true;
 }
