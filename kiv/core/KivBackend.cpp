@@ -535,6 +535,9 @@ void KivBackend::allWritten()
 
 void KivBackend::resetToStart()
 {
+    // The link is already down: a disconnect still waiting for it has nothing left to do.
+    delete m_disconnectWait;
+    m_disconnectWait = nullptr;
     setTestMode(false);
     m_deviceInfo->setTestMode(false);
     m_registerImage.fill(0);

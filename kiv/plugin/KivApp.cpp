@@ -25,6 +25,7 @@
 #include <QPointer>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QScreen>
 
 Q_LOGGING_CATEGORY(lcKivApp, "kiv.app")
 
