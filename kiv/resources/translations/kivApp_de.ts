@@ -215,56 +215,56 @@
 <context>
     <name>KivBackend</name>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="263"/>
+        <location filename="../../core/KivBackend.cpp" line="265"/>
         <source>Kein COM-Port ausgewählt!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="91"/>
+        <location filename="../../core/KivBackend.cpp" line="88"/>
         <source>Das angeschlossene Gerät wird nicht unterstüzt.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivDeviceCommands.cpp" line="140"/>
+        <location filename="../../core/KivDeviceCommands.cpp" line="142"/>
         <source>Ungültiges Datum</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="689"/>
+        <location filename="../../core/KivBackend.cpp" line="720"/>
         <source>Fehler beim Laden der Datei!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="692"/>
+        <location filename="../../core/KivBackend.cpp" line="723"/>
         <source>Die Datei passt nicht zum verbundenen Gerät!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="708"/>
+        <location filename="../../core/KivBackend.cpp" line="739"/>
         <source>Fehler beim Laden</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="714"/>
-        <location filename="../../core/KivBackend.cpp" line="720"/>
-        <location filename="../../core/KivBackend.cpp" line="756"/>
-        <location filename="../../core/KivBackend.cpp" line="762"/>
-        <location filename="../../core/KivBackend.cpp" line="774"/>
+        <location filename="../../core/KivBackend.cpp" line="745"/>
+        <location filename="../../core/KivBackend.cpp" line="751"/>
+        <location filename="../../core/KivBackend.cpp" line="782"/>
+        <location filename="../../core/KivBackend.cpp" line="788"/>
+        <location filename="../../core/KivBackend.cpp" line="799"/>
         <source>Speichern ist fehlgeschlagen</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="782"/>
+        <location filename="../../core/KivBackend.cpp" line="807"/>
         <source>Laden fehlgeschlagen!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="788"/>
+        <location filename="../../core/KivBackend.cpp" line="813"/>
         <source>Vorschau nur für *.json Dateien möglich.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="805"/>
+        <location filename="../../core/KivBackend.cpp" line="818"/>
         <source>Angebene Datei existiert nicht.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -313,6 +313,49 @@
         <location filename="../../qml/Connect/KivConnectionPage.qml" line="59"/>
         <source>Kein Gerät verbunden</source>
         <translation type="unfinished">Kein Gerät verbunden</translation>
+    </message>
+</context>
+<context>
+    <name>KivContactPage</name>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="12"/>
+        <source>KONTAKT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="13"/>
+        <source>Service und Kalibrierung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="33"/>
+        <source>Abteilung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="34"/>
+        <source>Kundendienst</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="41"/>
+        <source>E-Mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="49"/>
+        <source>Internet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="56"/>
+        <source>Bitte halten Sie die Seriennummer des Geräts bereit: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="65"/>
+        <source>E-Mail schreiben</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -502,32 +545,32 @@
 <context>
     <name>KivLivePage</name>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="45"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="47"/>
         <source>LIVE-DATEN</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="46"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="48"/>
         <source>Kein Gerät verbunden</source>
         <translation type="unfinished">Kein Gerät verbunden</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="54"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="56"/>
         <source>Keine Messwerte vorhanden.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="81"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="86"/>
         <source>Sensorfehler</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="85"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="90"/>
         <source>Messbereich %1 … %2 %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="88"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="93"/>
         <source>Ausgang %1: %2 V · %3 mA</source>
         <translation type="unfinished"></translation>
     </message>
@@ -537,6 +580,75 @@
     <message>
         <location filename="../../qml/Ui/KivMainView.qml" line="12"/>
         <source>https://www.veltaron.de/downloads/KIV_Bedienungsanleitung_DE.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivMaintenancePage</name>
+    <message>
+        <location filename="../../qml/Service/KivMaintenancePage.qml" line="9"/>
+        <source>WARTUNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivMaintenancePage.qml" line="14"/>
+        <source>Wartung</source>
+        <translation type="unfinished">Wartung</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivMaintenancePage.qml" line="25"/>
+        <source>Kalibrierung</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivOffsetPage</name>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetPage.qml" line="19"/>
+        <source>OFFSET-EINSTELLUNGEN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetPage.qml" line="24"/>
+        <source>Der Korrekturfaktor wird zum Messwert addiert. Er wird eine Sekunde nach der letzten Änderung an das Gerät übertragen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetPage.qml" line="32"/>
+        <source>Keine Messwerte vorhanden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetPage.qml" line="42"/>
+        <source>Korrekturfaktor</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivOffsetRow</name>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="29"/>
+        <source>Bitte eine ganze Zahl eingeben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="33"/>
+        <source>Der Korrekturfaktor muss zwischen %1 und %2 liegen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="71"/>
+        <source>Erlaubt: %1 … %2 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="73"/>
+        <source>Für diese Messgröße nicht einstellbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="90"/>
+        <source>Übernehmen</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -560,6 +672,121 @@
     <message>
         <location filename="../../core/KivOutputAssignment.cpp" line="108"/>
         <source>max</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivOutputChannelsBase</name>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputChannelsBase.qml" line="12"/>
+        <source>AUSGANGSKONFIGURATION</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputChannelsBase.qml" line="28"/>
+        <source>Die Auswahl wird übernommen …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputChannelsBase.qml" line="37"/>
+        <source>Keine Ausgänge vorhanden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivOutputDelegate</name>
+    <message>
+        <location filename="../../qml/Output/delegates/KivOutputDelegate.qml" line="19"/>
+        <source>Ausgang %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/delegates/KivOutputDelegate.qml" line="32"/>
+        <source>Messgröße</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/delegates/KivOutputDelegate.qml" line="49"/>
+        <source>Messbereich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/delegates/KivOutputDelegate.qml" line="59"/>
+        <source>Eigener Bereich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/delegates/KivOutputDelegate.qml" line="66"/>
+        <source>Ausgangssignal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/delegates/KivOutputDelegate.qml" line="74"/>
+        <source>%1 V · %2 mA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/delegates/KivOutputDelegate.qml" line="75"/>
+        <source>nicht belegt</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivOutputGeneralBase</name>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="15"/>
+        <source>AUSGÄNGE ALLGEMEIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="24"/>
+        <source>Ausgangssignal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="33"/>
+        <source>Spannungsbereich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="49"/>
+        <source>Maximale Spannung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="71"/>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="132"/>
+        <source>Übernehmen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="80"/>
+        <source>Stromausgang</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="87"/>
+        <source>4 - 20 mA an jedem belegten Ausgang</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="88"/>
+        <source>Diese Optionsplatine hat nur Spannungsausgänge.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="100"/>
+        <source>Standort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="114"/>
+        <source>Höhe über NN [m]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="138"/>
+        <source>Bitte eine ganze Zahl von 0 bis %1 eingeben.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -620,6 +847,138 @@ Laden auf eigene Gewähr!</source>
     <message>
         <location filename="../../qml/Popup/KivPopups.qml" line="76"/>
         <source>Das angeschlossene Gerät scheint nicht zu reagieren.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivRelaisCard</name>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="20"/>
+        <source>Relais %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="23"/>
+        <source>Aus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="26"/>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="34"/>
+        <source>Bitte eine Zahl eingeben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="38"/>
+        <source>Bitte eine ganze Zahl ab 0 eingeben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="57"/>
+        <source>Messgröße</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="73"/>
+        <source>Einschaltschwelle [%1]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="74"/>
+        <source>Einschaltschwelle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="89"/>
+        <source>Ausschaltschwelle [%1]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="90"/>
+        <source>Ausschaltschwelle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="105"/>
+        <source>Hysterese</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivRelaisForcePage</name>
+    <message>
+        <location filename="../../qml/Relais/Pages/KivRelaisForcePage.qml" line="12"/>
+        <source>RELAIS ERZWINGEN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Pages/KivRelaisForcePage.qml" line="18"/>
+        <source>Beim Verlassen dieser Seite arbeiten die Relais wieder nach ihren Einstellungen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Pages/KivRelaisForcePage.qml" line="26"/>
+        <source>Dieses Gerät hat keine Relais.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Pages/KivRelaisForcePage.qml" line="36"/>
+        <source>Zwangssteuerung</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivRelaisForceRow</name>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="30"/>
+        <source>Relais %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="37"/>
+        <source>Automatisch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="38"/>
+        <source>Geschlossen (erzwungen)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="38"/>
+        <source>Offen (erzwungen)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="47"/>
+        <source>Schließen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="59"/>
+        <source>Öffnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="71"/>
+        <source>Freigeben</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivRelaisSettingsPage</name>
+    <message>
+        <location filename="../../qml/Relais/Pages/KivRelaisSettingsPage.qml" line="10"/>
+        <source>RELAISEINSTELLUNGEN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Pages/KivRelaisSettingsPage.qml" line="15"/>
+        <source>Dieses Gerät hat keine Relais.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -758,6 +1117,52 @@ Laden auf eigene Gewähr!</source>
         <location filename="../../qml/Connect/KivSerialPage.qml" line="11"/>
         <source>Serielle Verbindung</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivServiceCard</name>
+    <message>
+        <location filename="../../qml/Service/KivServiceCard.qml" line="26"/>
+        <source>%1 (in %2 Tagen)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivServiceCard.qml" line="39"/>
+        <source>Zuletzt durchgeführt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivServiceCard.qml" line="47"/>
+        <source>Nächster Termin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivServiceCard.qml" line="58"/>
+        <source>Intervall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivServiceCard.qml" line="70"/>
+        <source>Monate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivServiceCard.qml" line="76"/>
+        <source>Übernehmen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivServiceCard.qml" line="85"/>
+        <source>Übernehmen setzt die Zeit bis zum nächsten Termin auf das neue Intervall.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivSettingsPage</name>
+    <message>
+        <location filename="../../qml/General/KivSettingsPage.qml" line="14"/>
+        <source>Kein Gerät verbunden</source>
+        <translation type="unfinished">Kein Gerät verbunden</translation>
     </message>
 </context>
 <context>
@@ -906,7 +1311,7 @@ Laden auf eigene Gewähr!</source>
 <context>
     <name>MainKivApp</name>
     <message>
-        <location filename="../../qml/MainKivApp.qml" line="30"/>
+        <location filename="../../qml/MainKivApp.qml" line="32"/>
         <source>de</source>
         <comment>code of the language of this translation</comment>
         <translation type="unfinished"></translation>

@@ -215,56 +215,56 @@
 <context>
     <name>KivBackend</name>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="263"/>
+        <location filename="../../core/KivBackend.cpp" line="265"/>
         <source>Kein COM-Port ausgewählt!</source>
         <translation>No COM port selected!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="91"/>
+        <location filename="../../core/KivBackend.cpp" line="88"/>
         <source>Das angeschlossene Gerät wird nicht unterstüzt.</source>
         <translation>The connected device is not supported.</translation>
     </message>
     <message>
-        <location filename="../../core/KivDeviceCommands.cpp" line="140"/>
+        <location filename="../../core/KivDeviceCommands.cpp" line="142"/>
         <source>Ungültiges Datum</source>
         <translation>Invalid date</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="689"/>
+        <location filename="../../core/KivBackend.cpp" line="720"/>
         <source>Fehler beim Laden der Datei!</source>
         <translation>Error loading the file!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="692"/>
+        <location filename="../../core/KivBackend.cpp" line="723"/>
         <source>Die Datei passt nicht zum verbundenen Gerät!</source>
         <translation>The file does not match the connected device!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="708"/>
+        <location filename="../../core/KivBackend.cpp" line="739"/>
         <source>Fehler beim Laden</source>
         <translation>Error while loading</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="714"/>
-        <location filename="../../core/KivBackend.cpp" line="720"/>
-        <location filename="../../core/KivBackend.cpp" line="756"/>
-        <location filename="../../core/KivBackend.cpp" line="762"/>
-        <location filename="../../core/KivBackend.cpp" line="774"/>
+        <location filename="../../core/KivBackend.cpp" line="745"/>
+        <location filename="../../core/KivBackend.cpp" line="751"/>
+        <location filename="../../core/KivBackend.cpp" line="782"/>
+        <location filename="../../core/KivBackend.cpp" line="788"/>
+        <location filename="../../core/KivBackend.cpp" line="799"/>
         <source>Speichern ist fehlgeschlagen</source>
         <translation>Saving failed</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="782"/>
+        <location filename="../../core/KivBackend.cpp" line="807"/>
         <source>Laden fehlgeschlagen!</source>
         <translation>Loading failed!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="788"/>
+        <location filename="../../core/KivBackend.cpp" line="813"/>
         <source>Vorschau nur für *.json Dateien möglich.</source>
         <translation>Preview is only available for *.json files.</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="805"/>
+        <location filename="../../core/KivBackend.cpp" line="818"/>
         <source>Angebene Datei existiert nicht.</source>
         <translation>The specified file does not exist.</translation>
     </message>
@@ -313,6 +313,49 @@
         <location filename="../../qml/Connect/KivConnectionPage.qml" line="59"/>
         <source>Kein Gerät verbunden</source>
         <translation>No device connected</translation>
+    </message>
+</context>
+<context>
+    <name>KivContactPage</name>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="12"/>
+        <source>KONTAKT</source>
+        <translation>CONTACT</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="13"/>
+        <source>Service und Kalibrierung</source>
+        <translation>Service and calibration</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="33"/>
+        <source>Abteilung</source>
+        <translation>Department</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="34"/>
+        <source>Kundendienst</source>
+        <translation>Customer service</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="41"/>
+        <source>E-Mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="49"/>
+        <source>Internet</source>
+        <translation>Web</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="56"/>
+        <source>Bitte halten Sie die Seriennummer des Geräts bereit: %1</source>
+        <translation>Please have the device's serial number ready: %1</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="65"/>
+        <source>E-Mail schreiben</source>
+        <translation>Write an e-mail</translation>
     </message>
 </context>
 <context>
@@ -502,32 +545,32 @@
 <context>
     <name>KivLivePage</name>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="45"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="47"/>
         <source>LIVE-DATEN</source>
         <translation>LIVE DATA</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="46"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="48"/>
         <source>Kein Gerät verbunden</source>
         <translation>No device connected</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="54"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="56"/>
         <source>Keine Messwerte vorhanden.</source>
         <translation>No measured values available.</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="81"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="86"/>
         <source>Sensorfehler</source>
         <translation>Sensor error</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="85"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="90"/>
         <source>Messbereich %1 … %2 %3</source>
         <translation>Range %1 … %2 %3</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="88"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="93"/>
         <source>Ausgang %1: %2 V · %3 mA</source>
         <translation>Output %1: %2 V · %3 mA</translation>
     </message>
@@ -538,6 +581,75 @@
         <location filename="../../qml/Ui/KivMainView.qml" line="12"/>
         <source>https://www.veltaron.de/downloads/KIV_Bedienungsanleitung_DE.pdf</source>
         <translation>https://www.veltaron.de/downloads/KIV_User_Manual_EN.pdf</translation>
+    </message>
+</context>
+<context>
+    <name>KivMaintenancePage</name>
+    <message>
+        <location filename="../../qml/Service/KivMaintenancePage.qml" line="9"/>
+        <source>WARTUNG</source>
+        <translation>MAINTENANCE</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivMaintenancePage.qml" line="14"/>
+        <source>Wartung</source>
+        <translation>Maintenance</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivMaintenancePage.qml" line="25"/>
+        <source>Kalibrierung</source>
+        <translation>Calibration</translation>
+    </message>
+</context>
+<context>
+    <name>KivOffsetPage</name>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetPage.qml" line="19"/>
+        <source>OFFSET-EINSTELLUNGEN</source>
+        <translation>OFFSET SETTINGS</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetPage.qml" line="24"/>
+        <source>Der Korrekturfaktor wird zum Messwert addiert. Er wird eine Sekunde nach der letzten Änderung an das Gerät übertragen.</source>
+        <translation>The correction is added to the measured value. It is sent to the device one second after the last change.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetPage.qml" line="32"/>
+        <source>Keine Messwerte vorhanden.</source>
+        <translation>No measured values available.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetPage.qml" line="42"/>
+        <source>Korrekturfaktor</source>
+        <translation>Correction</translation>
+    </message>
+</context>
+<context>
+    <name>KivOffsetRow</name>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="29"/>
+        <source>Bitte eine ganze Zahl eingeben.</source>
+        <translation>Please enter a whole number.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="33"/>
+        <source>Der Korrekturfaktor muss zwischen %1 und %2 liegen.</source>
+        <translation>The correction must lie between %1 and %2.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="71"/>
+        <source>Erlaubt: %1 … %2 %3</source>
+        <translation>Allowed: %1 … %2 %3</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="73"/>
+        <source>Für diese Messgröße nicht einstellbar</source>
+        <translation>Not adjustable for this measurement</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="90"/>
+        <source>Übernehmen</source>
+        <translation>Apply</translation>
     </message>
 </context>
 <context>
@@ -561,6 +673,121 @@
         <location filename="../../core/KivOutputAssignment.cpp" line="108"/>
         <source>max</source>
         <translation>max</translation>
+    </message>
+</context>
+<context>
+    <name>KivOutputChannelsBase</name>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputChannelsBase.qml" line="12"/>
+        <source>AUSGANGSKONFIGURATION</source>
+        <translation>OUTPUT CONFIGURATION</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputChannelsBase.qml" line="28"/>
+        <source>Die Auswahl wird übernommen …</source>
+        <translation>Applying the selection …</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputChannelsBase.qml" line="37"/>
+        <source>Keine Ausgänge vorhanden.</source>
+        <translation>No outputs available.</translation>
+    </message>
+</context>
+<context>
+    <name>KivOutputDelegate</name>
+    <message>
+        <location filename="../../qml/Output/delegates/KivOutputDelegate.qml" line="19"/>
+        <source>Ausgang %1</source>
+        <translation>Output %1</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/delegates/KivOutputDelegate.qml" line="32"/>
+        <source>Messgröße</source>
+        <translation>Measurement</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/delegates/KivOutputDelegate.qml" line="49"/>
+        <source>Messbereich</source>
+        <translation>Measuring range</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/delegates/KivOutputDelegate.qml" line="59"/>
+        <source>Eigener Bereich</source>
+        <translation>Custom range</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/delegates/KivOutputDelegate.qml" line="66"/>
+        <source>Ausgangssignal</source>
+        <translation>Output signal</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/delegates/KivOutputDelegate.qml" line="74"/>
+        <source>%1 V · %2 mA</source>
+        <translation>%1 V · %2 mA</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/delegates/KivOutputDelegate.qml" line="75"/>
+        <source>nicht belegt</source>
+        <translation>not assigned</translation>
+    </message>
+</context>
+<context>
+    <name>KivOutputGeneralBase</name>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="15"/>
+        <source>AUSGÄNGE ALLGEMEIN</source>
+        <translation>OUTPUTS GENERAL</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="24"/>
+        <source>Ausgangssignal</source>
+        <translation>Output signal</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="33"/>
+        <source>Spannungsbereich</source>
+        <translation>Voltage range</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="49"/>
+        <source>Maximale Spannung</source>
+        <translation>Maximum voltage</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="71"/>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="132"/>
+        <source>Übernehmen</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="80"/>
+        <source>Stromausgang</source>
+        <translation>Current output</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="87"/>
+        <source>4 - 20 mA an jedem belegten Ausgang</source>
+        <translation>4 - 20 mA on every assigned output</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="88"/>
+        <source>Diese Optionsplatine hat nur Spannungsausgänge.</source>
+        <translation>This option board has voltage outputs only.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="100"/>
+        <source>Standort</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="114"/>
+        <source>Höhe über NN [m]</source>
+        <translation>Altitude above sea level [m]</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="138"/>
+        <source>Bitte eine ganze Zahl von 0 bis %1 eingeben.</source>
+        <translation>Please enter a whole number from 0 to %1.</translation>
     </message>
 </context>
 <context>
@@ -622,6 +849,138 @@ Load at your own risk!</translation>
         <location filename="../../qml/Popup/KivPopups.qml" line="76"/>
         <source>Das angeschlossene Gerät scheint nicht zu reagieren.</source>
         <translation>The connected device does not seem to respond.</translation>
+    </message>
+</context>
+<context>
+    <name>KivRelaisCard</name>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="20"/>
+        <source>Relais %1</source>
+        <translation>Relay %1</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="23"/>
+        <source>Aus</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="26"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="34"/>
+        <source>Bitte eine Zahl eingeben.</source>
+        <translation>Please enter a number.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="38"/>
+        <source>Bitte eine ganze Zahl ab 0 eingeben.</source>
+        <translation>Please enter a whole number of 0 or more.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="57"/>
+        <source>Messgröße</source>
+        <translation>Measurement</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="73"/>
+        <source>Einschaltschwelle [%1]</source>
+        <translation>Switch-on threshold [%1]</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="74"/>
+        <source>Einschaltschwelle</source>
+        <translation>Switch-on threshold</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="89"/>
+        <source>Ausschaltschwelle [%1]</source>
+        <translation>Switch-off threshold [%1]</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="90"/>
+        <source>Ausschaltschwelle</source>
+        <translation>Switch-off threshold</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="105"/>
+        <source>Hysterese</source>
+        <translation>Hysteresis</translation>
+    </message>
+</context>
+<context>
+    <name>KivRelaisForcePage</name>
+    <message>
+        <location filename="../../qml/Relais/Pages/KivRelaisForcePage.qml" line="12"/>
+        <source>RELAIS ERZWINGEN</source>
+        <translation>FORCE RELAYS</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Pages/KivRelaisForcePage.qml" line="18"/>
+        <source>Beim Verlassen dieser Seite arbeiten die Relais wieder nach ihren Einstellungen.</source>
+        <translation>When you leave this page the relays follow their settings again.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Pages/KivRelaisForcePage.qml" line="26"/>
+        <source>Dieses Gerät hat keine Relais.</source>
+        <translation>This device has no relays.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Pages/KivRelaisForcePage.qml" line="36"/>
+        <source>Zwangssteuerung</source>
+        <translation>Forced switching</translation>
+    </message>
+</context>
+<context>
+    <name>KivRelaisForceRow</name>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="30"/>
+        <source>Relais %1</source>
+        <translation>Relay %1</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="37"/>
+        <source>Automatisch</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="38"/>
+        <source>Geschlossen (erzwungen)</source>
+        <translation>Closed (forced)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="38"/>
+        <source>Offen (erzwungen)</source>
+        <translation>Open (forced)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="47"/>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="59"/>
+        <source>Öffnen</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="71"/>
+        <source>Freigeben</source>
+        <translation>Release</translation>
+    </message>
+</context>
+<context>
+    <name>KivRelaisSettingsPage</name>
+    <message>
+        <location filename="../../qml/Relais/Pages/KivRelaisSettingsPage.qml" line="10"/>
+        <source>RELAISEINSTELLUNGEN</source>
+        <translation>RELAY SETTINGS</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Pages/KivRelaisSettingsPage.qml" line="15"/>
+        <source>Dieses Gerät hat keine Relais.</source>
+        <translation>This device has no relays.</translation>
     </message>
 </context>
 <context>
@@ -759,6 +1118,52 @@ Load at your own risk!</translation>
         <location filename="../../qml/Connect/KivSerialPage.qml" line="11"/>
         <source>Serielle Verbindung</source>
         <translation>Serial connection</translation>
+    </message>
+</context>
+<context>
+    <name>KivServiceCard</name>
+    <message>
+        <location filename="../../qml/Service/KivServiceCard.qml" line="26"/>
+        <source>%1 (in %2 Tagen)</source>
+        <translation>%1 (in %2 days)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivServiceCard.qml" line="39"/>
+        <source>Zuletzt durchgeführt</source>
+        <translation>Last carried out</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivServiceCard.qml" line="47"/>
+        <source>Nächster Termin</source>
+        <translation>Next due</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivServiceCard.qml" line="58"/>
+        <source>Intervall</source>
+        <translation>Interval</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivServiceCard.qml" line="70"/>
+        <source>Monate</source>
+        <translation>months</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivServiceCard.qml" line="76"/>
+        <source>Übernehmen</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivServiceCard.qml" line="85"/>
+        <source>Übernehmen setzt die Zeit bis zum nächsten Termin auf das neue Intervall.</source>
+        <translation>Applying restarts the time until the next date with the new interval.</translation>
+    </message>
+</context>
+<context>
+    <name>KivSettingsPage</name>
+    <message>
+        <location filename="../../qml/General/KivSettingsPage.qml" line="14"/>
+        <source>Kein Gerät verbunden</source>
+        <translation>No device connected</translation>
     </message>
 </context>
 <context>
@@ -907,7 +1312,7 @@ Load at your own risk!</translation>
 <context>
     <name>MainKivApp</name>
     <message>
-        <location filename="../../qml/MainKivApp.qml" line="30"/>
+        <location filename="../../qml/MainKivApp.qml" line="32"/>
         <source>de</source>
         <comment>code of the language of this translation</comment>
         <translation>en</translation>
