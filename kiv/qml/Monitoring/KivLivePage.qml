@@ -12,6 +12,8 @@ Flickable {
 
     property real fontSize: 15
     readonly property var blocks: Kiv.dataBlocks
+    // Changes with the language; the measurement names come from the back end and are read again.
+    readonly property string languageCode: qsTr("de", "code of the language of this translation")
     readonly property var noBlock: ({ unit: 0, type: 0, multiSuffix: 0, sensorError: 0, value: NaN, lowerRange: 0,
                                       upperRange: 0, channel: 0, voltage: 0, amps: 0 })
     readonly property int columns: Math.max(1, Math.floor((width - 48 + 16) / (280 + 16)))
@@ -82,7 +84,7 @@ Flickable {
                     function source() { return block ? block : page.noBlock }
                     readonly property string unitText: Kiv.unitToString(source().unit)
                     icon: Kiv.getImageSource(source().type, source().multiSuffix)
-                    measure: Kiv.typeToString(source().type)
+                    measure: page.languageCode ? Kiv.typeToString(source().type) : ""
                     valueText: source().sensorError !== 0 ? qsTr("Sensorfehler") : page.formatValue(source().value)
                     unit: source().sensorError !== 0 ? "" : unitText
                     valid: source().sensorError === 0

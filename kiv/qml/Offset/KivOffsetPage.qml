@@ -42,10 +42,10 @@ Rectangle {
             title: qsTr("Korrekturfaktor")
             fontSize: page.fontSize
 
-            ColumnLayout {
+            Column {
                 objectName: frame.objectName + "Column"
                 width: parent.width
-                spacing: 12
+                spacing: 16
 
                 Repeater {
                     id: rows
@@ -54,7 +54,7 @@ Rectangle {
 
                     KivOffsetRow {
                         objectName: rows.objectName + index
-                        Layout.fillWidth: true
+                        width: parent.width
                         block: modelData
                         fontSize: page.fontSize
                     }

@@ -6,7 +6,7 @@ import "qrc:/Dependencies/Mirrel/qml/General/MirrelStyle.js" as Style
 import "../General"
 
 // The offset of one measuring channel, accepted only inside the range allowed for its measure.
-ColumnLayout {
+Column {
     id: row
     objectName: "KivOffsetRow"
 
@@ -17,6 +17,11 @@ ColumnLayout {
     // Measures without a correction range report one that does not contain zero.
     readonly property bool adjustable: block !== null && minimum <= 0 && maximum >= 0
     readonly property string unitText: block ? Kiv.unitToString(block.unit) : ""
+    // Changes with the language; bindings that call into the back end for texts read it so
+    // that they are evaluated again.
+    readonly property string languageCode: qsTr("de", "code of the language of this translation")
+
+    onLanguageCodeChanged: message.text = ""
 
     function formatted(value) {
         return Number(value).toLocaleString(Qt.locale(), "f", Number.isInteger(value) ? 0 : 3)
@@ -39,53 +44,47 @@ ColumnLayout {
         return true
     }
 
-    spacing: 4
+    spacing: 6
 
     OffsetBackend {
         id: limits
     }
 
-    GridLayout {
-        objectName: row.objectName + "Grid"
-        Layout.fillWidth: true
-        columns: width > 520 ? 3 : 1
-        columnSpacing: 12
-        rowSpacing: 6
-
-        Column {
-            objectName: row.objectName + "Label"
-            Layout.fillWidth: true
-            spacing: 2
-            Text {
-                objectName: row.objectName + "Measure"
-                width: parent.width
-                text: row.block ? Kiv.typeToString(row.block.type) : ""
-                color: Style.text
-                font.pixelSize: row.fontSize
-                font.bold: true
-                elide: Text.ElideRight
-            }
-            Text {
-                objectName: row.objectName + "Range"
-                width: parent.width
-                text: row.adjustable ? qsTr("Erlaubt: %1 … %2 %3").arg(row.formatted(row.minimum))
-                                           .arg(row.formatted(row.maximum)).arg(row.unitText)
-                                     : qsTr("Für diese Messgröße nicht einstellbar")
-                color: Style.textMuted
-                font.pixelSize: Style.small(row.fontSize)
-                wrapMode: Text.WordWrap
-            }
-        }
+    Text {
+        objectName: row.objectName + "Measure"
+        width: row.width
+        text: row.block && row.languageCode ? Kiv.typeToString(row.block.type) : ""
+        color: Style.text
+        font.pixelSize: row.fontSize
+        font.bold: true
+        elide: Text.ElideRight
+    }
+    Text {
+        objectName: row.objectName + "Range"
+        width: row.width
+        text: row.adjustable ? qsTr("Erlaubt: %1 … %2 %3").arg(row.formatted(row.minimum))
+                                   .arg(row.formatted(row.maximum)).arg(row.unitText)
+                             : qsTr("Für diese Messgröße nicht einstellbar")
+        color: Style.textMuted
+        font.pixelSize: Style.small(row.fontSize)
+        wrapMode: Text.WordWrap
+    }
+    Row {
+        objectName: row.objectName + "Edit"
+        visible: row.adjustable
+        spacing: 10
         KivNumberField {
             id: field
             objectName: row.objectName + "Value"
-            Layout.preferredWidth: 140
+            width: 140
+            height: apply.height
             enabled: row.adjustable
             text: row.block ? String(row.block.offset) : ""
             fontSize: row.fontSize
             onAccepted: row.apply()
         }
         CustomButton {
+            id: apply
             objectName: row.objectName + "Apply"
             text: qsTr("Übernehmen")
             primary: false
@@ -94,10 +93,10 @@ ColumnLayout {
             onClicked: row.apply()
         }
     }
-
     KivMessageText {
         id: message
         objectName: row.objectName + "Message"
+        width: row.width
         fontSize: row.fontSize
     }
 }

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import "qrc:/Dependencies/Mirrel/qml/General/MirrelStyle.js" as Style
 import "qrc:/Dependencies/Mirrel/qml/Tumbler"
@@ -16,7 +17,21 @@ Rectangle {
     property real fontSize: 15
     readonly property real value: wheel.value
 
-    function setValue(v) { wheel.setValue(v) }
+    // A wheel that is still being laid out shows its first entry whatever its index: set the
+    // index at once for readers and again once the wheel has settled, for the eye.
+    property real pendingValue: 0
+    function setValue(v) {
+        wheel.setValue(v)
+        pendingValue = v
+        Qt.callLater(settle)
+    }
+    function settle() {
+        // The page may be gone by then.
+        if (wheel === null)
+            return
+        wheel.setValue(pendingValue)
+        wheel.positionViewAtIndex(wheel.currentIndex, Tumbler.Center)
+    }
 
     implicitWidth: 160
     implicitHeight: 96
@@ -36,6 +51,7 @@ Rectangle {
             Layout.fillWidth: true
             Layout.fillHeight: true
             fontSize: frame.fontSize
+            wrap: false
         }
         Text {
             objectName: frame.objectName + "Unit"

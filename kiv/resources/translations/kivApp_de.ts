@@ -545,32 +545,38 @@
 <context>
     <name>KivLivePage</name>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="47"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="16"/>
+        <source>de</source>
+        <comment>code of the language of this translation</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="49"/>
         <source>LIVE-DATEN</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="48"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="50"/>
         <source>Kein Gerät verbunden</source>
         <translation type="unfinished">Kein Gerät verbunden</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="56"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="58"/>
         <source>Keine Messwerte vorhanden.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="86"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="88"/>
         <source>Sensorfehler</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="90"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="92"/>
         <source>Messbereich %1 … %2 %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="93"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="95"/>
         <source>Ausgang %1: %2 V · %3 mA</source>
         <translation type="unfinished"></translation>
     </message>
@@ -627,27 +633,33 @@
 <context>
     <name>KivOffsetRow</name>
     <message>
-        <location filename="../../qml/Offset/KivOffsetRow.qml" line="29"/>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="22"/>
+        <source>de</source>
+        <comment>code of the language of this translation</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="34"/>
         <source>Bitte eine ganze Zahl eingeben.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Offset/KivOffsetRow.qml" line="33"/>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="38"/>
         <source>Der Korrekturfaktor muss zwischen %1 und %2 liegen.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Offset/KivOffsetRow.qml" line="71"/>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="65"/>
         <source>Erlaubt: %1 … %2 %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Offset/KivOffsetRow.qml" line="73"/>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="67"/>
         <source>Für diese Messgröße nicht einstellbar</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Offset/KivOffsetRow.qml" line="90"/>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="89"/>
         <source>Übernehmen</source>
         <translation type="unfinished"></translation>
     </message>
@@ -853,57 +865,63 @@ Laden auf eigene Gewähr!</source>
 <context>
     <name>KivRelaisCard</name>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="20"/>
-        <source>Relais %1</source>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="21"/>
+        <source>de</source>
+        <comment>code of the language of this translation</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="23"/>
+        <source>Relais %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="27"/>
         <source>Aus</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="26"/>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="30"/>
         <source>%1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="34"/>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="38"/>
         <source>Bitte eine Zahl eingeben.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="38"/>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="42"/>
         <source>Bitte eine ganze Zahl ab 0 eingeben.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="57"/>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="61"/>
         <source>Messgröße</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="73"/>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="77"/>
         <source>Einschaltschwelle [%1]</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="74"/>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="78"/>
         <source>Einschaltschwelle</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="89"/>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="93"/>
         <source>Ausschaltschwelle [%1]</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="90"/>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="94"/>
         <source>Ausschaltschwelle</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="105"/>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="109"/>
         <source>Hysterese</source>
         <translation type="unfinished"></translation>
     </message>
@@ -934,37 +952,37 @@ Laden auf eigene Gewähr!</source>
 <context>
     <name>KivRelaisForceRow</name>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="30"/>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="32"/>
         <source>Relais %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="37"/>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="39"/>
         <source>Automatisch</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="38"/>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="40"/>
         <source>Geschlossen (erzwungen)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="38"/>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="40"/>
         <source>Offen (erzwungen)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="47"/>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="49"/>
         <source>Schließen</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="59"/>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="61"/>
         <source>Öffnen</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="71"/>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="73"/>
         <source>Freigeben</source>
         <translation type="unfinished"></translation>
     </message>

@@ -350,7 +350,7 @@
     <message>
         <location filename="../../qml/Service/KivContactPage.qml" line="56"/>
         <source>Bitte halten Sie die Seriennummer des Geräts bereit: %1</source>
-        <translation>Please have the device's serial number ready: %1</translation>
+        <translation>Please have the device&apos;s serial number ready: %1</translation>
     </message>
     <message>
         <location filename="../../qml/Service/KivContactPage.qml" line="65"/>
@@ -545,32 +545,38 @@
 <context>
     <name>KivLivePage</name>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="47"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="16"/>
+        <source>de</source>
+        <comment>code of the language of this translation</comment>
+        <translation>en</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="49"/>
         <source>LIVE-DATEN</source>
         <translation>LIVE DATA</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="48"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="50"/>
         <source>Kein Gerät verbunden</source>
         <translation>No device connected</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="56"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="58"/>
         <source>Keine Messwerte vorhanden.</source>
         <translation>No measured values available.</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="86"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="88"/>
         <source>Sensorfehler</source>
         <translation>Sensor error</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="90"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="92"/>
         <source>Messbereich %1 … %2 %3</source>
         <translation>Range %1 … %2 %3</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="93"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="95"/>
         <source>Ausgang %1: %2 V · %3 mA</source>
         <translation>Output %1: %2 V · %3 mA</translation>
     </message>
@@ -627,27 +633,33 @@
 <context>
     <name>KivOffsetRow</name>
     <message>
-        <location filename="../../qml/Offset/KivOffsetRow.qml" line="29"/>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="22"/>
+        <source>de</source>
+        <comment>code of the language of this translation</comment>
+        <translation>en</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="34"/>
         <source>Bitte eine ganze Zahl eingeben.</source>
         <translation>Please enter a whole number.</translation>
     </message>
     <message>
-        <location filename="../../qml/Offset/KivOffsetRow.qml" line="33"/>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="38"/>
         <source>Der Korrekturfaktor muss zwischen %1 und %2 liegen.</source>
         <translation>The correction must lie between %1 and %2.</translation>
     </message>
     <message>
-        <location filename="../../qml/Offset/KivOffsetRow.qml" line="71"/>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="65"/>
         <source>Erlaubt: %1 … %2 %3</source>
         <translation>Allowed: %1 … %2 %3</translation>
     </message>
     <message>
-        <location filename="../../qml/Offset/KivOffsetRow.qml" line="73"/>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="67"/>
         <source>Für diese Messgröße nicht einstellbar</source>
         <translation>Not adjustable for this measurement</translation>
     </message>
     <message>
-        <location filename="../../qml/Offset/KivOffsetRow.qml" line="90"/>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="89"/>
         <source>Übernehmen</source>
         <translation>Apply</translation>
     </message>
@@ -854,57 +866,63 @@ Load at your own risk!</translation>
 <context>
     <name>KivRelaisCard</name>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="20"/>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="21"/>
+        <source>de</source>
+        <comment>code of the language of this translation</comment>
+        <translation>en</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="23"/>
         <source>Relais %1</source>
         <translation>Relay %1</translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="23"/>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="27"/>
         <source>Aus</source>
         <translation>Off</translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="26"/>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="30"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="34"/>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="38"/>
         <source>Bitte eine Zahl eingeben.</source>
         <translation>Please enter a number.</translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="38"/>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="42"/>
         <source>Bitte eine ganze Zahl ab 0 eingeben.</source>
         <translation>Please enter a whole number of 0 or more.</translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="57"/>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="61"/>
         <source>Messgröße</source>
         <translation>Measurement</translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="73"/>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="77"/>
         <source>Einschaltschwelle [%1]</source>
         <translation>Switch-on threshold [%1]</translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="74"/>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="78"/>
         <source>Einschaltschwelle</source>
         <translation>Switch-on threshold</translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="89"/>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="93"/>
         <source>Ausschaltschwelle [%1]</source>
         <translation>Switch-off threshold [%1]</translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="90"/>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="94"/>
         <source>Ausschaltschwelle</source>
         <translation>Switch-off threshold</translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="105"/>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="109"/>
         <source>Hysterese</source>
         <translation>Hysteresis</translation>
     </message>
@@ -935,37 +953,37 @@ Load at your own risk!</translation>
 <context>
     <name>KivRelaisForceRow</name>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="30"/>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="32"/>
         <source>Relais %1</source>
         <translation>Relay %1</translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="37"/>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="39"/>
         <source>Automatisch</source>
         <translation>Automatic</translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="38"/>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="40"/>
         <source>Geschlossen (erzwungen)</source>
         <translation>Closed (forced)</translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="38"/>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="40"/>
         <source>Offen (erzwungen)</source>
         <translation>Open (forced)</translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="47"/>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="49"/>
         <source>Schließen</source>
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="59"/>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="61"/>
         <source>Öffnen</source>
         <translation>Open</translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="71"/>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="73"/>
         <source>Freigeben</source>
         <translation>Release</translation>
     </message>

@@ -17,9 +17,13 @@ CustomContentFrame {
                                  ? Kiv.dataBlocks[relay.channel - 1] : null
     readonly property string unitText: block ? Kiv.unitToString(block.unit) : ""
 
-    title: qsTr("Relais %1").arg(relayNumber)
+    // Changes with the language; the measurement names come from the back end and are read again.
+    readonly property string languageCode: qsTr("de", "code of the language of this translation")
 
-    function sources() {
+    title: qsTr("Relais %1").arg(relayNumber)
+    onLanguageCodeChanged: message.text = ""
+
+    function sources(language) {
         let list = [qsTr("Aus")]
         const blocks = Kiv.dataBlocks
         for (let i = 0; i < blocks.length; ++i)
@@ -61,7 +65,7 @@ CustomContentFrame {
                 objectName: card.objectName + "Channel"
                 Layout.fillWidth: true
                 enabled: card.relay !== null
-                model: card.sources()
+                model: card.sources(card.languageCode)
                 currentIndex: card.relay ? card.relay.channel : -1
                 displayText: currentIndex >= 0 ? currentText : "–"
                 fontSize: card.fontSize

@@ -17,6 +17,8 @@ GridLayout {
 
     onIsForcedChanged: if (!isForced) forcedState = 0
 
+    // Without this a parent layout keeps the row at its implicit width (one column).
+    Layout.maximumWidth: Number.POSITIVE_INFINITY
     columns: width > 560 ? 4 : 1
     columnSpacing: 10
     rowSpacing: 8
@@ -43,7 +45,7 @@ GridLayout {
     CustomButton {
         objectName: row.objectName + "Close"
         Layout.fillWidth: row.columns === 1
-        primary: !(row.isForced && row.forcedState === 1)
+        primary: row.isForced && row.forcedState === 1
         text: qsTr("Schließen")
         fontSize: row.fontSize
         enabled: Kiv.connected && row.relay !== null
@@ -55,7 +57,7 @@ GridLayout {
     CustomButton {
         objectName: row.objectName + "Open"
         Layout.fillWidth: row.columns === 1
-        primary: !(row.isForced && row.forcedState === 2)
+        primary: row.isForced && row.forcedState === 2
         text: qsTr("Öffnen")
         fontSize: row.fontSize
         enabled: Kiv.connected && row.relay !== null
