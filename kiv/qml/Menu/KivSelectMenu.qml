@@ -8,6 +8,12 @@ ComboBox {
     objectName: "KivSelectMenu"
 
     property real fontSize: 15
+    // The entry the back end holds. A new model (a language change renews the texts) resets
+    // the control's own index; it returns to this one.
+    property int selectedIndex: -1
+
+    currentIndex: selectedIndex
+    onCurrentIndexChanged: if (currentIndex !== selectedIndex) currentIndex = Qt.binding(() => selectedIndex)
 
     implicitWidth: 260
     implicitHeight: 40

@@ -38,7 +38,7 @@ KivSettingsPage {
                 Layout.fillWidth: true
                 enabled: Kiv.connected && Kiv.voltageRange.length > 0
                 model: Kiv.voltageRange
-                currentIndex: Kiv.minVoltage
+                selectedIndex: Kiv.minVoltage
                 displayText: currentIndex >= 0 ? currentText : "–"
                 fontSize: page.fontSize
                 onActivated: (index) => Kiv.minVoltage = index

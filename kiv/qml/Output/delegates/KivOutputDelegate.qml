@@ -37,7 +37,7 @@ CustomContentFrame {
             objectName: card.objectName + "Source"
             Layout.fillWidth: true
             model: card.block ? card.block.otherChannels : []
-            currentIndex: card.block ? card.block.channelIndex : -1
+            selectedIndex: card.block ? card.block.channelIndex : -1
             fontSize: card.fontSize
             // A placeholder has no block index: the back end then assigns without an old block.
             onActivated: (index) => Kiv.changeActiveChannel(card.assigned ? card.block.index : -1,
@@ -55,7 +55,7 @@ CustomContentFrame {
             Layout.fillWidth: true
             enabled: card.assigned && count > 0
             model: card.assigned ? card.block.rangeList.map(r => r + " " + card.unitText) : []
-            currentIndex: card.assigned ? card.block.rangeIndex : -1
+            selectedIndex: card.assigned ? card.block.rangeIndex : -1
             displayText: currentIndex >= 0 ? currentText : (card.assigned ? qsTr("Eigener Bereich") : "–")
             fontSize: card.fontSize
             onActivated: (index) => card.block.rangeIndex = index

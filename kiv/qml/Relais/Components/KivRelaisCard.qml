@@ -66,7 +66,7 @@ CustomContentFrame {
                 Layout.fillWidth: true
                 enabled: card.relay !== null
                 model: card.sources(card.languageCode)
-                currentIndex: card.relay ? card.relay.channel : -1
+                selectedIndex: card.relay ? card.relay.channel : -1
                 displayText: currentIndex >= 0 ? currentText : "–"
                 fontSize: card.fontSize
                 onActivated: (index) => card.relay.channel = index

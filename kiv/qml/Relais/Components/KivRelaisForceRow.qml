@@ -4,7 +4,7 @@ import "qrc:/Dependencies/Mirrel/qml/General"
 import "qrc:/Dependencies/Mirrel/qml/General/MirrelStyle.js" as Style
 
 // One relay on the force page: its state and the buttons that close or open it by hand.
-GridLayout {
+Column {
     id: row
     objectName: "KivRelaisForceRow"
 
@@ -17,15 +17,11 @@ GridLayout {
 
     onIsForcedChanged: if (!isForced) forcedState = 0
 
-    // Without this a parent layout keeps the row at its implicit width (one column).
-    Layout.maximumWidth: Number.POSITIVE_INFINITY
-    columns: width > 560 ? 4 : 1
-    columnSpacing: 10
-    rowSpacing: 8
+    spacing: 8
 
     Column {
         objectName: row.objectName + "Label"
-        Layout.fillWidth: true
+        width: row.width
         spacing: 2
         Text {
             objectName: row.objectName + "Name"
@@ -42,37 +38,42 @@ GridLayout {
             font.pixelSize: Style.small(row.fontSize)
         }
     }
-    CustomButton {
-        objectName: row.objectName + "Close"
-        Layout.fillWidth: row.columns === 1
-        primary: row.isForced && row.forcedState === 1
-        text: qsTr("Schließen")
-        fontSize: row.fontSize
-        enabled: Kiv.connected && row.relay !== null
-        onClicked: {
-            row.forcedState = 1
-            Kiv.forceRelaisOn(row.relayIndex)
+
+    // The buttons stand side by side and wrap on a narrow page.
+    Flow {
+        objectName: row.objectName + "Buttons"
+        width: row.width
+        spacing: 10
+
+        CustomButton {
+            objectName: row.objectName + "Close"
+            primary: row.isForced && row.forcedState === 1
+            text: qsTr("Schließen")
+            fontSize: row.fontSize
+            enabled: Kiv.connected && row.relay !== null
+            onClicked: {
+                row.forcedState = 1
+                Kiv.forceRelaisOn(row.relayIndex)
+            }
         }
-    }
-    CustomButton {
-        objectName: row.objectName + "Open"
-        Layout.fillWidth: row.columns === 1
-        primary: row.isForced && row.forcedState === 2
-        text: qsTr("Öffnen")
-        fontSize: row.fontSize
-        enabled: Kiv.connected && row.relay !== null
-        onClicked: {
-            row.forcedState = 2
-            Kiv.forceRelaisOff(row.relayIndex)
+        CustomButton {
+            objectName: row.objectName + "Open"
+            primary: row.isForced && row.forcedState === 2
+            text: qsTr("Öffnen")
+            fontSize: row.fontSize
+            enabled: Kiv.connected && row.relay !== null
+            onClicked: {
+                row.forcedState = 2
+                Kiv.forceRelaisOff(row.relayIndex)
+            }
         }
-    }
-    CustomButton {
-        objectName: row.objectName + "Release"
-        Layout.fillWidth: row.columns === 1
-        primary: false
-        text: qsTr("Freigeben")
-        fontSize: row.fontSize
-        enabled: row.isForced
-        onClicked: Kiv.resetForcedRelais(row.relayIndex)
+        CustomButton {
+            objectName: row.objectName + "Release"
+            primary: false
+            text: qsTr("Freigeben")
+            fontSize: row.fontSize
+            enabled: row.isForced
+            onClicked: Kiv.resetForcedRelais(row.relayIndex)
+        }
     }
 }
