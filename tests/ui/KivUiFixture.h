@@ -45,6 +45,9 @@ public:
     void setLanguage(bool english);
     // Writes <build>/screenshots/<name>.png; returns its path (empty on failure).
     QString screenshot(const QString &name);
+    // Lets rendered frames pass until the drawer has unfolded its group and number wheels stand
+    // still, so that a screenshot shows the page at rest; false when they do not settle.
+    bool waitForRest(int timeoutMs = 5000);
 
     QQmlEngine *engine() const { return m_engine; }
     QQmlContext *context() const { return m_context; }

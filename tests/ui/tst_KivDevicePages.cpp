@@ -5,7 +5,6 @@
 #include <QAbstractItemModel>
 #include <QQuickWindow>
 #include <QSet>
-#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -203,42 +202,9 @@ void tst_KivDevicePages::checkRealPage(int page, const QString &where)
 
 void tst_KivDevicePages::shots(const QString &name)
 {
-    // The drawer unfolds the selected group with an animation; take the pictures once it rests.
-    const auto unfolding = [this] {
-        for (QObject *object : m_ui->allObjects()) {
-            auto *area = qobject_cast<QQuickItem *>(object);
-            // Number wheels turn to their value as well.
-            if (area && area->objectName().endsWith(QLatin1String("Wheel")) && area->property("moving").toBool())
-                return true;
-            if (!area || !area->objectName().endsWith(QLatin1String("Sub")))
-                continue;
-            auto *column = area->findChild<QQuickItem *>(area->objectName() + QStringLiteral("Column"));
-            const qreal height = area->height();
-            if (column && height > 0 && !qFuzzyCompare(height, column->height()))
-                return true;
-        }
-        return false;
-    };
-    // Animations advance with rendered frames: let a few pass before and after they settle.
-    const auto frames = [this](int count) {
-        QSignalSpy swapped(m_ui->window(), &QQuickWindow::frameSwapped);
-        for (int i = 0; i < count; ++i) {
-            m_ui->window()->requestUpdate();
-            if (!swapped.wait(200))
-                return;
-        }
-    };
-    frames(3);
-    QVERIFY(QTest::qWaitFor(
-        [&] {
-        frames(1);
-        return !unfolding();
-        },
-        5000));
-    frames(2);
     for (bool english : {false, true}) {
         m_ui->setLanguage(english);
-        QCoreApplication::processEvents();
+        QVERIFY(m_ui->waitForRest());
         QVERIFY(!m_ui->screenshot(name + (english ? QStringLiteral("_en") : QStringLiteral("_de"))).isEmpty());
     }
     m_ui->setLanguage(false);
