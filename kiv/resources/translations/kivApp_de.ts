@@ -952,32 +952,32 @@ Laden auf eigene Gewähr!</source>
 <context>
     <name>KivRelaisForceRow</name>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="32"/>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="28"/>
         <source>Relais %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="39"/>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="35"/>
         <source>Automatisch</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="40"/>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="36"/>
         <source>Geschlossen (erzwungen)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="40"/>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="36"/>
         <source>Offen (erzwungen)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="49"/>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="51"/>
         <source>Schließen</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="61"/>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="62"/>
         <source>Öffnen</source>
         <translation type="unfinished"></translation>
     </message>

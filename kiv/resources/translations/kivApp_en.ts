@@ -953,32 +953,32 @@ Load at your own risk!</translation>
 <context>
     <name>KivRelaisForceRow</name>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="32"/>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="28"/>
         <source>Relais %1</source>
         <translation>Relay %1</translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="39"/>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="35"/>
         <source>Automatisch</source>
         <translation>Automatic</translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="40"/>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="36"/>
         <source>Geschlossen (erzwungen)</source>
         <translation>Closed (forced)</translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="40"/>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="36"/>
         <source>Offen (erzwungen)</source>
         <translation>Open (forced)</translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="49"/>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="51"/>
         <source>Schließen</source>
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="61"/>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="62"/>
         <source>Öffnen</source>
         <translation>Open</translation>
     </message>
