@@ -5,6 +5,7 @@
 #include <QAbstractItemModel>
 #include <QQuickWindow>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -230,11 +231,14 @@ void tst_KivDevicePages::outputs_assignmentRangeAndSpanReachTheDevice()
 
     // A language change rebuilds the list of outputs: find the control again.
     QTRY_VERIFY((source = pageItem(QStringLiteral("SubPageOutputsOutput0Source"))));
+    QSignalSpy busy(kiv, SIGNAL(outputBusyChanged()));
     QVERIFY(QMetaObject::invokeMethod(source, "activated", Q_ARG(int, 2)));
+    QVERIFY(kiv->property("outputBusy").toBool());
     QTRY_COMPARE_WITH_TIMEOUT(deviceRegister(blockRegister(4, 24)), quint16(1), kWriteTimeoutMs);
     QTRY_COMPARE_WITH_TIMEOUT(deviceRegister(blockRegister(0, 24)), quint16(0), kWriteTimeoutMs);
     QTRY_COMPARE(pageItem(QStringLiteral("SubPageOutputsOutput0Source"))->property("currentIndex").toInt(), 2);
     QTRY_VERIFY(!kiv->property("outputBusy").toBool());
+    QCOMPARE(busy.count(), 2);
 
     // Taking the output away again leaves it without a source.
     source = pageItem(QStringLiteral("SubPageOutputsOutput0Source"));
