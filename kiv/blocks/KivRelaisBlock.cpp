@@ -34,7 +34,7 @@ QList<quint16> KivRelaisBlock::encodeThreshold(double value) const
 
 void KivRelaisBlock::updateFromImage(const QList<quint16> &registerImage)
 {
-    if (registerImage.size() - qsizetype(m_startRegister) < kBlockRegisters)
+    if (m_forced || registerImage.size() - qsizetype(m_startRegister) < kBlockRegisters)
         return;
     const int start = int(m_startRegister);
     const auto word32 = [&](uint offset) { return qint32(Functions::toUInt32(registerImage, start + int(offset))); };
@@ -51,6 +51,14 @@ void KivRelaisBlock::updateFromImage(const QList<quint16> &registerImage)
     setThreshold1(threshold(kOffThreshold1));
     setThreshold2(threshold(kOffThreshold2));
     setHysteresis(word32(kOffHysteresis));
+}
+
+void KivRelaisBlock::setForced(bool forced)
+{
+    if (m_forced == forced)
+        return;
+    m_forced = forced;
+    emit forcedChanged(forced);
 }
 
 void KivRelaisBlock::setRelais1(qint32 value)

@@ -18,6 +18,7 @@ class KivRelaisBlock : public QObject
     Q_PROPERTY(double threshold2 READ threshold2 WRITE setThreshold2 NOTIFY threshold2Changed)
     Q_PROPERTY(qint32 hysteresis READ hysteresis WRITE setHysteresis NOTIFY hysteresisChanged)
     Q_PROPERTY(qint32 channel READ channel WRITE setChannel NOTIFY channelChanged)
+    Q_PROPERTY(bool forced READ isForced NOTIFY forcedChanged)
 
 public:
     static constexpr uint kRelais1Register = 146;
@@ -49,7 +50,12 @@ public:
     QList<quint16> encodeThreshold(double value) const;
 
     // Takes over the device's values; changed values are signalled (and so written back).
+    // While the relay is forced the device holds the forced switching values, not the
+    // configuration: the block keeps what it had, which the restore writes back.
     Q_INVOKABLE void updateFromImage(const QList<quint16> &registerImage);
+
+    bool isForced() const { return m_forced; }
+    void setForced(bool forced);
 
 public slots:
     void setRelais1(qint32 value);
@@ -68,6 +74,7 @@ signals:
     void threshold2Changed(uint reg, QList<quint16> values);
     void hysteresisChanged(uint reg, QList<quint16> values);
     void channelChanged(uint reg, QList<quint16> values);
+    void forcedChanged(bool forced);
 
 private:
     qint32 m_relaisState1 = 0;
@@ -79,6 +86,7 @@ private:
     qint32 m_channel = 0;
     uint m_startRegister = 0;
     KivDeviceSetup *m_deviceSetup = nullptr;
+    bool m_forced = false;
 };
 
 QDebug operator<<(QDebug debug, const KivRelaisBlock &block);

@@ -71,6 +71,7 @@ KivBackend::KivBackend(KivShareBackend *shareBackend, QObject *parent)
     m_blocks = new KivBlockSet(this, m_deviceInfo, m_gate, this);
     m_commands = new KivDeviceCommands(this, &m_registerImage, m_gate, m_blocks, this);
     m_outputs = new KivOutputAssignment(this, m_deviceInfo);
+    connect(m_outputs, &KivOutputAssignment::busyChanged, this, &KivBackend::outputBusyChanged);
     connect(m_outputs, &KivOutputAssignment::activeChannelsChanged, this, [this] {
         m_activeChannels = m_outputs->activeChannels();
         emit activeChannelsChanged();
@@ -208,6 +209,11 @@ KivBackend::~KivBackend()
     m_link->shutdown();
 }
 
+bool KivBackend::outputBusy() const
+{
+    return m_outputs->isBusy();
+}
+
 QVariant KivBackend::expertBackend() const
 {
     return QVariant::fromValue(static_cast<QObject *>(m_blocks->expert()));
@@ -279,8 +285,34 @@ void KivBackend::connectDevice()
 void KivBackend::disconnectDevice()
 {
     setEmergencyMode(false);
+    if (m_disconnectWait)
+        return;
+    auto *link = qobject_cast<KivSerialIo *>(m_link->link());
+    if (link && connected() && m_commands->anyRelayForced()) {
+        // A relay must not stay forced once nobody watches it: restore and store its settings,
+        // and take the link down only after they have left (or after a bounded wait).
+        setDoPoll(false);
+        setUpdateOngoing(true);
+        m_commands->resetForcedRelais(-1);
+        m_commands->storeToEeprom();
+        m_disconnectWait = new QObject(this);
+        connect(link, &KivSerialIo::allWritten, m_disconnectWait, [this] { finishDisconnect(); });
+        QTimer::singleShot(kDrainWaitMs, m_disconnectWait, [this] { finishDisconnect(); });
+        emit expectWriteFinishedSignal(true);
+        setConnected(false);
+        return;
+    }
     setConnected(false);
     // Queued: the link and resetToStart must not run inside the caller (often a QML handler).
+    QMetaObject::invokeMethod(this, qOverload<>(&KivBackend::doDisconnect), Qt::QueuedConnection);
+}
+
+void KivBackend::finishDisconnect()
+{
+    if (!m_disconnectWait)
+        return;
+    m_disconnectWait->deleteLater();
+    m_disconnectWait = nullptr;
     QMetaObject::invokeMethod(this, qOverload<>(&KivBackend::doDisconnect), Qt::QueuedConnection);
 }
 
@@ -503,6 +535,9 @@ void KivBackend::allWritten()
 
 void KivBackend::resetToStart()
 {
+    // The link is already down: a disconnect still waiting for it has nothing left to do.
+    delete m_disconnectWait;
+    m_disconnectWait = nullptr;
     setTestMode(false);
     m_deviceInfo->setTestMode(false);
     m_registerImage.fill(0);

@@ -29,6 +29,7 @@ class KivBackend : public KivBackendProperty
     Q_PROPERTY(QVariant expertBackend READ expertBackend NOTIFY noSignal)
     Q_PROPERTY(QVariant lora READ lora NOTIFY noSignal)
     Q_PROPERTY(bool showUi READ showUi NOTIFY showUiChanged)
+    Q_PROPERTY(bool outputBusy READ outputBusy NOTIFY outputBusyChanged)
 
 public:
     enum serialOperation { noOp = 0, datenblock = 1, getAllOp = 2, getOneBlock = 3 };
@@ -43,6 +44,8 @@ public:
     QVariant expertBackend() const;
     QVariant lora() const;
     bool showUi() const { return m_showUi; }
+    // True while an output selection is being applied.
+    bool outputBusy() const;
 
     // Registers the image mirrors: addresses 0 to 4999.
     static constexpr int kImageSize = 5000;
@@ -98,6 +101,7 @@ signals:
     void closePlugin();
     void pluginLoaded();
     void showUiChanged();
+    void outputBusyChanged();
     void switchToPoll();
     void showEmergencyPopup();
     void factoryResetChecked(bool checked);
@@ -188,6 +192,7 @@ private:
     void updateChannelLabels();
     void publishBlocks();
     void stopSerialThread();
+    void finishDisconnect();
 
     KivShareBackend *m_shareBackend = nullptr;
     SerialLinkOwner *m_link = nullptr;
@@ -203,5 +208,7 @@ private:
     // Bumped by every read and reset; a deferred data-ready step of an older one is void.
     quint64 m_readGeneration = 0;
     QDateTime m_suspendedAt;
+    // Lives while a disconnect waits for the restore of forced relays to leave.
+    QObject *m_disconnectWait = nullptr;
     QString m_simulationFile = QStringLiteral(":/KivTestData.txt");
 };

@@ -45,6 +45,8 @@ void KivDeviceCommands::reset()
 {
     m_altitudeTimer->stop();
     m_relayForced[0] = m_relayForced[1] = false;
+    for (KivRelaisBlock *relay : m_blocks->relais())
+        relay->setForced(false);
     m_expectWrittenAck = false;
     m_unitPollPending = false;
     m_factoryCheck = false;
@@ -233,6 +235,7 @@ void KivDeviceCommands::forceRelais(int index, bool on)
         values += Functions::fromUInt32(switchValue);
     m_gate->multiWrite(start, values);
     m_relayForced[index] = true;
+    relais.at(index)->setForced(true);
     writeUInt32(base + kRelayHysteresis, 0);
 }
 
@@ -259,8 +262,21 @@ void KivDeviceCommands::resetForcedRelais(int index)
     for (int i = 0; i < KivBlockSet::kRelayCount; ++i) {
         if (index != -1 && index != i)
             continue;
-        if (m_relayForced[i])
+        if (m_relayForced[i]) {
+            const QList<KivRelaisBlock *> &relais = m_blocks->relais();
+            if (i < relais.size())
+                relais.at(i)->setForced(false);
             updateRelaisDevice(i);
+        }
         m_relayForced[i] = false;
     }
+}
+
+bool KivDeviceCommands::anyRelayForced() const
+{
+    for (bool forced : m_relayForced) {
+        if (forced)
+            return true;
+    }
+    return false;
 }

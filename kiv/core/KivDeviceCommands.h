@@ -51,6 +51,7 @@ public:
     void onSingleAnswer(uint reg, const QList<quint16> &data);
 
     bool relayForced(int index) const;
+    bool anyRelayForced() const;
     void forceRelais(int index, bool on);
     void updateRelaisDevice(int index);
     // index -1 restores both relays.

@@ -223,12 +223,16 @@ void KivOutputAssignment::changeActiveChannel(int oldBlockIndex, int activeChann
         return;
     }
 
+    // Busy like a plain selection: the page holds its controls until the list is renewed.
+    setBusy(true);
     target->setChannel(output);
     if (variant > 0)
         target->setParameter0(variant);
     if (oldBlock && oldBlock != target && oldBlock->isValid())
         oldBlock->setChannel(0);
     updateAvailableOutputs();
+    QMetaObject::invokeMethod(
+        this, [this] { setBusy(false); }, Qt::QueuedConnection);
 }
 
 QObject *KivOutputAssignment::getActiveChannel(int index) const

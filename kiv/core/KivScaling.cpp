@@ -10,3 +10,8 @@ void KivScaling::init()
 {
     calculateNewValues();
 }
+
+bool KivScaling::isMobileLayout(double windowWidth) const
+{
+    return isMobile() || (windowWidth > 0 && windowWidth < kMobileMaxWidth);
+}

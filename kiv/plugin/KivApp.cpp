@@ -9,6 +9,7 @@
 #include "KivNavigationEnums.h"
 #include "KivOffsetBackend.h"
 #include "KivPageManager.h"
+#include "KivScaling.h"
 #include "KivSettings.h"
 #include "KivShareBackend.h"
 #include "KivUpdateFile.h"
@@ -24,6 +25,7 @@
 #include <QPointer>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QScreen>
 
 Q_LOGGING_CATEGORY(lcKivApp, "kiv.app")
 
@@ -88,6 +90,7 @@ void KivApp::initialize(QQmlContext *context)
         new Translation(QStringLiteral("kivApp"), Translation::LoadMirrelTranslations, Translation::LoadFromResources);
     m_pageManager = new KivPageManager;
     m_updateFile = new KivUpdateFile;
+    m_scaling = new KivScaling;
 
     connectGraph();
 
@@ -100,8 +103,10 @@ void KivApp::initialize(QQmlContext *context)
     // Kept so that release() can drop it: a second initialize must not answer loadUi twice.
     m_loadUiConnection = connect(
         this, &KivApp::loadUi, this, [this] { emit pluginLoaded(kRootPage); }, Qt::DirectConnection);
-    if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+    if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
         connect(app, &QGuiApplication::applicationStateChanged, m_backend, &KivBackend::onApplicationStateChanged);
+        connect(app, &QGuiApplication::primaryScreenChanged, m_scaling, &KivScaling::init);
+    }
 
     // Demonstrations and unattended screenshots start on the simulated device; queued so that
     // the host has loaded the root page before the device data arrive.
@@ -151,6 +156,7 @@ void KivApp::publish(QQmlContext *context)
     context->setContextProperty(QStringLiteral("Download"), m_updateFile);
     context->setContextProperty(QStringLiteral("KivPageManager"), m_pageManager);
     context->setContextProperty(QStringLiteral("ShareBackend"), m_shareBackend);
+    context->setContextProperty(QStringLiteral("Scaling"), m_scaling);
     context->setContextProperty(QStringLiteral("IsQt6"), true);
 }
 
@@ -163,6 +169,7 @@ bool KivApp::release()
     deleteAndClear(m_translation);
     deleteAndClear(m_updateFile);
     deleteAndClear(m_pageManager);
+    deleteAndClear(m_scaling);
     deleteAndClear(m_manager);
     return true;
 }

@@ -9,6 +9,7 @@
 class ErrorManagement;
 class KivBackend;
 class KivPageManager;
+class KivScaling;
 class KivShareBackend;
 class KivUpdateFile;
 class ManagerBase;
@@ -54,5 +55,6 @@ private:
     KivPageManager *m_pageManager = nullptr;
     Translation *m_translation = nullptr;
     ErrorManagement *m_errorManagement = nullptr;
+    KivScaling *m_scaling = nullptr;
     QMetaObject::Connection m_loadUiConnection;
 };

@@ -19,8 +19,10 @@ Rectangle {
 
     readonly property bool isPortrait: Screen.primaryOrientation === Qt.PortraitOrientation
                                        || Screen.primaryOrientation === Qt.InvertedPortraitOrientation
-    // The layout scale object is optional: hosts without it get the desktop layout.
-    readonly property bool isMobile: typeof Scaling !== "undefined" && Scaling !== null && Scaling.isMobile
+    // The layout scale object is optional: hosts without it get the desktop layout. A narrow
+    // window takes the mobile layout as a phone does.
+    readonly property bool isMobile: typeof Scaling !== "undefined" && Scaling !== null
+                                     && Scaling.isMobileLayout(width)
     property bool showUpdate: false
     readonly property real yOffset: height * 0.07
     readonly property real headerHeight: Math.max(56, yOffset)

@@ -11,6 +11,7 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickWindow>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -211,6 +212,44 @@ QString KivUiFixture::screenshot(const QString &name)
     const QString file = folder + QLatin1Char('/') + name + QStringLiteral(".png");
     const QImage image = m_window->grabWindow();
     return !image.isNull() && image.save(file) ? file : QString();
+}
+
+bool KivUiFixture::waitForRest(int timeoutMs)
+{
+    // Animations advance with rendered frames.
+    const auto frames = [this](int count) {
+        QSignalSpy swapped(m_window, &QQuickWindow::frameSwapped);
+        for (int i = 0; i < count; ++i) {
+            m_window->requestUpdate();
+            if (!swapped.wait(200))
+                return;
+        }
+    };
+    const auto moving = [this] {
+        for (QObject *object : allObjects()) {
+            auto *item = qobject_cast<QQuickItem *>(object);
+            if (!item)
+                continue;
+            if (item->objectName().endsWith(QLatin1String("Wheel")) && item->property("moving").toBool())
+                return true;
+            if (!item->objectName().endsWith(QLatin1String("Sub")))
+                continue;
+            auto *column = item->findChild<QQuickItem *>(item->objectName() + QStringLiteral("Column"));
+            const qreal height = item->height();
+            if (column && height > 0 && !qFuzzyCompare(height, column->height()))
+                return true;
+        }
+        return false;
+    };
+    frames(3);
+    const bool settled = QTest::qWaitFor(
+        [&] {
+        frames(1);
+        return !moving();
+        },
+        timeoutMs);
+    frames(2);
+    return settled;
 }
 
 QStringList KivUiFixture::qmlMessages()

@@ -47,6 +47,9 @@ public:
     bool waitUntilDrawerRests(int timeoutMs = 5000) const;
     // Writes <build>/screenshots/<name>.png; returns its path (empty on failure).
     QString screenshot(const QString &name);
+    // Lets rendered frames pass until the drawer has unfolded its group and number wheels stand
+    // still, so that a screenshot shows the page at rest; false when they do not settle.
+    bool waitForRest(int timeoutMs = 5000);
 
     QQmlEngine *engine() const { return m_engine; }
     QQmlContext *context() const { return m_context; }

@@ -139,20 +139,7 @@ void tst_KivShell::pressShortcut(Qt::Key key, Qt::KeyboardModifiers modifiers)
 
 QString tst_KivShell::shot(const QString &name)
 {
-    // The drawer unfolds the selected group with an animation; take the picture once it rests.
-    const auto unfolding = [this] {
-        for (QObject *object : m_ui->allObjects()) {
-            auto *area = qobject_cast<QQuickItem *>(object);
-            if (!area || !area->objectName().endsWith(QLatin1String("Sub")))
-                continue;
-            auto *column = area->findChild<QQuickItem *>(area->objectName() + QStringLiteral("Column"));
-            const qreal height = area->height();
-            if (column && height > 0 && !qFuzzyCompare(height, column->height()))
-                return true;
-        }
-        return false;
-    };
-    if (!QTest::qWaitFor([&] { return !unfolding(); }, 5000))
+    if (!m_ui->waitForRest())
         return QString();
     QCoreApplication::processEvents();
     const QString file = m_ui->screenshot(name);

@@ -12,6 +12,10 @@ Flickable {
 
     property real fontSize: 15
     readonly property var blocks: Kiv.dataBlocks
+    // Changes with the language; the measurement names come from the back end and are read again.
+    readonly property string languageCode: qsTr("de", "code of the language of this translation")
+    readonly property var noBlock: ({ unit: 0, type: 0, multiSuffix: 0, sensorError: 0, value: NaN, lowerRange: 0,
+                                      upperRange: 0, channel: 0, voltage: 0, amps: 0 })
     readonly property int columns: Math.max(1, Math.floor((width - 48 + 16) / (280 + 16)))
 
     // Large numbers need no decimals; small ones show one or two.
@@ -75,19 +79,22 @@ Flickable {
                     Layout.fillWidth: true
                     Layout.preferredWidth: 280
                     readonly property var block: modelData
-                    readonly property string unitText: Kiv.unitToString(block.unit)
-                    icon: Kiv.getImageSource(block.type, block.multiSuffix)
-                    measure: Kiv.typeToString(block.type)
-                    valueText: block.sensorError !== 0 ? qsTr("Sensorfehler") : page.formatValue(block.value)
-                    unit: block.sensorError !== 0 ? "" : unitText
-                    valid: block.sensorError === 0
-                    rangeText: block.lowerRange === block.upperRange ? ""
-                               : qsTr("Messbereich %1 … %2 %3").arg(page.formatNumber(block.lowerRange))
-                                     .arg(page.formatNumber(block.upperRange)).arg(unitText)
-                    outputText: block.channel > 0
-                                ? qsTr("Ausgang %1: %2 V · %3 mA").arg(block.channel)
-                                      .arg(Number(block.voltage).toLocaleString(Qt.locale(), "f", 2))
-                                      .arg(Number(block.amps).toLocaleString(Qt.locale(), "f", 2))
+                    // A block deleted by a disconnect goes before the list is renewed; read
+                    // defaults rather than from it.
+                    function source() { return block ? block : page.noBlock }
+                    readonly property string unitText: Kiv.unitToString(source().unit)
+                    icon: Kiv.getImageSource(source().type, source().multiSuffix)
+                    measure: page.languageCode ? Kiv.typeToString(source().type) : ""
+                    valueText: source().sensorError !== 0 ? qsTr("Sensorfehler") : page.formatValue(source().value)
+                    unit: source().sensorError !== 0 ? "" : unitText
+                    valid: source().sensorError === 0
+                    rangeText: source().lowerRange === source().upperRange ? ""
+                               : qsTr("Messbereich %1 … %2 %3").arg(page.formatNumber(source().lowerRange))
+                                     .arg(page.formatNumber(source().upperRange)).arg(unitText)
+                    outputText: source().channel > 0
+                                ? qsTr("Ausgang %1: %2 V · %3 mA").arg(source().channel)
+                                      .arg(Number(source().voltage).toLocaleString(Qt.locale(), "f", 2))
+                                      .arg(Number(source().amps).toLocaleString(Qt.locale(), "f", 2))
                                 : ""
                     fontSize: page.fontSize
                 }

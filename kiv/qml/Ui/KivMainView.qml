@@ -34,7 +34,17 @@ CustomStackView {
         return map
     }
 
+    // Lets the page shown undo what must not outlive it (forced relays) while its writes can
+    // still leave, before polling starts for the next page.
+    function leaveCurrentPage() {
+        if (currentItem && typeof currentItem.aboutToLeave === "function")
+            currentItem.aboutToLeave()
+    }
+
     function switchTo(page) {
+        const isCommand = page === KivPage.KivManuel || page === KivPage.KivDisconnect || page === KivPage.KivGoHome
+        if (!isCommand)
+            leaveCurrentPage()
         Kiv.doPoll = page === KivPage.KivMonitoringPage
 
         switch (page) {

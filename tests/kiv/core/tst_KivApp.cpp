@@ -21,8 +21,9 @@
 
 namespace {
 
-const QStringList kPublishedNames{QStringLiteral("Kiv"), QStringLiteral("ErrMessage"), QStringLiteral("Download"),
-                                  QStringLiteral("KivPageManager"), QStringLiteral("ShareBackend")};
+const QStringList kPublishedNames{QStringLiteral("Kiv"),          QStringLiteral("ErrMessage"),
+                                  QStringLiteral("Download"),     QStringLiteral("KivPageManager"),
+                                  QStringLiteral("ShareBackend"), QStringLiteral("Scaling")};
 
 QString pluginPath()
 {
