@@ -2,6 +2,7 @@
 
 #include "BootloaderEmulation.h"
 #include "KivRegisters.h"
+#include "LoraCommands.h"
 #include "RegisterImage.h"
 
 #include <QLoggingCategory>
@@ -187,6 +188,10 @@ void KivDeviceModel::runCommands(int start, int count)
             restart();
         }
         // Anything else may be the first half of a two-step write of -1; it stays pending.
+    }
+    if (LoraCommands::run(m_registers, m_factory, start, count)) {
+        qCInfo(lcKivDevice) << "LoRaWAN factory settings";
+        emit diagnostic(QStringLiteral("LoRaWAN configuration reset to factory settings"));
     }
 }
 
