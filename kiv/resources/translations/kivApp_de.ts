@@ -215,12 +215,12 @@
 <context>
     <name>KivBackend</name>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="263"/>
+        <location filename="../../core/KivBackend.cpp" line="260"/>
         <source>Kein COM-Port ausgewählt!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="91"/>
+        <location filename="../../core/KivBackend.cpp" line="87"/>
         <source>Das angeschlossene Gerät wird nicht unterstüzt.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -230,61 +230,61 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="689"/>
+        <location filename="../../core/KivBackend.cpp" line="686"/>
         <source>Fehler beim Laden der Datei!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="692"/>
+        <location filename="../../core/KivBackend.cpp" line="689"/>
         <source>Die Datei passt nicht zum verbundenen Gerät!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="708"/>
+        <location filename="../../core/KivBackend.cpp" line="705"/>
         <source>Fehler beim Laden</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="714"/>
-        <location filename="../../core/KivBackend.cpp" line="720"/>
-        <location filename="../../core/KivBackend.cpp" line="756"/>
-        <location filename="../../core/KivBackend.cpp" line="762"/>
-        <location filename="../../core/KivBackend.cpp" line="774"/>
+        <location filename="../../core/KivBackend.cpp" line="711"/>
+        <location filename="../../core/KivBackend.cpp" line="717"/>
+        <location filename="../../core/KivBackend.cpp" line="748"/>
+        <location filename="../../core/KivBackend.cpp" line="754"/>
+        <location filename="../../core/KivBackend.cpp" line="765"/>
         <source>Speichern ist fehlgeschlagen</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="782"/>
+        <location filename="../../core/KivBackend.cpp" line="773"/>
         <source>Laden fehlgeschlagen!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="788"/>
+        <location filename="../../core/KivBackend.cpp" line="779"/>
         <source>Vorschau nur für *.json Dateien möglich.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="805"/>
+        <location filename="../../core/KivBackend.cpp" line="784"/>
         <source>Angebene Datei existiert nicht.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBlockSet.cpp" line="214"/>
+        <location filename="../../core/KivBlockSet.cpp" line="239"/>
         <source>Keine Auswahl</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBlockSet.cpp" line="224"/>
+        <location filename="../../core/KivBlockSet.cpp" line="249"/>
         <source>mix</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBlockSet.cpp" line="227"/>
+        <location filename="../../core/KivBlockSet.cpp" line="252"/>
         <source>min</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBlockSet.cpp" line="229"/>
+        <location filename="../../core/KivBlockSet.cpp" line="254"/>
         <source>max</source>
         <translation type="unfinished"></translation>
     </message>
@@ -533,6 +533,302 @@
     </message>
 </context>
 <context>
+    <name>KivLoraBlock</name>
+    <message>
+        <location filename="../../blocks/KivLoraBlock.cpp" line="162"/>
+        <source>Bitte genau %1 hexadezimale Ziffern (0-9, A-F) eingeben; Leerzeichen zwischen den Gruppen sind erlaubt. Es wurde nichts übertragen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../blocks/KivLoraBlock.cpp" line="218"/>
+        <source>Die Kanalmaske braucht 1 bis 8 hexadezimale Ziffern (0-9, A-F).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../blocks/KivLoraBlock.cpp" line="244"/>
+        <source>Die Kanalmaske braucht 1 bis 32 Binärziffern (0 oder 1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivLoraCommandPage</name>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="34"/>
+        <source>CONTROL COMMAND</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="35"/>
+        <source>Keine LoRaWAN-Daten vorhanden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="43"/>
+        <source>Reset config</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="55"/>
+        <source>Setzt die LoRaWAN-Konfiguration des Funkmoduls (Application EUI und Key, Netzwerkparameter und Intervalle) auf die Werkseinstellungen zurück. Das Gerät muss sich danach neu im Netzwerk anmelden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="65"/>
+        <source>Soll die LoRaWAN-Konfiguration wirklich zurückgesetzt werden?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="83"/>
+        <source>Auf Werkseinstellungen zurücksetzen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="94"/>
+        <source>Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="102"/>
+        <source>Zurücksetzen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="117"/>
+        <source>Befehl gesendet. Die Werte werden neu ausgelesen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivLoraInfoPage</name>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="33"/>
+        <source>LORAWAN-INFORMATIONEN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="34"/>
+        <source>Keine LoRaWAN-Daten vorhanden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="42"/>
+        <source>Identität</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="54"/>
+        <source>Device EUI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="62"/>
+        <source>Application EUI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="70"/>
+        <source>Application Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="78"/>
+        <source>LoRaWAN-Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="89"/>
+        <source>Netzwerk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="101"/>
+        <source>Frequenzregion (Code)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="109"/>
+        <source>Datenrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="117"/>
+        <source>Adaptive Datenrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="118"/>
+        <source>an</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="118"/>
+        <source>aus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="125"/>
+        <source>Kanalmaske</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="133"/>
+        <source>Sendeintervall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="134"/>
+        <source>%1 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivLoraParameterPage</name>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="44"/>
+        <source>LORAWAN-PARAMETER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="45"/>
+        <source>Keine LoRaWAN-Daten vorhanden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="53"/>
+        <source>Identität</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="67"/>
+        <source>Device EUI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="84"/>
+        <source>Application EUI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="105"/>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="142"/>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="348"/>
+        <source>Übernehmen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="119"/>
+        <source>Application Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="134"/>
+        <source>32 hexadezimale Ziffern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="156"/>
+        <source>LoRaWAN-Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="186"/>
+        <source>Funk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="200"/>
+        <source>Frequenzregion (Code)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="216"/>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="232"/>
+        <source>Adaptive Datenrate (ADR)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="239"/>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="435"/>
+        <source>an</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="239"/>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="435"/>
+        <source>aus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="247"/>
+        <source>Standard-Datenrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="270"/>
+        <source>Sendeleistung (Stufe)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="286"/>
+        <source>Wiederholungen (NbTrans)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="302"/>
+        <source>Bestätigte Nachrichten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="309"/>
+        <source>ja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="309"/>
+        <source>nein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="317"/>
+        <source>Kanalmaske (binär)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="341"/>
+        <source>hexadezimal %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="366"/>
+        <source>Intervalle und Anzeige</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="380"/>
+        <source>Sendeintervall (min)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="396"/>
+        <source>Heartbeat (min)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="412"/>
+        <source>Rejoin-Intervall (min)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="428"/>
+        <source>LED-Anzeige</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>KivMainView</name>
     <message>
         <location filename="../../qml/Ui/KivMainView.qml" line="12"/>
@@ -620,6 +916,162 @@ Laden auf eigene Gewähr!</source>
     <message>
         <location filename="../../qml/Popup/KivPopups.qml" line="76"/>
         <source>Das angeschlossene Gerät scheint nicht zu reagieren.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivRs485</name>
+    <message>
+        <location filename="../../blocks/KivRs485.cpp" line="196"/>
+        <source>Die Beschreibung enthält Zeichen, die das Gerät nicht speichern kann. Erlaubt sind nur Zeichen des westeuropäischen Zeichensatzes (Latin-1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivRs485Page</name>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="26"/>
+        <source>Keine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="27"/>
+        <source>Ungerade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="28"/>
+        <source>Gerade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="29"/>
+        <source>Unbekannt (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="68"/>
+        <source>BUS-EINSTELLUNGEN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="69"/>
+        <source>Kein Busmodul vorhanden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="79"/>
+        <source>Schnittstelle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="91"/>
+        <source>MAC-Adresse (DIP-Schalter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="91"/>
+        <source>Busadresse (DIP-Schalter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="99"/>
+        <source>Baudrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="100"/>
+        <source>%1 Bit/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="108"/>
+        <source>Übertragungsart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="116"/>
+        <source>Parität</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="124"/>
+        <source>Stoppbits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="131"/>
+        <source>Diese Werte sind durch DIP-Schalter und Busmodul festgelegt und können hier nicht geändert werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="144"/>
+        <source>BACnet-Geräte-ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="144"/>
+        <source>Modbus-Adresse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="158"/>
+        <source>Offset der Geräte-ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="158"/>
+        <source>Adresse (Software)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="181"/>
+        <source>Die Adresse gilt erst, wenn alle Adress-DIP-Schalter ausgeschaltet sind.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="194"/>
+        <source>BACnet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="208"/>
+        <source>Beschreibung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="231"/>
+        <source>Übernehmen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="254"/>
+        <source>COV-Meldungen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="263"/>
+        <source>aktiv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="263"/>
+        <source>deaktiviert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="275"/>
+        <source>COV-Inkremente</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="287"/>
+        <source>Änderung eines Messwerts, ab der das Gerät eine COV-Meldung sendet; -1 = nicht gesetzt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="308"/>
+        <source>%1 (%2)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -215,12 +215,12 @@
 <context>
     <name>KivBackend</name>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="263"/>
+        <location filename="../../core/KivBackend.cpp" line="260"/>
         <source>Kein COM-Port ausgewählt!</source>
         <translation>No COM port selected!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="91"/>
+        <location filename="../../core/KivBackend.cpp" line="87"/>
         <source>Das angeschlossene Gerät wird nicht unterstüzt.</source>
         <translation>The connected device is not supported.</translation>
     </message>
@@ -230,61 +230,61 @@
         <translation>Invalid date</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="689"/>
+        <location filename="../../core/KivBackend.cpp" line="686"/>
         <source>Fehler beim Laden der Datei!</source>
         <translation>Error loading the file!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="692"/>
+        <location filename="../../core/KivBackend.cpp" line="689"/>
         <source>Die Datei passt nicht zum verbundenen Gerät!</source>
         <translation>The file does not match the connected device!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="708"/>
+        <location filename="../../core/KivBackend.cpp" line="705"/>
         <source>Fehler beim Laden</source>
         <translation>Error while loading</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="714"/>
-        <location filename="../../core/KivBackend.cpp" line="720"/>
-        <location filename="../../core/KivBackend.cpp" line="756"/>
-        <location filename="../../core/KivBackend.cpp" line="762"/>
-        <location filename="../../core/KivBackend.cpp" line="774"/>
+        <location filename="../../core/KivBackend.cpp" line="711"/>
+        <location filename="../../core/KivBackend.cpp" line="717"/>
+        <location filename="../../core/KivBackend.cpp" line="748"/>
+        <location filename="../../core/KivBackend.cpp" line="754"/>
+        <location filename="../../core/KivBackend.cpp" line="765"/>
         <source>Speichern ist fehlgeschlagen</source>
         <translation>Saving failed</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="782"/>
+        <location filename="../../core/KivBackend.cpp" line="773"/>
         <source>Laden fehlgeschlagen!</source>
         <translation>Loading failed!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="788"/>
+        <location filename="../../core/KivBackend.cpp" line="779"/>
         <source>Vorschau nur für *.json Dateien möglich.</source>
         <translation>Preview is only available for *.json files.</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="805"/>
+        <location filename="../../core/KivBackend.cpp" line="784"/>
         <source>Angebene Datei existiert nicht.</source>
         <translation>The specified file does not exist.</translation>
     </message>
     <message>
-        <location filename="../../core/KivBlockSet.cpp" line="214"/>
+        <location filename="../../core/KivBlockSet.cpp" line="239"/>
         <source>Keine Auswahl</source>
         <translation>No selection</translation>
     </message>
     <message>
-        <location filename="../../core/KivBlockSet.cpp" line="224"/>
+        <location filename="../../core/KivBlockSet.cpp" line="249"/>
         <source>mix</source>
         <translation>mix</translation>
     </message>
     <message>
-        <location filename="../../core/KivBlockSet.cpp" line="227"/>
+        <location filename="../../core/KivBlockSet.cpp" line="252"/>
         <source>min</source>
         <translation>min</translation>
     </message>
     <message>
-        <location filename="../../core/KivBlockSet.cpp" line="229"/>
+        <location filename="../../core/KivBlockSet.cpp" line="254"/>
         <source>max</source>
         <translation>max</translation>
     </message>
@@ -533,6 +533,302 @@
     </message>
 </context>
 <context>
+    <name>KivLoraBlock</name>
+    <message>
+        <location filename="../../blocks/KivLoraBlock.cpp" line="162"/>
+        <source>Bitte genau %1 hexadezimale Ziffern (0-9, A-F) eingeben; Leerzeichen zwischen den Gruppen sind erlaubt. Es wurde nichts übertragen.</source>
+        <translation>Please enter exactly %1 hexadecimal digits (0-9, A-F); blanks between the groups are allowed. Nothing was transferred.</translation>
+    </message>
+    <message>
+        <location filename="../../blocks/KivLoraBlock.cpp" line="218"/>
+        <source>Die Kanalmaske braucht 1 bis 8 hexadezimale Ziffern (0-9, A-F).</source>
+        <translation>The channel mask needs 1 to 8 hexadecimal digits (0-9, A-F).</translation>
+    </message>
+    <message>
+        <location filename="../../blocks/KivLoraBlock.cpp" line="244"/>
+        <source>Die Kanalmaske braucht 1 bis 32 Binärziffern (0 oder 1).</source>
+        <translation>The channel mask needs 1 to 32 binary digits (0 or 1).</translation>
+    </message>
+</context>
+<context>
+    <name>KivLoraCommandPage</name>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="34"/>
+        <source>CONTROL COMMAND</source>
+        <translation>CONTROL COMMAND</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="35"/>
+        <source>Keine LoRaWAN-Daten vorhanden</source>
+        <translation>No LoRaWAN data available</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="43"/>
+        <source>Reset config</source>
+        <translation>Reset config</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="55"/>
+        <source>Setzt die LoRaWAN-Konfiguration des Funkmoduls (Application EUI und Key, Netzwerkparameter und Intervalle) auf die Werkseinstellungen zurück. Das Gerät muss sich danach neu im Netzwerk anmelden.</source>
+        <translation>Resets the LoRaWAN configuration of the radio module (application EUI and key, network parameters and intervals) to the factory settings. The device then has to join the network again.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="65"/>
+        <source>Soll die LoRaWAN-Konfiguration wirklich zurückgesetzt werden?</source>
+        <translation>Do you really want to reset the LoRaWAN configuration?</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="83"/>
+        <source>Auf Werkseinstellungen zurücksetzen</source>
+        <translation>Reset to factory settings</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="94"/>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="102"/>
+        <source>Zurücksetzen</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="117"/>
+        <source>Befehl gesendet. Die Werte werden neu ausgelesen.</source>
+        <translation>Command sent. The values are being read again.</translation>
+    </message>
+</context>
+<context>
+    <name>KivLoraInfoPage</name>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="33"/>
+        <source>LORAWAN-INFORMATIONEN</source>
+        <translation>LORAWAN INFORMATION</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="34"/>
+        <source>Keine LoRaWAN-Daten vorhanden</source>
+        <translation>No LoRaWAN data available</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="42"/>
+        <source>Identität</source>
+        <translation>Identity</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="54"/>
+        <source>Device EUI</source>
+        <translation>Device EUI</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="62"/>
+        <source>Application EUI</source>
+        <translation>Application EUI</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="70"/>
+        <source>Application Key</source>
+        <translation>Application key</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="78"/>
+        <source>LoRaWAN-Version</source>
+        <translation>LoRaWAN version</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="89"/>
+        <source>Netzwerk</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="101"/>
+        <source>Frequenzregion (Code)</source>
+        <translation>Frequency region (code)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="109"/>
+        <source>Datenrate</source>
+        <translation>Data rate</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="117"/>
+        <source>Adaptive Datenrate</source>
+        <translation>Adaptive data rate</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="118"/>
+        <source>an</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="118"/>
+        <source>aus</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="125"/>
+        <source>Kanalmaske</source>
+        <translation>Channel mask</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="133"/>
+        <source>Sendeintervall</source>
+        <translation>Uplink interval</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="134"/>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+</context>
+<context>
+    <name>KivLoraParameterPage</name>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="44"/>
+        <source>LORAWAN-PARAMETER</source>
+        <translation>LORAWAN PARAMETERS</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="45"/>
+        <source>Keine LoRaWAN-Daten vorhanden</source>
+        <translation>No LoRaWAN data available</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="53"/>
+        <source>Identität</source>
+        <translation>Identity</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="67"/>
+        <source>Device EUI</source>
+        <translation>Device EUI</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="84"/>
+        <source>Application EUI</source>
+        <translation>Application EUI</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="105"/>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="142"/>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="348"/>
+        <source>Übernehmen</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="119"/>
+        <source>Application Key</source>
+        <translation>Application key</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="134"/>
+        <source>32 hexadezimale Ziffern</source>
+        <translation>32 hexadecimal digits</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="156"/>
+        <source>LoRaWAN-Version</source>
+        <translation>LoRaWAN version</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="186"/>
+        <source>Funk</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="200"/>
+        <source>Frequenzregion (Code)</source>
+        <translation>Frequency region (code)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="216"/>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="232"/>
+        <source>Adaptive Datenrate (ADR)</source>
+        <translation>Adaptive data rate (ADR)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="239"/>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="435"/>
+        <source>an</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="239"/>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="435"/>
+        <source>aus</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="247"/>
+        <source>Standard-Datenrate</source>
+        <translation>Default data rate</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="270"/>
+        <source>Sendeleistung (Stufe)</source>
+        <translation>Transmit power (level)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="286"/>
+        <source>Wiederholungen (NbTrans)</source>
+        <translation>Transmissions (NbTrans)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="302"/>
+        <source>Bestätigte Nachrichten</source>
+        <translation>Confirmed messages</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="309"/>
+        <source>ja</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="309"/>
+        <source>nein</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="317"/>
+        <source>Kanalmaske (binär)</source>
+        <translation>Channel mask (binary)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="341"/>
+        <source>hexadezimal %1</source>
+        <translation>hexadecimal %1</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="366"/>
+        <source>Intervalle und Anzeige</source>
+        <translation>Intervals and indication</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="380"/>
+        <source>Sendeintervall (min)</source>
+        <translation>Uplink interval (min)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="396"/>
+        <source>Heartbeat (min)</source>
+        <translation>Heartbeat (min)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="412"/>
+        <source>Rejoin-Intervall (min)</source>
+        <translation>Rejoin interval (min)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="428"/>
+        <source>LED-Anzeige</source>
+        <translation>LED indication</translation>
+    </message>
+</context>
+<context>
     <name>KivMainView</name>
     <message>
         <location filename="../../qml/Ui/KivMainView.qml" line="12"/>
@@ -622,6 +918,162 @@ Load at your own risk!</translation>
         <location filename="../../qml/Popup/KivPopups.qml" line="76"/>
         <source>Das angeschlossene Gerät scheint nicht zu reagieren.</source>
         <translation>The connected device does not seem to respond.</translation>
+    </message>
+</context>
+<context>
+    <name>KivRs485</name>
+    <message>
+        <location filename="../../blocks/KivRs485.cpp" line="196"/>
+        <source>Die Beschreibung enthält Zeichen, die das Gerät nicht speichern kann. Erlaubt sind nur Zeichen des westeuropäischen Zeichensatzes (Latin-1).</source>
+        <translation>The description contains characters the device cannot store. Only characters of the Western European character set (Latin-1) are allowed.</translation>
+    </message>
+</context>
+<context>
+    <name>KivRs485Page</name>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="26"/>
+        <source>Keine</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="27"/>
+        <source>Ungerade</source>
+        <translation>Odd</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="28"/>
+        <source>Gerade</source>
+        <translation>Even</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="29"/>
+        <source>Unbekannt (%1)</source>
+        <translation>Unknown (%1)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="68"/>
+        <source>BUS-EINSTELLUNGEN</source>
+        <translation>BUS SETTINGS</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="69"/>
+        <source>Kein Busmodul vorhanden</source>
+        <translation>No bus module fitted</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="79"/>
+        <source>Schnittstelle</source>
+        <translation>Interface</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="91"/>
+        <source>MAC-Adresse (DIP-Schalter)</source>
+        <translation>MAC address (DIP switches)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="91"/>
+        <source>Busadresse (DIP-Schalter)</source>
+        <translation>Bus address (DIP switches)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="99"/>
+        <source>Baudrate</source>
+        <translation>Baud rate</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="100"/>
+        <source>%1 Bit/s</source>
+        <translation>%1 bit/s</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="108"/>
+        <source>Übertragungsart</source>
+        <translation>Transmission mode</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="116"/>
+        <source>Parität</source>
+        <translation>Parity</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="124"/>
+        <source>Stoppbits</source>
+        <translation>Stop bits</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="131"/>
+        <source>Diese Werte sind durch DIP-Schalter und Busmodul festgelegt und können hier nicht geändert werden.</source>
+        <translation>These values are set by the DIP switches and the bus module and cannot be changed here.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="144"/>
+        <source>BACnet-Geräte-ID</source>
+        <translation>BACnet device ID</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="144"/>
+        <source>Modbus-Adresse</source>
+        <translation>Modbus address</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="158"/>
+        <source>Offset der Geräte-ID</source>
+        <translation>Device ID offset</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="158"/>
+        <source>Adresse (Software)</source>
+        <translation>Address (software)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="181"/>
+        <source>Die Adresse gilt erst, wenn alle Adress-DIP-Schalter ausgeschaltet sind.</source>
+        <translation>The address only applies when all address DIP switches are off.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="194"/>
+        <source>BACnet</source>
+        <translation>BACnet</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="208"/>
+        <source>Beschreibung</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="231"/>
+        <source>Übernehmen</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="254"/>
+        <source>COV-Meldungen</source>
+        <translation>COV reporting</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="263"/>
+        <source>aktiv</source>
+        <translation>active</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="263"/>
+        <source>deaktiviert</source>
+        <translation>deactivated</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="275"/>
+        <source>COV-Inkremente</source>
+        <translation>COV increments</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="287"/>
+        <source>Änderung eines Messwerts, ab der das Gerät eine COV-Meldung sendet; -1 = nicht gesetzt.</source>
+        <translation>Change of a measured value at which the device sends a COV notification; -1 = not set.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="308"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
