@@ -101,6 +101,7 @@ KivBackend::KivBackend(KivShareBackend *shareBackend, QObject *parent)
     connect(m_blocks, &KivBlockSet::blockUpdateRequested, this, &KivBackend::getBlockUpdate);
     connect(m_blocks, &KivBlockSet::tlfRangeNeeded, this, &KivBackend::updateTlfMode);
     connect(m_blocks, &KivBlockSet::isLcd, this, &KivBackend::isLcd);
+    connect(m_blocks, &KivBlockSet::errorPlainText, this, &KivBackend::errorPlainText);
 
     connect(m_commands, &KivDeviceCommands::readSingleRegister, this, &KivBackend::readSingleRegister);
     connect(m_commands, &KivDeviceCommands::expectWriteFinishedSignal, this,

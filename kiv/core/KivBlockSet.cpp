@@ -96,18 +96,7 @@ void KivBlockSet::createOrRefresh(const QList<quint16> &image, quint16 blockCoun
     }
 
     const Enums::TypeCircuitBoard board = m_device->boardType();
-    if (board == Enums::AP_Modbus || board == Enums::AP_BACnet) {
-        QList<Enums::TypeDatenblock> types;
-        for (KivDatenblock *block : std::as_const(m_dataBlocks))
-            types.append(block->type());
-        if (!m_rs485) {
-            m_rs485 = new KivRs485(image, KivRs485::kStartRegister, types, this);
-            connectWrites(m_rs485);
-        } else {
-            m_rs485->updateFromImage(image);
-        }
-        m_rs485->setIsBacNet(board == Enums::AP_BACnet);
-    }
+    createOrRefreshBus(image, board);
 
     if (!m_lcd) {
         m_lcd = new KivLcdBlock(image, KivLcdBlock::kStartRegister, this);
@@ -123,7 +112,10 @@ void KivBlockSet::createOrRefresh(const QList<quint16> &image, quint16 blockCoun
     if (!m_lora) {
         m_lora = new KivLoraBlock(this);
         connectWrites(m_lora);
+        connect(m_lora, &KivLoraBlock::errorPlainText, this, &KivBlockSet::errorPlainText);
     }
+    // Without a LoRaWAN board these registers belong to another board.
+    m_lora->setBoardPresent(board == Enums::AP_LORA);
     m_lora->setData(image);
 
     if (!m_expert) {
@@ -137,6 +129,38 @@ void KivBlockSet::createOrRefresh(const QList<quint16> &image, quint16 blockCoun
         else if (block->type() == Enums::VOC)
             m_expert->setVocBlock(block);
     }
+}
+
+void KivBlockSet::createOrRefreshBus(const QList<quint16> &image, Enums::TypeCircuitBoard board)
+{
+    if (board != Enums::AP_Modbus && board != Enums::AP_BACnet) {
+        // A bus block of an earlier device would write into this board's registers.
+        deleteBus();
+        return;
+    }
+    QList<Enums::TypeDatenblock> types;
+    for (KivDatenblock *block : std::as_const(m_dataBlocks))
+        types.append(block->type());
+    if (!m_rs485) {
+        m_rs485 = new KivRs485(image, KivRs485::kStartRegister, types, this);
+        connectWrites(m_rs485);
+        connect(m_rs485, &KivRs485::errorPlainText, this, &KivBlockSet::errorPlainText);
+    } else {
+        // The increments follow the measures the device has now.
+        m_rs485->setBlockTypes(types);
+        m_rs485->updateFromImage(image);
+    }
+    m_rs485->setIsBacNet(board == Enums::AP_BACnet);
+}
+
+void KivBlockSet::deleteBus()
+{
+    if (!m_rs485)
+        return;
+    // Pages may still hold it while they close; it must not write meanwhile.
+    m_rs485->disconnect(m_gate);
+    m_rs485->deleteLater();
+    m_rs485 = nullptr;
 }
 
 bool KivBlockSet::hasBlockOfType(int type) const
@@ -206,6 +230,7 @@ void KivBlockSet::clear()
     m_tlf = nullptr;
     m_lcd = nullptr;
     m_expert = nullptr;
+    deleteBus();
 }
 
 // The labels keep the translation context of the back end, whose pages show them.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Enums.h"
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -43,7 +45,7 @@ public:
     void createOrRefresh(const QList<quint16> &image, quint16 blockCount);
     // Data blocks take their live values from the image.
     void refreshDataBlocks(const QList<quint16> &image);
-    // Deletes every device-specific block; the LoRa block and bus block stay, as they did.
+    // Deletes every device-specific block; the LoRa block stays.
     void clear();
 
     // Channel choices of the traffic light: "no selection" followed by every valid active channel.
@@ -61,10 +63,14 @@ signals:
     // A data block's range or the traffic light's channel choice changed.
     void tlfRangeNeeded();
     void isLcd(bool);
+    // A block refused an entry.
+    void errorPlainText(QString text);
 
 private:
     KivDatenblock *createDataBlock(const QList<quint16> &image, uint base, int index);
     void createOrRefreshRelais(const QList<quint16> &image);
+    void createOrRefreshBus(const QList<quint16> &image, Enums::TypeCircuitBoard board);
+    void deleteBus();
     template<typename Block>
     void connectWrites(Block *block);
 

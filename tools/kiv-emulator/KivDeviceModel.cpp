@@ -2,6 +2,7 @@
 
 #include "BootloaderEmulation.h"
 #include "KivRegisters.h"
+#include "LoraCommands.h"
 #include "RegisterImage.h"
 #include "SensorAdjustment.h"
 
@@ -199,6 +200,10 @@ void KivDeviceModel::runCommands(int start, int count)
         m_registers[kAdjustCommand] = 0;
         if (command == kAdjustStart)
             adjust();
+    }
+    if (LoraCommands::run(m_registers, m_factory, start, count)) {
+        qCInfo(lcKivDevice) << "LoRaWAN factory settings";
+        emit diagnostic(QStringLiteral("LoRaWAN configuration reset to factory settings"));
     }
 }
 
