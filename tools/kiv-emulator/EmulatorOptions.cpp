@@ -7,8 +7,9 @@ constexpr int kMaxId = 247;
 
 bool EmulatorOptions::parse(const QStringList &arguments, QString *error)
 {
-    const QStringList valued{"--port",    "--baud",       "--parity",           "--id",    "--registers",
-                             "--variant", "--state-file", "--bootloader-image", "--fault", "--dump-image"};
+    const QStringList valued{"--port",      "--baud",       "--parity",          "--id",
+                             "--registers", "--variant",    "--state-file",      "--bootloader-image",
+                             "--fault",     "--dump-image", "--bootloader-fault"};
     for (int i = 1; i < arguments.size(); ++i) {
         QString name = arguments.at(i);
         QString value;
@@ -81,6 +82,9 @@ bool EmulatorOptions::parse(const QStringList &arguments, QString *error)
         } else if (name == QLatin1String("--fault")) {
             if (!fault.parse(value, error))
                 return false;
+        } else if (name == QLatin1String("--bootloader-fault")) {
+            if (!bootloaderFault.parse(value, error))
+                return false;
         } else if (name == QLatin1String("--dump-image")) {
             dumpImage = value;
         }
@@ -97,7 +101,8 @@ QString EmulatorOptions::usage()
     return QStringLiteral("Usage: kiv-emulator --port PATH [--baud 115200] [--parity none|even|odd] [--id 1]\n"
                           "                    [--registers FILE] [--variant standard|relay|modbus|bacnet|lora]\n"
                           "                    [--state-file FILE] [--bootloader-image FILE] [--fault KIND]\n"
-                          "                    [--dump-image FILE] [--verbose]\n"
+                          "                    [--dump-image FILE] [--bootloader-fault KIND] [--verbose]\n"
                           "Behaves like a KIV room sensor (Modbus RTU slave) on a serial port.\n"
-                          "Faults: none, noreply, badcrc, exception:N, late:MS, drop-after:N, garbage.\n");
+                          "Faults: none, noreply, badcrc, exception:N, late:MS, drop-after:N, garbage.\n"
+                          "Bootloader faults: none, no-presence, wrong-words:N, drop-mid-page:P.\n");
 }

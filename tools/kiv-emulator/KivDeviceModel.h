@@ -8,6 +8,7 @@
 #include <memory>
 
 class BootloaderEmulation;
+class BootloaderFault;
 class QTimer;
 
 // What a KIV device holds and does: the holding registers 0..4999, a non-volatile copy,
@@ -18,7 +19,14 @@ class KivDeviceModel : public QObject
     Q_OBJECT
 public:
     // Modbus exception codes as the device answers them; 0 means success.
-    enum Exception : quint8 { NoException = 0, IllegalFunction = 1, IllegalAddress = 2, IllegalValue = 3 };
+    // NoAnswer is no Modbus code: the request stays unanswered (injected bootloader fault).
+    enum Exception : quint8 {
+        NoException = 0,
+        IllegalFunction = 1,
+        IllegalAddress = 2,
+        IllegalValue = 3,
+        NoAnswer = 0xFF
+    };
     enum class Mode { Application, Bootloader };
 
     static constexpr int kRestartSilenceMs = 500;
@@ -33,6 +41,7 @@ public:
     Mode mode() const;
     void enterBootloader();
     const BootloaderEmulation &bootloader() const;
+    void setBootloaderFault(const BootloaderFault &fault);
 
     QList<quint16> registers() const;
     QList<quint16> storedRegisters() const;
@@ -49,6 +58,8 @@ signals:
     void restarting(int silenceMs);
     void bootloaderEntered();
     void bootloaderFinished(const QByteArray &image);
+    // Start, page commits and injected faults, one line each.
+    void bootloaderEvent(const QString &text);
     void diagnostic(const QString &text);
 
 private:
@@ -56,6 +67,7 @@ private:
     void restart();
     void factoryReset();
     void rememberLiveCentres();
+    void reportBootloaderEvents() const;
 
     QList<quint16> m_registers;
     QList<quint16> m_stored;
