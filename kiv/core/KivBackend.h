@@ -188,6 +188,7 @@ private:
     void updateChannelLabels();
     void publishBlocks();
     void stopSerialThread();
+    void wireBootLoaderOutcome(BootLoader *bootLoader);
 
     KivShareBackend *m_shareBackend = nullptr;
     SerialLinkOwner *m_link = nullptr;
@@ -204,4 +205,6 @@ private:
     quint64 m_readGeneration = 0;
     QDateTime m_suspendedAt;
     QString m_simulationFile = QStringLiteral(":/KivTestData.txt");
+    // Set while the main-board upload runs and the add-on upload is still to follow.
+    bool m_addOnUploadFollows = false;
 };
