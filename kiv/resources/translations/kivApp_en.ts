@@ -215,12 +215,12 @@
 <context>
     <name>KivBackend</name>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="263"/>
+        <location filename="../../core/KivBackend.cpp" line="262"/>
         <source>Kein COM-Port ausgewählt!</source>
         <translation>No COM port selected!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="91"/>
+        <location filename="../../core/KivBackend.cpp" line="89"/>
         <source>Das angeschlossene Gerät wird nicht unterstüzt.</source>
         <translation>The connected device is not supported.</translation>
     </message>
@@ -230,41 +230,41 @@
         <translation>Invalid date</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="689"/>
+        <location filename="../../core/KivBackend.cpp" line="708"/>
         <source>Fehler beim Laden der Datei!</source>
         <translation>Error loading the file!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="692"/>
+        <location filename="../../core/KivBackend.cpp" line="711"/>
         <source>Die Datei passt nicht zum verbundenen Gerät!</source>
         <translation>The file does not match the connected device!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="708"/>
+        <location filename="../../core/KivBackend.cpp" line="727"/>
         <source>Fehler beim Laden</source>
         <translation>Error while loading</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="714"/>
-        <location filename="../../core/KivBackend.cpp" line="720"/>
-        <location filename="../../core/KivBackend.cpp" line="756"/>
-        <location filename="../../core/KivBackend.cpp" line="762"/>
-        <location filename="../../core/KivBackend.cpp" line="774"/>
+        <location filename="../../core/KivBackend.cpp" line="733"/>
+        <location filename="../../core/KivBackend.cpp" line="739"/>
+        <location filename="../../core/KivBackend.cpp" line="770"/>
+        <location filename="../../core/KivBackend.cpp" line="776"/>
+        <location filename="../../core/KivBackend.cpp" line="787"/>
         <source>Speichern ist fehlgeschlagen</source>
         <translation>Saving failed</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="782"/>
+        <location filename="../../core/KivBackend.cpp" line="795"/>
         <source>Laden fehlgeschlagen!</source>
         <translation>Loading failed!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="788"/>
+        <location filename="../../core/KivBackend.cpp" line="801"/>
         <source>Vorschau nur für *.json Dateien möglich.</source>
         <translation>Preview is only available for *.json files.</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="805"/>
+        <location filename="../../core/KivBackend.cpp" line="806"/>
         <source>Angebene Datei existiert nicht.</source>
         <translation>The specified file does not exist.</translation>
     </message>
@@ -339,81 +339,86 @@
 <context>
     <name>KivDeviceInfoPage</name>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="26"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="27"/>
         <source>Unbekannt</source>
         <translation>Unknown</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="32"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="33"/>
         <source>Analogausgänge Spannung</source>
         <translation>Analogue outputs, voltage</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="33"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="34"/>
         <source>Analogausgänge Spannung/Strom</source>
         <translation>Analogue outputs, voltage/current</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="34"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="35"/>
         <source>Relais</source>
         <translation>Relays</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="36"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="37"/>
         <source>Display</source>
         <translation>Display</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="40"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="41"/>
         <source>Keine</source>
         <translation>None</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="59"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="60"/>
         <source>GERÄTEINFORMATIONEN</source>
         <translation>DEVICE INFORMATION</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="60"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="61"/>
         <source>Kein Gerät verbunden</source>
         <translation>No device connected</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="68"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="69"/>
         <source>Gerät</source>
         <translation>Device</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="79"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="80"/>
         <source>Gerätename</source>
         <translation>Device name</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="86"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="87"/>
         <source>Seriennummer</source>
         <translation>Serial number</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="93"/>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="122"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="94"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="123"/>
         <source>Hauptplatine</source>
         <translation>Main board</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="100"/>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="129"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="101"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="130"/>
         <source>Optionsplatine</source>
         <translation>Option board</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="111"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="112"/>
         <source>Firmware</source>
         <translation>Firmware</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="136"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="137"/>
         <source>Versionen (vollständig)</source>
         <translation>Versions (complete)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="145"/>
+        <source>Nach Firmware-Update suchen</source>
+        <translation>Check for firmware update</translation>
     </message>
 </context>
 <context>
@@ -900,6 +905,265 @@ Load at your own risk!</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="157"/>
+        <source>Die Übertragung der Firmware wurde unterbrochen. Das Gerät bleibt im Bootloader; bitte das Update erneut starten.</source>
+        <translation>The firmware transfer was interrupted. The device stays in its bootloader; please start the update again.</translation>
+    </message>
+</context>
+<context>
+    <name>KivUpdateFile</name>
+    <message>
+        <location filename="../../files/KivUpdateFile.cpp" line="99"/>
+        <source>Update ist bereits im Gange.</source>
+        <translation>An update is already in progress.</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivUpdateFile.cpp" line="144"/>
+        <source>Ein Download ist bereits in Gange</source>
+        <translation>A download is already in progress</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivUpdateFile.cpp" line="191"/>
+        <source>Unexpected network reply received.</source>
+        <translation>Unexpected network reply received.</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivUpdateFile.cpp" line="200"/>
+        <source>Could not download update file.</source>
+        <translation>Could not download update file.</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivUpdateFile.cpp" line="217"/>
+        <source>0 Bytes geladen</source>
+        <translation>0 bytes downloaded</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivUpdateFile.cpp" line="230"/>
+        <source>Die Update-Liste ist beschädigt oder hat ein unbekanntes Format.</source>
+        <translation>The update list is damaged or has an unknown format.</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivUpdateFile.cpp" line="274"/>
+        <source>Invalid download Urls</source>
+        <translation>Invalid download URLs</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivUpdateFile.cpp" line="284"/>
+        <source>Could not delete old data</source>
+        <translation>Could not delete old data</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivUpdateFile.cpp" line="288"/>
+        <location filename="../../files/KivUpdateFile.cpp" line="295"/>
+        <source>Could not create file to save data.</source>
+        <translation>Could not create file to save data.</translation>
+    </message>
+</context>
+<context>
+    <name>KivUpdatePage</name>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="55"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="68"/>
+        <source>Update-Liste wird geladen …</source>
+        <translation>Downloading the update list …</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="69"/>
+        <source>Firmware der Hauptplatine wird geladen …</source>
+        <translation>Downloading the main board firmware …</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="70"/>
+        <source>Firmware der Optionsplatine wird geladen …</source>
+        <translation>Downloading the option board firmware …</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="76"/>
+        <source>%1 von %2 kB</source>
+        <translation>%1 of %2 kB</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="77"/>
+        <source>%1 kB</source>
+        <translation>%1 kB</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="108"/>
+        <source>FIRMWARE-UPDATE</source>
+        <translation>FIRMWARE UPDATE</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="109"/>
+        <source>Kein Gerät verbunden</source>
+        <translation>No device connected</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="117"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="411"/>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="128"/>
+        <source>Gerätename</source>
+        <translation>Device name</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="135"/>
+        <source>Hauptplatine im Gerät</source>
+        <translation>Main board in the device</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="142"/>
+        <source>Optionsplatine im Gerät</source>
+        <translation>Option board in the device</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="149"/>
+        <source>Hauptplatine angeboten</source>
+        <translation>Main board offered</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="156"/>
+        <source>Optionsplatine angeboten</source>
+        <translation>Option board offered</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="167"/>
+        <source>Update suchen und laden</source>
+        <translation>Find and download update</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="178"/>
+        <source>Adresse der Update-Liste (http:, https: oder file:)</source>
+        <translation>Address of the update list (http:, https: or file:)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="201"/>
+        <source>Nach Updates suchen</source>
+        <translation>Check for updates</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="209"/>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="243"/>
+        <source>Voraussichtliche Übertragungsdauer zum Gerät: Hauptplatine etwa %1 s, Optionsplatine etwa %2 s.</source>
+        <translation>Expected transfer time to the device: main board about %1 s, option board about %2 s.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="258"/>
+        <source>Einträge der Update-Liste</source>
+        <translation>Entries of the update list</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="279"/>
+        <source>%1: Hauptplatine %2, Optionsplatine %3</source>
+        <translation>%1: main board %2, option board %3</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="287"/>
+        <source>Laden</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="305"/>
+        <source>Update übertragen</source>
+        <translation>Transfer update</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="316"/>
+        <source>Während der Übertragung das Gerät nicht vom Kabel trennen und nicht ausschalten.</source>
+        <translation>Do not disconnect or switch off the device during the transfer.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="324"/>
+        <source>Update starten</source>
+        <translation>Start update</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="335"/>
+        <source>%1 wird übertragen …</source>
+        <translation>Transferring %1 …</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="336"/>
+        <source>Der Bootloader des Geräts wird gestartet …</source>
+        <translation>Starting the device&apos;s bootloader …</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="340"/>
+        <source>%1 – %2 Byte/s, noch etwa %3 s</source>
+        <translation>%1 – %2 bytes/s, about %3 s left</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="366"/>
+        <source>Neuere Firmware gefunden; sie wird geladen …</source>
+        <translation>Newer firmware found; downloading it …</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="370"/>
+        <source>Kein Update verfügbar: Die Firmware des Geräts ist aktuell.</source>
+        <translation>No update available: the device&apos;s firmware is up to date.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="371"/>
+        <source>Für dieses Gerät ist kein Update verfügbar.</source>
+        <translation>No update is available for this device.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="374"/>
+        <source>Dieses Gerät ist in der Update-Liste nicht enthalten.</source>
+        <translation>This device is not in the update list.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="378"/>
+        <source>Firmware geladen. Das Update kann übertragen werden.</source>
+        <translation>Firmware downloaded. The update can be transferred.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="382"/>
+        <source>Download abgebrochen.</source>
+        <translation>Download cancelled.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="386"/>
+        <source>Download fehlgeschlagen (Netzwerkfehler %1). Adresse und Verbindung prüfen.</source>
+        <translation>Download failed (network error %1). Check the address and the connection.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="403"/>
+        <source>Hauptplatine</source>
+        <translation>Main board</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="407"/>
+        <source>Optionsplatine</source>
+        <translation>Option board</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="415"/>
+        <source>Hauptplatine übertragen; die Optionsplatine folgt gleich.</source>
+        <translation>Main board transferred; the option board follows shortly.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="421"/>
+        <source>Firmwareupdate erfolgreich abgeschlossen. Das Gerät wird neu ausgelesen.</source>
+        <translation>Firmware update completed successfully. The device is being read again.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="425"/>
+        <source>Die Updatedatei fehlt, ist leer oder kann nicht gelesen werden. Bitte erneut herunterladen.</source>
+        <translation>The update file is missing, empty or unreadable. Please download it again.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="429"/>
+        <source>Der Bootloader des Geräts meldet sich nicht. Bitte Verbindung prüfen und das Update erneut starten.</source>
+        <translation>The device&apos;s bootloader does not respond. Please check the connection and start the update again.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="433"/>
         <source>Die Übertragung der Firmware wurde unterbrochen. Das Gerät bleibt im Bootloader; bitte das Update erneut starten.</source>
         <translation>The firmware transfer was interrupted. The device stays in its bootloader; please start the update again.</translation>
     </message>
