@@ -4,10 +4,9 @@
 #include "KivFilesLogging.h"
 #include "KivSettings.h"
 #include "KivUpdateInfo.h"
+#include "KivUpdateList.h"
 
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QNetworkAccessManager>
 #include <QNetworkRequest>
 #include <QStandardPaths>
@@ -221,12 +220,11 @@ void KivUpdateFile::parseJsonFile(QByteArray bytes)
     }
     clearList();
 
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
+    QList<QJsonObject> entries;
+    QString error;
     // A damaged list must not read as "no update available".
-    if (parseError.error != QJsonParseError::NoError || !document.isArray()) {
-        qCWarning(lcKivFiles) << "update: list unreadable:"
-                              << (document.isNull() ? parseError.errorString() : QStringLiteral("not an array"));
+    if (!parseUpdateList(bytes, &entries, &error)) {
+        qCWarning(lcKivFiles) << "update: list unreadable:" << error;
         emitErrorText(tr("Die Update-Liste ist beschädigt oder hat ein unbekanntes Format."));
         resetState();
         emit downloadSelectionChanged();
@@ -234,14 +232,11 @@ void KivUpdateFile::parseJsonFile(QByteArray bytes)
     }
 
     KivUpdateInfo *match = nullptr;
-    const QJsonArray entries = document.array();
-    for (const QJsonValue &value : entries) {
-        if (!value.isObject())
-            continue;
-        auto *info = new KivUpdateInfo(value.toObject(), this);
+    for (const QJsonObject &entry : std::as_const(entries)) {
+        auto *info = new KivUpdateInfo(entry, this);
         m_list.append(info);
         // The last matching entry wins; acting on each would start overlapping downloads.
-        if (matchesDevice(info->deviceName(), m_deviceName))
+        if (updateEntryMatches(info->deviceName(), m_deviceName))
             match = info;
     }
 
@@ -345,17 +340,4 @@ void KivUpdateFile::clearList()
     m_list.clear();
     m_info = nullptr;
     emit downloadInfoChanged();
-}
-
-bool KivUpdateFile::matchesDevice(const QString &entryName, const QString &deviceName)
-{
-    // An entry without a name serves no device; it must not offer its image to every one.
-    if (entryName.isEmpty())
-        return false;
-    const QStringList parts = entryName.split(QLatin1Char(' '), Qt::KeepEmptyParts);
-    for (const QString &part : parts) {
-        if (deviceName.contains(part, Qt::CaseInsensitive))
-            return true;
-    }
-    return false;
 }

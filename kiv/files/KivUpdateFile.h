@@ -91,7 +91,6 @@ private:
     void imageDownloaded(const QString &path, const QByteArray &bytes, int &remTime,
                          void (KivUpdateFile::*remTimeSignal)());
     void clearList();
-    static bool matchesDevice(const QString &entryName, const QString &deviceName);
 
     QNetworkAccessManager *m_manager = nullptr;
     checkState m_state = inactive;
