@@ -14,7 +14,7 @@
 
 namespace {
 
-enum Page { ConnectionPage = 0, MonitoringPage = 1, UpdatePage = 9 };
+enum Page { ConnectionPage = 0, MonitoringPage = 1, UpdatePage = 9, SpecialPage = 22 };
 
 constexpr int kConnectTimeoutMs = 20000;
 // The real bootloader pacing: entry wait, page delays and the add-on upload after the main board.
@@ -56,6 +56,7 @@ private slots:
     void check_readyOrNotListed_data();
     void check_readyOrNotListed();
     void upload_reachesDeviceAndDeviceIsReadAgain();
+    void specialPage_pickedFileReachesDeviceOrIsReported();
 
 private:
     QQuickItem *find(const QString &suffix) const;
@@ -247,6 +248,45 @@ void tst_KivUpdatePage::upload_reachesDeviceAndDeviceIsReadAgain()
     QTRY_VERIFY_WITH_TIMEOUT(kiv->property("updateOngoing").toBool(), kConnectTimeoutMs);
     QCOMPARE(m_ui->pageManager()->property("pageIndex").toInt(), int(UpdatePage));
     QVERIFY(kiv->property("connected").toBool());
+}
+
+void tst_KivUpdatePage::specialPage_pickedFileReachesDeviceOrIsReported()
+{
+    QObject *kiv = m_ui->backend();
+    kiv->setProperty("clearance", 1);
+    m_ui->pageManager()->setProperty("pageIndex", ConnectionPage);
+    m_ui->pageManager()->setProperty("connectionPageIndex", SpecialPage);
+    QObject *dialog = nullptr;
+    QTRY_VERIFY((dialog = m_ui->objectEndingWith(QStringLiteral("SpecialFileDialog"))));
+    QTRY_VERIFY(find(QStringLiteral("SpecialFirmwareButton")));
+
+    // What the technician picks in the file dialog.
+    const QByteArray image = makeImage(700, 9);
+    const QString path = m_ui->dataDir() + QStringLiteral("/picked.bin");
+    QVERIFY(writeFile(path, image));
+    QSignalSpy finished(kiv, SIGNAL(bootLoaderFinished()));
+    dialog->setProperty("selectedFile", QUrl::fromLocalFile(path));
+    QVERIFY(QMetaObject::invokeMethod(dialog, "accepted"));
+    QObject *progress = m_ui->objectEndingWith(QStringLiteral("SpecialUpdatePopup"));
+    QVERIFY(progress && progress->property("opened").toBool());
+    QVERIFY(shot(QStringLiteral("special_upload_de")));
+    QVERIFY(finished.wait(kUploadTimeoutMs));
+    QTRY_VERIFY(!progress->property("opened").toBool());
+    const auto received = [this] {
+        QFile file(m_ui->dataDir() + QStringLiteral("/received.bin"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(received().left(image.size()), image, kConnectTimeoutMs);
+
+    // A file that has gone in the meantime: told in the page's error pop-up.
+    QFile::remove(path);
+    QVERIFY(QMetaObject::invokeMethod(dialog, "accepted"));
+    QObject *error = nullptr;
+    QTRY_VERIFY((error = m_ui->objectEndingWith(QStringLiteral("SpecialUpdateErrorPopup"))) &&
+                error->property("opened").toBool());
+    QVERIFY(error->property("text").toString().contains(QStringLiteral("Updatedatei")));
+    QVERIFY(!progress->property("opened").toBool());
+    kiv->setProperty("clearance", 0);
 }
 
 QTEST_MAIN(tst_KivUpdatePage)
