@@ -46,6 +46,8 @@ constexpr int kManualReadDelayMs = 100;
 constexpr int kResetReloadMs = 3000;
 constexpr int kReloadResetMs = 1000;
 constexpr int kReloadReadMs = 1500;
+// The device restarts into its new firmware before it answers again.
+constexpr int kReloadAfterUpdateMs = 2000;
 constexpr int kReReadAfterLoadMs = 1000;
 constexpr int kLoadProgressStepMs = 350;
 constexpr int kSimulationTickMs = 1;
@@ -163,6 +165,7 @@ KivBackend::KivBackend(KivShareBackend *shareBackend, QObject *parent)
     m_bootLoader = bootLoader;
     connect(bootLoader, &BootLoader::errorCouldNotStartBL, this, &KivBackend::blCouldNotStart);
     connect(bootLoader, &BootLoader::errorFileUnavailable, this, &KivBackend::blFileUnavailable);
+    wireBootLoaderOutcome(bootLoader);
 
     if (m_shareBackend) {
         connect(m_shareBackend, &ShareBackend::errorPlainText, this, &KivBackend::errorPlainText);
@@ -357,6 +360,26 @@ void KivBackend::setupSerial()
             Qt::QueuedConnection);
     // The cable carries the bootloader's large data blocks.
     bootLoader->setFast(true);
+}
+
+void KivBackend::wireBootLoaderOutcome(BootLoader *bootLoader)
+{
+    connect(bootLoader, &BootLoader::updatingGp, this, [this] { m_addOnUploadFollows = true; });
+    connect(bootLoader, &BootLoader::updatingAP, this, [this] { m_addOnUploadFollows = false; });
+    for (auto failure :
+         {&BootLoader::errorFileUnavailable, &BootLoader::errorCouldNotStartBL, &BootLoader::errorUploadInterrupted})
+        connect(bootLoader, failure, this, [this] { m_addOnUploadFollows = false; });
+    // The device runs its new firmware after a restart; what it reports may have changed. A
+    // manual read keeps the page the user is on, so the update's outcome stays in view.
+    connect(bootLoader, &BootLoader::bootLoaderFinished, this, [this] {
+        if (m_addOnUploadFollows)
+            return;
+        emit bootLoaderFinished();
+        QTimer::singleShot(kReloadAfterUpdateMs, this, [this] {
+            if (connected())
+                getManuelData(true);
+        });
+    });
 }
 
 void KivBackend::stopSerialThread()

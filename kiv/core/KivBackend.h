@@ -193,6 +193,7 @@ private:
     void publishBlocks();
     void stopSerialThread();
     void finishDisconnect();
+    void wireBootLoaderOutcome(BootLoader *bootLoader);
 
     KivShareBackend *m_shareBackend = nullptr;
     SerialLinkOwner *m_link = nullptr;
@@ -211,4 +212,6 @@ private:
     // Lives while a disconnect waits for the restore of forced relays to leave.
     QObject *m_disconnectWait = nullptr;
     QString m_simulationFile = QStringLiteral(":/KivTestData.txt");
+    // Set while the main-board upload runs and the add-on upload is still to follow.
+    bool m_addOnUploadFollows = false;
 };

@@ -91,3 +91,19 @@ void KivSettings::writeByteRate(int value)
 {
     writeValue(kKeyByteRate, value);
 }
+
+QString KivSettings::readUpdateListUrl()
+{
+    const QString url = readString(kKeyUpdateListUrl).trimmed();
+    return url.isEmpty() ? kDefaultUpdateListUrl : url;
+}
+
+void KivSettings::writeUpdateListUrl(const QString &url)
+{
+    // An emptied field means the default again.
+    const QString trimmed = url.trimmed();
+    if (trimmed.isEmpty() || trimmed == kDefaultUpdateListUrl)
+        getSettings()->remove(kKeyUpdateListUrl);
+    else
+        writeValue(kKeyUpdateListUrl, trimmed);
+}

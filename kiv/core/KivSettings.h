@@ -30,6 +30,10 @@ public:
     static int readByteRate();
     static void writeByteRate(int value);
 
+    // Where the firmware update list is fetched from; a file: URL serves a local folder.
+    Q_INVOKABLE static QString readUpdateListUrl();
+    Q_INVOKABLE static void writeUpdateListUrl(const QString &url);
+
     static constexpr int kDefaultVerbindungsMode = 0;
     static constexpr int kDefaultVisibility = 0;
     static constexpr int kDefaultByteRate = 3500;
@@ -40,6 +44,8 @@ public:
     static inline const QString kKeyWindowedWidth = QStringLiteral("General/windowedWidth");
     static inline const QString kKeyWindowedHeight = QStringLiteral("General/windowedHeight");
     static inline const QString kKeyByteRate = QStringLiteral("SaveLoad/byteRate");
+    static inline const QString kKeyUpdateListUrl = QStringLiteral("Update/listUrl");
+    static inline const QString kDefaultUpdateListUrl = QStringLiteral("https://download.veltaron.de/kiv/updates.json");
     static inline const QString kGroupBluetooth = QStringLiteral("BluetoothConnection");
     static inline const QString kArrayAliasAndId = QStringLiteral("AliasAndId");
     static inline const QString kKeyAlias = QStringLiteral("alias");

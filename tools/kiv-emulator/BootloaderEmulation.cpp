@@ -20,10 +20,51 @@ void BootloaderEmulation::reset()
     m_lastError.clear();
 }
 
-BootloaderEmulation::Result BootloaderEmulation::read(int start, int count, QList<quint16> *values) const
+void BootloaderEmulation::setFault(const BootloaderFault &fault)
 {
+    m_fault = fault;
+    m_wrongWordsLeft = fault.kind == BootloaderFault::Kind::WrongWords ? fault.argument : 0;
+    m_dropPending = fault.kind == BootloaderFault::Kind::DropMidPage;
+    m_dropped = false;
+}
+
+void BootloaderEmulation::reconnect()
+{
+    if (!m_dropped)
+        return;
+    reset();
+    m_dropped = false;
+    m_events.append(QStringLiteral("link back, transfer starts over"));
+}
+
+bool BootloaderEmulation::linkDropped() const
+{
+    return m_dropped;
+}
+
+QStringList BootloaderEmulation::takeEvents()
+{
+    QStringList events;
+    events.swap(m_events);
+    return events;
+}
+
+BootloaderEmulation::Result BootloaderEmulation::read(int start, int count, QList<quint16> *values)
+{
+    if (m_dropped)
+        return Result::NoAnswer;
     if (start < 0 || count < 1 || start + count > kRegisterCount)
         return Result::IllegalAddress;
+    const bool presence = start <= 1;
+    if (presence && m_fault.kind == BootloaderFault::Kind::NoPresence)
+        return Result::NoAnswer;
+    if (presence && m_wrongWordsLeft > 0) {
+        --m_wrongWordsLeft;
+        m_events.append(QStringLiteral("presence check answered with wrong words (%1 more)").arg(m_wrongWordsLeft));
+        *values = QList<quint16>(count, 0);
+        values->first() = quint16(~kKey1);
+        return Result::Ok;
+    }
     values->clear();
     for (int reg = start; reg < start + count; ++reg) {
         if (reg == 0)
@@ -40,8 +81,18 @@ BootloaderEmulation::Result BootloaderEmulation::read(int start, int count, QLis
 
 BootloaderEmulation::Result BootloaderEmulation::write(int start, const QList<quint16> &values)
 {
+    if (m_dropped)
+        return Result::NoAnswer;
     if (start < 0 || values.isEmpty() || start + values.size() > kRegisterCount)
         return Result::IllegalAddress;
+    // The link goes once the announced page is half written; what arrived so far is kept.
+    if (m_dropPending && m_state == State::Receiving && committedPages() == m_fault.argument &&
+        start + values.size() > kWindowStart + kPageWords / 2) {
+        m_dropPending = false;
+        m_dropped = true;
+        m_events.append(QStringLiteral("link dropped in the middle of page %1").arg(m_fault.argument));
+        return Result::NoAnswer;
+    }
     for (int i = 0; i < values.size(); ++i)
         m_registers[start + i] = values.at(i);
     // A command takes effect when the write reaches the command register.
@@ -96,6 +147,7 @@ BootloaderEmulation::Result BootloaderEmulation::runCommand()
         m_committed = QList<bool>(pageCount, false);
         std::fill(m_registers.begin() + kWindowStart, m_registers.end(), 0);
         m_state = State::Receiving;
+        m_events.append(QStringLiteral("start, %1 pages announced").arg(pageCount));
         return Result::Ok;
     case kCommandCommit: {
         if (m_state != State::Receiving || pageIndex >= m_pageCount) {
@@ -110,6 +162,7 @@ BootloaderEmulation::Result BootloaderEmulation::runCommand()
             page[2 * w + 1] = char(word >> 8);
         }
         m_committed[pageIndex] = true;
+        m_events.append(QStringLiteral("page %1 of %2 committed").arg(pageIndex + 1).arg(m_pageCount));
         // A fresh window per page, so a short last page is padded with zeros.
         std::fill(m_registers.begin() + kWindowStart, m_registers.end(), 0);
         return Result::Ok;

@@ -9,8 +9,9 @@ const QStringList kSensorOptions{QStringLiteral("--adjust-restart-ms")};
 
 bool EmulatorOptions::parse(const QStringList &arguments, QString *error)
 {
-    const QStringList valued{"--port",    "--baud",       "--parity",           "--id",    "--registers",
-                             "--variant", "--state-file", "--bootloader-image", "--fault", "--dump-image"};
+    const QStringList valued{"--port",      "--baud",       "--parity",          "--id",
+                             "--registers", "--variant",    "--state-file",      "--bootloader-image",
+                             "--fault",     "--dump-image", "--bootloader-fault"};
     for (int i = 1; i < arguments.size(); ++i) {
         QString name = arguments.at(i);
         QString value;
@@ -83,6 +84,9 @@ bool EmulatorOptions::parse(const QStringList &arguments, QString *error)
         } else if (name == QLatin1String("--fault")) {
             if (!fault.parse(value, error))
                 return false;
+        } else if (name == QLatin1String("--bootloader-fault")) {
+            if (!bootloaderFault.parse(value, error))
+                return false;
         } else if (name == QLatin1String("--dump-image")) {
             dumpImage = value;
         } else if (name == QLatin1String("--adjust-restart-ms")) {
@@ -105,7 +109,11 @@ QString EmulatorOptions::usage()
     return QStringLiteral("Usage: kiv-emulator --port PATH [--baud 115200] [--parity none|even|odd] [--id 1]\n"
                           "                    [--registers FILE] [--variant standard|relay|modbus|bacnet|lora|qev]\n"
                           "                    [--state-file FILE] [--bootloader-image FILE] [--fault KIND]\n"
-                          "                    [--dump-image FILE] [--adjust-restart-ms 3000] [--verbose]\n"
+                          "                    [--dump-image FILE] [--adjust-restart-ms 3000]
+"
+                          "                    [--bootloader-fault KIND] [--verbose]
+"
                           "Behaves like a KIV room sensor (Modbus RTU slave) on a serial port.\n"
-                          "Faults: none, noreply, badcrc, exception:N, late:MS, drop-after:N, garbage.\n");
+                          "Faults: none, noreply, badcrc, exception:N, late:MS, drop-after:N, garbage.\n"
+                          "Bootloader faults: none, no-presence, wrong-words:N, drop-mid-page:P.\n");
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BootloaderFault.h"
 #include "FaultInjection.h"
 #include "KivDefaultImage.h"
 #include "KivDeviceModel.h"
@@ -23,6 +24,7 @@ public:
     KivDefaultImage::Variant variant = KivDefaultImage::Variant::Standard;
     QString stateFile;
     QString bootloaderImage;
+    BootloaderFault bootloaderFault;
     FaultInjection fault;
     QString dumpImage;
     int adjustRestartMs = KivDeviceModel::kDefaultAdjustmentSilenceMs;

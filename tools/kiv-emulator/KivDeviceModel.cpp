@@ -56,8 +56,16 @@ KivDeviceModel::~KivDeviceModel() = default;
 KivDeviceModel::Exception KivDeviceModel::read(int start, int count, QList<quint16> *values) const
 {
     if (m_mode == Mode::Bootloader) {
-        return m_bootloader->read(start, count, values) == BootloaderEmulation::Result::Ok ? NoException
-                                                                                           : IllegalAddress;
+        const BootloaderEmulation::Result result = m_bootloader->read(start, count, values);
+        reportBootloaderEvents();
+        switch (result) {
+        case BootloaderEmulation::Result::Ok:
+            return NoException;
+        case BootloaderEmulation::Result::NoAnswer:
+            return NoAnswer;
+        default:
+            return IllegalAddress;
+        }
     }
     if (start < 0 || count < 1 || start + count > kRegisterCount)
         return IllegalAddress;
@@ -68,7 +76,11 @@ KivDeviceModel::Exception KivDeviceModel::read(int start, int count, QList<quint
 KivDeviceModel::Exception KivDeviceModel::write(int start, const QList<quint16> &values)
 {
     if (m_mode == Mode::Bootloader) {
-        switch (m_bootloader->write(start, values)) {
+        const BootloaderEmulation::Result result = m_bootloader->write(start, values);
+        reportBootloaderEvents();
+        switch (result) {
+        case BootloaderEmulation::Result::NoAnswer:
+            return NoAnswer;
         case BootloaderEmulation::Result::IllegalAddress:
             return IllegalAddress;
         case BootloaderEmulation::Result::IllegalValue:
@@ -106,8 +118,11 @@ KivDeviceModel::Mode KivDeviceModel::mode() const
 
 void KivDeviceModel::enterBootloader()
 {
-    if (m_mode == Mode::Bootloader)
+    if (m_mode == Mode::Bootloader) {
+        m_bootloader->reconnect();
+        reportBootloaderEvents();
         return;
+    }
     m_mode = Mode::Bootloader;
     m_bootloader->reset();
     qCInfo(lcKivDevice) << "bootloader entered";
@@ -117,6 +132,19 @@ void KivDeviceModel::enterBootloader()
 const BootloaderEmulation &KivDeviceModel::bootloader() const
 {
     return *m_bootloader;
+}
+
+void KivDeviceModel::setBootloaderFault(const BootloaderFault &fault)
+{
+    m_bootloader->setFault(fault);
+}
+
+void KivDeviceModel::reportBootloaderEvents() const
+{
+    // Signals from a const reader: the model's state does not change by reporting.
+    auto *self = const_cast<KivDeviceModel *>(this);
+    for (const QString &event : m_bootloader->takeEvents())
+        emit self->bootloaderEvent(event);
 }
 
 QList<quint16> KivDeviceModel::registers() const

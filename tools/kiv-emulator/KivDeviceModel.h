@@ -8,6 +8,7 @@
 #include <memory>
 
 class BootloaderEmulation;
+class BootloaderFault;
 class QTimer;
 
 // What a KIV device holds and does: the holding registers 0..4999, a non-volatile copy,
@@ -18,7 +19,14 @@ class KivDeviceModel : public QObject
     Q_OBJECT
 public:
     // Modbus exception codes as the device answers them; 0 means success.
-    enum Exception : quint8 { NoException = 0, IllegalFunction = 1, IllegalAddress = 2, IllegalValue = 3 };
+    // NoAnswer is no Modbus code: the request stays unanswered (injected bootloader fault).
+    enum Exception : quint8 {
+        NoException = 0,
+        IllegalFunction = 1,
+        IllegalAddress = 2,
+        IllegalValue = 3,
+        NoAnswer = 0xFF
+    };
     enum class Mode { Application, Bootloader };
 
     static constexpr int kRestartSilenceMs = 500;
@@ -35,6 +43,7 @@ public:
     Mode mode() const;
     void enterBootloader();
     const BootloaderEmulation &bootloader() const;
+    void setBootloaderFault(const BootloaderFault &fault);
 
     QList<quint16> registers() const;
     QList<quint16> storedRegisters() const;
@@ -53,6 +62,8 @@ signals:
     void restarting(int silenceMs);
     void bootloaderEntered();
     void bootloaderFinished(const QByteArray &image);
+    // Start, page commits and injected faults, one line each.
+    void bootloaderEvent(const QString &text);
     void diagnostic(const QString &text);
     // The adjustment command ran; one line per adjusted block, or a note that none was prepared.
     void adjusted(const QStringList &report);
@@ -63,6 +74,7 @@ private:
     void factoryReset();
     void adjust();
     void rememberLiveCentres();
+    void reportBootloaderEvents() const;
 
     QList<quint16> m_registers;
     QList<quint16> m_stored;

@@ -56,6 +56,8 @@ QByteArray KivModbusSlave::readHolding(const QByteArray &pdu)
         return exception(kReadHolding, KivDeviceModel::IllegalValue);
     QList<quint16> values;
     const auto result = m_model->read(start, count, &values);
+    if (result == KivDeviceModel::NoAnswer)
+        return {};
     if (result != KivDeviceModel::NoException)
         return exception(kReadHolding, result);
     QByteArray out;
@@ -71,6 +73,8 @@ QByteArray KivModbusSlave::writeSingle(const QByteArray &pdu)
     if (pdu.size() != 5)
         return exception(kWriteSingle, KivDeviceModel::IllegalValue);
     const auto result = m_model->write(word(pdu, 1), {word(pdu, 3)});
+    if (result == KivDeviceModel::NoAnswer)
+        return {};
     if (result != KivDeviceModel::NoException)
         return exception(kWriteSingle, result);
     return pdu; // echo
@@ -89,6 +93,8 @@ QByteArray KivModbusSlave::writeMultiple(const QByteArray &pdu)
     for (int i = 0; i < count; ++i)
         values.append(word(pdu, 6 + 2 * i));
     const auto result = m_model->write(start, values);
+    if (result == KivDeviceModel::NoAnswer)
+        return {};
     if (result != KivDeviceModel::NoException)
         return exception(kWriteMultiple, result);
     return pdu.left(5);

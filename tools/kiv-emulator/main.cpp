@@ -100,6 +100,9 @@ int main(int argc, char *argv[])
     model.setAdjustmentSilenceMs(options.adjustRestartMs);
     QObject::connect(&model, &KivDeviceModel::bootloaderEntered, &model,
                      [] { printLine(stdout, QStringLiteral("bootloader: active")); });
+    QObject::connect(&model, &KivDeviceModel::bootloaderEvent, &model,
+                     [](const QString &text) { printLine(stdout, QStringLiteral("bootloader: %1").arg(text)); });
+    model.setBootloaderFault(options.bootloaderFault);
     QObject::connect(&model, &KivDeviceModel::bootloaderFinished, &model,
                      [&options](const QByteArray &data) { writeBootloaderImage(options.bootloaderImage, data); });
 

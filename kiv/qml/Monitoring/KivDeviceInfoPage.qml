@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import KivEnums 1.0
+import KivPageEnums 1.0
 import "qrc:/Dependencies/Mirrel/qml/General"
 import "qrc:/Dependencies/Mirrel/qml/General/MirrelStyle.js" as Style
 import "qrc:/Dependencies/Mirrel/qml/Header"
@@ -136,6 +137,14 @@ Flickable {
                     label: qsTr("Versionen (vollständig)")
                     value: page.setup.firmware
                     fontSize: page.fontSize
+                }
+                CustomButton {
+                    objectName: page.objectName + "UpdateButton"
+                    visible: Kiv.connected
+                    primary: false
+                    text: qsTr("Nach Firmware-Update suchen")
+                    fontSize: page.fontSize
+                    onClicked: KivPageManager.pageIndex = KivPage.KivUpdatePage
                 }
             }
         }

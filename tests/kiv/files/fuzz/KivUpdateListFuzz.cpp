@@ -1,0 +1,29 @@
+#include "KivUpdateList.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <cstdlib>
+
+// One input: the bytes of an update list. Whatever is read must be objects only, and every
+// named entry must serve a device of its own name.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    QList<QJsonObject> entries;
+    QString error;
+    if (!parseUpdateList(bytes, &entries, &error)) {
+        if (!entries.isEmpty() || error.isEmpty())
+            std::abort();
+        return 0;
+    }
+    for (const QJsonObject &entry : std::as_const(entries)) {
+        const QString name = entry.value(QLatin1String("name")).toString();
+        if (!name.isEmpty() && !updateEntryMatches(name, name.toUpper()))
+            std::abort();
+        if (updateEntryMatches(QString(), name))
+            std::abort();
+    }
+    return 0;
+}
