@@ -240,31 +240,37 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="708"/>
+        <location filename="../../core/KivBackend.cpp" line="709"/>
+        <location filename="../../core/KivBackend.cpp" line="723"/>
         <source>Fehler beim Laden</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="714"/>
-        <location filename="../../core/KivBackend.cpp" line="720"/>
-        <location filename="../../core/KivBackend.cpp" line="756"/>
-        <location filename="../../core/KivBackend.cpp" line="762"/>
-        <location filename="../../core/KivBackend.cpp" line="774"/>
+        <location filename="../../core/KivBackend.cpp" line="730"/>
+        <source>Werte ausgelesen und übertragen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../core/KivBackend.cpp" line="736"/>
+        <location filename="../../core/KivBackend.cpp" line="745"/>
+        <location filename="../../core/KivBackend.cpp" line="779"/>
+        <location filename="../../core/KivBackend.cpp" line="785"/>
+        <location filename="../../core/KivBackend.cpp" line="796"/>
         <source>Speichern ist fehlgeschlagen</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="782"/>
+        <location filename="../../core/KivBackend.cpp" line="804"/>
         <source>Laden fehlgeschlagen!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="788"/>
+        <location filename="../../core/KivBackend.cpp" line="810"/>
         <source>Vorschau nur für *.json Dateien möglich.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="805"/>
+        <location filename="../../core/KivBackend.cpp" line="815"/>
         <source>Angebene Datei existiert nicht.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -624,6 +630,39 @@ Laden auf eigene Gewähr!</source>
     </message>
 </context>
 <context>
+    <name>KivReadJson</name>
+    <message>
+        <location filename="../../files/KivReadJson.cpp" line="78"/>
+        <source>Der Dateipfad is ungültig.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivReadJson.cpp" line="82"/>
+        <source>Die Datei existiert nicht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivReadJson.cpp" line="87"/>
+        <source>Die Datei konnte nicht geöffnet werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivReadJson.cpp" line="93"/>
+        <source>Die ausgewählte Datei hat keinen Inhalt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivReadJson.cpp" line="110"/>
+        <source>Die Datei enthält keine gültige Konfiguration.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivReadJson.cpp" line="120"/>
+        <source>Die Datei passt nicht zum verbundenen Gerät!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>KivSaveAndLoad</name>
     <message>
         <location filename="../../files/KivSaveAndLoad.cpp" line="109"/>
@@ -650,104 +689,104 @@ Laden auf eigene Gewähr!</source>
 <context>
     <name>KivSaveLoadPage</name>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="66"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="70"/>
         <source>Laden fehlgeschlagen!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="106"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="123"/>
         <source>LADEN/SPEICHERN</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="107"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="124"/>
         <source>Verbunden mit %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="108"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="125"/>
         <source>Kein Gerät verbunden</source>
         <translation type="unfinished">Kein Gerät verbunden</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="117"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="134"/>
         <source>Konfiguration speichern</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="130"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="147"/>
         <source>Dateiname</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="145"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="162"/>
         <source>Speichern</source>
         <translation type="unfinished">Speichern</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="157"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="174"/>
         <source>Gespeicherte Dateien</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="170"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="187"/>
         <source>Suchen</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="179"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="196"/>
         <source>Keine gespeicherten Dateien vorhanden.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="220"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="237"/>
         <source>Gerät: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="229"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="246"/>
         <source>Geändert: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="251"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="268"/>
         <source>Laden</source>
         <translation type="unfinished">Laden</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="261"/>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="287"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="279"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="305"/>
         <source>Löschen</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="285"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="303"/>
         <source>Datei löschen</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="286"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="304"/>
         <source>Soll die Datei &quot;%1&quot; gelöscht werden?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="288"/>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="305"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="306"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="323"/>
         <source>Abbrechen</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="302"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="320"/>
         <source>Datei überschreiben</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="303"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="321"/>
         <source>Die Datei &quot;%1&quot; existiert bereits. Soll sie überschrieben werden?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="304"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="322"/>
         <source>Überschreiben</source>
         <translation type="unfinished"></translation>
     </message>
@@ -900,6 +939,516 @@ Laden auf eigene Gewähr!</source>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="157"/>
         <source>Die Übertragung der Firmware wurde unterbrochen. Das Gerät bleibt im Bootloader; bitte das Update erneut starten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivWriteJson</name>
+    <message>
+        <location filename="../../files/KivWriteJson.cpp" line="159"/>
+        <source>Ungültiges Datum</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KivWritePdf</name>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="87"/>
+        <source>Keine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="89"/>
+        <source>Gelb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="91"/>
+        <source>Rot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="93"/>
+        <source>Grün</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="113"/>
+        <source>Ja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="113"/>
+        <source>Nein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="159"/>
+        <location filename="../../files/KivWritePdf.cpp" line="460"/>
+        <source>Temperatur</source>
+        <translation type="unfinished">Temperatur</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="161"/>
+        <source>Relative Feuchte</source>
+        <translation type="unfinished">Relative Feuchte</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="163"/>
+        <source>Absolute Feuchte</source>
+        <translation type="unfinished">Absolute Feuchte</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="165"/>
+        <source>Enthalpie</source>
+        <translation type="unfinished">Enthalpie</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="167"/>
+        <source>Taupunkt</source>
+        <translation type="unfinished">Taupunkt</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="169"/>
+        <source>CO2</source>
+        <translation type="unfinished">CO2</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="171"/>
+        <source>VOC</source>
+        <translation type="unfinished">VOC</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="173"/>
+        <source>CO2/VOC</source>
+        <translation type="unfinished">CO2/VOC</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="175"/>
+        <source>Volumenstrom</source>
+        <translation type="unfinished">Volumenstrom</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="177"/>
+        <source>Druck</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="179"/>
+        <location filename="../../files/KivWritePdf.cpp" line="461"/>
+        <source>Helligkeit</source>
+        <translation type="unfinished">Helligkeit</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="181"/>
+        <source>Kondensat</source>
+        <translation type="unfinished">Kondensat</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="183"/>
+        <source>Luftdruck</source>
+        <translation type="unfinished">Luftdruck</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="185"/>
+        <source>Volumenstrom 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="187"/>
+        <source>Druck 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="281"/>
+        <source>Ungültiges Datum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="368"/>
+        <source>Protokoll vom:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="375"/>
+        <source>Allgemeine Einstellungen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="376"/>
+        <source>Name: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="377"/>
+        <source>Einheitensystem: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="378"/>
+        <source>Ort: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="378"/>
+        <source>Höhe [m]: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="379"/>
+        <source>Spannungsuntergrenze [V]: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="380"/>
+        <source>Spannungsobergrenze [V]: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="381"/>
+        <source>Versionsnummer: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="381"/>
+        <source>Seriennummer: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="395"/>
+        <source>Ausgang </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="404"/>
+        <source>Messbereich:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="405"/>
+        <source>Untergrenze: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="406"/>
+        <source>Unteres Limit: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="407"/>
+        <source>Obergrenze: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="408"/>
+        <source>Oberes Limit: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="409"/>
+        <location filename="../../files/KivWritePdf.cpp" line="509"/>
+        <location filename="../../files/KivWritePdf.cpp" line="530"/>
+        <source>Einheit: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="410"/>
+        <source>Offset: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="414"/>
+        <source>Mischverhältnis: %1 : %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="419"/>
+        <source>Ansprechzeit [s]: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="420"/>
+        <source>K-Faktor: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="436"/>
+        <source>Unbekannt: Id </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="438"/>
+        <source>Hersteller: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="441"/>
+        <source>Rund</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="442"/>
+        <source>Rechteckig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="443"/>
+        <source>Individuelle Fläche</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="445"/>
+        <source>Kanalform: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="446"/>
+        <source>Durchmesser [mm]: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="447"/>
+        <source>Höhe Kanal [mm]: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="448"/>
+        <source>Fläche [mm²]: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="450"/>
+        <source>Breite Kanal [mm]: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="462"/>
+        <source>Unbekannt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="465"/>
+        <source>Mittelwert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="466"/>
+        <source>Minimalwert aus %1 1 und 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="467"/>
+        <source>Maximalwert aus %1 1 und 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="468"/>
+        <source>Mischart: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="482"/>
+        <source>Display: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="483"/>
+        <source>Display vorhanden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="483"/>
+        <source>Kein Display vorhanden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="484"/>
+        <source>Status: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="486"/>
+        <source>Helligkeit[%]: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="487"/>
+        <source>Rotation[°]: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="489"/>
+        <source>Anzeige auf dem Display: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="491"/>
+        <source>Kanal %1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="491"/>
+        <location filename="../../files/KivWritePdf.cpp" line="497"/>
+        <source>Anzeige: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="496"/>
+        <source>Relais %1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="506"/>
+        <source>TLF:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="508"/>
+        <source>Messgröße: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="510"/>
+        <location filename="../../files/KivWritePdf.cpp" line="527"/>
+        <source>Schwellwert 1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="511"/>
+        <location filename="../../files/KivWritePdf.cpp" line="528"/>
+        <source>Schwellwert 2: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="512"/>
+        <source>Farbe Bereich 1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="513"/>
+        <source>Farbe Bereich 2: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="514"/>
+        <source>Farbe Bereich 3: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="525"/>
+        <source>Relais</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="529"/>
+        <source>Hysterese: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="542"/>
+        <source>Modbus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="543"/>
+        <source>Adresse (BUS): </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="544"/>
+        <source>Adresse (App): </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="545"/>
+        <source>Baudrate: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="547"/>
+        <source>Übertragungsart: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="548"/>
+        <location filename="../../files/KivWritePdf.cpp" line="565"/>
+        <source>Parität: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="561"/>
+        <source>BACnet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="562"/>
+        <source>MAC-Adresse:: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="563"/>
+        <source>BACnet Offset-ID: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="564"/>
+        <source>Übertragungsrate: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="566"/>
+        <source>BACnet-Description: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="567"/>
+        <source>COV-U: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="567"/>
+        <source>aktiv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="567"/>
+        <source>deaktiviert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="586"/>
+        <source>Service: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="587"/>
+        <source>Serviceintervall: %1 Monate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="588"/>
+        <source>Kalibrierungsintervall: %1 Monate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="589"/>
+        <source>Letzter Service: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="589"/>
+        <source>Letzte Kalibrierung: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="590"/>
+        <source>Nächster Service: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="590"/>
+        <source>Nächster Kalibrierung: </source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -240,31 +240,37 @@
         <translation>The file does not match the connected device!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="708"/>
+        <location filename="../../core/KivBackend.cpp" line="709"/>
+        <location filename="../../core/KivBackend.cpp" line="723"/>
         <source>Fehler beim Laden</source>
         <translation>Error while loading</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="714"/>
-        <location filename="../../core/KivBackend.cpp" line="720"/>
-        <location filename="../../core/KivBackend.cpp" line="756"/>
-        <location filename="../../core/KivBackend.cpp" line="762"/>
-        <location filename="../../core/KivBackend.cpp" line="774"/>
+        <location filename="../../core/KivBackend.cpp" line="730"/>
+        <source>Werte ausgelesen und übertragen</source>
+        <translation>Values read and transferred</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivBackend.cpp" line="736"/>
+        <location filename="../../core/KivBackend.cpp" line="745"/>
+        <location filename="../../core/KivBackend.cpp" line="779"/>
+        <location filename="../../core/KivBackend.cpp" line="785"/>
+        <location filename="../../core/KivBackend.cpp" line="796"/>
         <source>Speichern ist fehlgeschlagen</source>
         <translation>Saving failed</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="782"/>
+        <location filename="../../core/KivBackend.cpp" line="804"/>
         <source>Laden fehlgeschlagen!</source>
         <translation>Loading failed!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="788"/>
+        <location filename="../../core/KivBackend.cpp" line="810"/>
         <source>Vorschau nur für *.json Dateien möglich.</source>
         <translation>Preview is only available for *.json files.</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="805"/>
+        <location filename="../../core/KivBackend.cpp" line="815"/>
         <source>Angebene Datei existiert nicht.</source>
         <translation>The specified file does not exist.</translation>
     </message>
@@ -625,6 +631,39 @@ Load at your own risk!</translation>
     </message>
 </context>
 <context>
+    <name>KivReadJson</name>
+    <message>
+        <location filename="../../files/KivReadJson.cpp" line="78"/>
+        <source>Der Dateipfad is ungültig.</source>
+        <translation>The file path is invalid.</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivReadJson.cpp" line="82"/>
+        <source>Die Datei existiert nicht.</source>
+        <translation>The file does not exist.</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivReadJson.cpp" line="87"/>
+        <source>Die Datei konnte nicht geöffnet werden.</source>
+        <translation>The file could not be opened.</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivReadJson.cpp" line="93"/>
+        <source>Die ausgewählte Datei hat keinen Inhalt.</source>
+        <translation>The selected file is empty.</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivReadJson.cpp" line="110"/>
+        <source>Die Datei enthält keine gültige Konfiguration.</source>
+        <translation>The file does not contain a valid configuration.</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivReadJson.cpp" line="120"/>
+        <source>Die Datei passt nicht zum verbundenen Gerät!</source>
+        <translation>The file does not match the connected device!</translation>
+    </message>
+</context>
+<context>
     <name>KivSaveAndLoad</name>
     <message>
         <location filename="../../files/KivSaveAndLoad.cpp" line="109"/>
@@ -651,104 +690,104 @@ Load at your own risk!</translation>
 <context>
     <name>KivSaveLoadPage</name>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="66"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="70"/>
         <source>Laden fehlgeschlagen!</source>
         <translation>Loading failed!</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="106"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="123"/>
         <source>LADEN/SPEICHERN</source>
         <translation>LOAD/SAVE</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="107"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="124"/>
         <source>Verbunden mit %1</source>
         <translation>Connected to %1</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="108"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="125"/>
         <source>Kein Gerät verbunden</source>
         <translation>No device connected</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="117"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="134"/>
         <source>Konfiguration speichern</source>
         <translation>Save configuration</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="130"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="147"/>
         <source>Dateiname</source>
         <translation>File name</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="145"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="162"/>
         <source>Speichern</source>
         <translation>Save</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="157"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="174"/>
         <source>Gespeicherte Dateien</source>
         <translation>Saved files</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="170"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="187"/>
         <source>Suchen</source>
         <translation>Search</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="179"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="196"/>
         <source>Keine gespeicherten Dateien vorhanden.</source>
         <translation>No saved files.</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="220"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="237"/>
         <source>Gerät: %1</source>
         <translation>Device: %1</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="229"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="246"/>
         <source>Geändert: %1</source>
         <translation>Modified: %1</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="251"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="268"/>
         <source>Laden</source>
         <translation>Load</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="261"/>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="287"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="279"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="305"/>
         <source>Löschen</source>
         <translation>Delete</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="285"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="303"/>
         <source>Datei löschen</source>
         <translation>Delete file</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="286"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="304"/>
         <source>Soll die Datei &quot;%1&quot; gelöscht werden?</source>
         <translation>Delete the file &quot;%1&quot;?</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="288"/>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="305"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="306"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="323"/>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="302"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="320"/>
         <source>Datei überschreiben</source>
         <translation>Overwrite file</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="303"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="321"/>
         <source>Die Datei &quot;%1&quot; existiert bereits. Soll sie überschrieben werden?</source>
         <translation>The file &quot;%1&quot; already exists. Overwrite it?</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="304"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="322"/>
         <source>Überschreiben</source>
         <translation>Overwrite</translation>
     </message>
@@ -902,6 +941,517 @@ Load at your own risk!</translation>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="157"/>
         <source>Die Übertragung der Firmware wurde unterbrochen. Das Gerät bleibt im Bootloader; bitte das Update erneut starten.</source>
         <translation>The firmware transfer was interrupted. The device stays in its bootloader; please start the update again.</translation>
+    </message>
+</context>
+<context>
+    <name>KivWriteJson</name>
+    <message>
+        <location filename="../../files/KivWriteJson.cpp" line="159"/>
+        <source>Ungültiges Datum</source>
+        <translation>Invalid date</translation>
+    </message>
+</context>
+<context>
+    <name>KivWritePdf</name>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="87"/>
+        <source>Keine</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="89"/>
+        <source>Gelb</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="91"/>
+        <source>Rot</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="93"/>
+        <source>Grün</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="113"/>
+        <source>Ja</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="113"/>
+        <source>Nein</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="159"/>
+        <location filename="../../files/KivWritePdf.cpp" line="460"/>
+        <source>Temperatur</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="161"/>
+        <source>Relative Feuchte</source>
+        <translation>Relative humidity</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="163"/>
+        <source>Absolute Feuchte</source>
+        <translation>Absolute humidity</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="165"/>
+        <source>Enthalpie</source>
+        <translation>Enthalpy</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="167"/>
+        <source>Taupunkt</source>
+        <translation>Dew point</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="169"/>
+        <source>CO2</source>
+        <translation>CO2</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="171"/>
+        <source>VOC</source>
+        <translation>VOC</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="173"/>
+        <source>CO2/VOC</source>
+        <translation>CO2/VOC</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="175"/>
+        <source>Volumenstrom</source>
+        <translation>Air flow</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="177"/>
+        <source>Druck</source>
+        <translation>Pressure</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="179"/>
+        <location filename="../../files/KivWritePdf.cpp" line="461"/>
+        <source>Helligkeit</source>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="181"/>
+        <source>Kondensat</source>
+        <translation>Condensate</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="183"/>
+        <source>Luftdruck</source>
+        <translation>Air pressure</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="185"/>
+        <source>Volumenstrom 2</source>
+        <translation>Air flow 2</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="187"/>
+        <source>Druck 2</source>
+        <translation>Pressure 2</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="281"/>
+        <source>Ungültiges Datum</source>
+        <translation>Invalid date</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="368"/>
+        <source>Protokoll vom:
+</source>
+        <translation>Report of:
+</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="375"/>
+        <source>Allgemeine Einstellungen:</source>
+        <translation>General settings:</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="376"/>
+        <source>Name: </source>
+        <translation>Name: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="377"/>
+        <source>Einheitensystem: </source>
+        <translation>Unit system: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="378"/>
+        <source>Ort: </source>
+        <translation>Location: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="378"/>
+        <source>Höhe [m]: </source>
+        <translation>Altitude [m]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="379"/>
+        <source>Spannungsuntergrenze [V]: </source>
+        <translation>Lower voltage limit [V]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="380"/>
+        <source>Spannungsobergrenze [V]: </source>
+        <translation>Upper voltage limit [V]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="381"/>
+        <source>Versionsnummer: </source>
+        <translation>Version: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="381"/>
+        <source>Seriennummer: </source>
+        <translation>Serial number: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="395"/>
+        <source>Ausgang </source>
+        <translation>Output </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="404"/>
+        <source>Messbereich:</source>
+        <translation>Measuring range:</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="405"/>
+        <source>Untergrenze: </source>
+        <translation>Lower range: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="406"/>
+        <source>Unteres Limit: </source>
+        <translation>Lower limit: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="407"/>
+        <source>Obergrenze: </source>
+        <translation>Upper range: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="408"/>
+        <source>Oberes Limit: </source>
+        <translation>Upper limit: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="409"/>
+        <location filename="../../files/KivWritePdf.cpp" line="509"/>
+        <location filename="../../files/KivWritePdf.cpp" line="530"/>
+        <source>Einheit: </source>
+        <translation>Unit: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="410"/>
+        <source>Offset: </source>
+        <translation>Offset: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="414"/>
+        <source>Mischverhältnis: %1 : %2</source>
+        <translation>Mixing ratio: %1 : %2</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="419"/>
+        <source>Ansprechzeit [s]: </source>
+        <translation>Response time [s]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="420"/>
+        <source>K-Faktor: </source>
+        <translation>K factor: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="436"/>
+        <source>Unbekannt: Id </source>
+        <translation>Unknown: Id </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="438"/>
+        <source>Hersteller: </source>
+        <translation>Manufacturer: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="441"/>
+        <source>Rund</source>
+        <translation>Round</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="442"/>
+        <source>Rechteckig</source>
+        <translation>Rectangular</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="443"/>
+        <source>Individuelle Fläche</source>
+        <translation>Custom area</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="445"/>
+        <source>Kanalform: </source>
+        <translation>Duct shape: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="446"/>
+        <source>Durchmesser [mm]: </source>
+        <translation>Diameter [mm]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="447"/>
+        <source>Höhe Kanal [mm]: </source>
+        <translation>Duct height [mm]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="448"/>
+        <source>Fläche [mm²]: </source>
+        <translation>Area [mm²]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="450"/>
+        <source>Breite Kanal [mm]: </source>
+        <translation>Duct width [mm]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="462"/>
+        <source>Unbekannt</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="465"/>
+        <source>Mittelwert</source>
+        <translation>Average</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="466"/>
+        <source>Minimalwert aus %1 1 und 2</source>
+        <translation>Minimum of %1 1 and 2</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="467"/>
+        <source>Maximalwert aus %1 1 und 2</source>
+        <translation>Maximum of %1 1 and 2</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="468"/>
+        <source>Mischart: </source>
+        <translation>Mixing mode: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="482"/>
+        <source>Display: </source>
+        <translation>Display: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="483"/>
+        <source>Display vorhanden</source>
+        <translation>Display present</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="483"/>
+        <source>Kein Display vorhanden</source>
+        <translation>No display present</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="484"/>
+        <source>Status: </source>
+        <translation>Status: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="486"/>
+        <source>Helligkeit[%]: </source>
+        <translation>Brightness[%]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="487"/>
+        <source>Rotation[°]: </source>
+        <translation>Rotation[°]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="489"/>
+        <source>Anzeige auf dem Display: </source>
+        <translation>Shown on the display: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="491"/>
+        <source>Kanal %1: </source>
+        <translation>Channel %1: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="491"/>
+        <location filename="../../files/KivWritePdf.cpp" line="497"/>
+        <source>Anzeige: </source>
+        <translation>Shown: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="496"/>
+        <source>Relais %1: </source>
+        <translation>Relay %1: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="506"/>
+        <source>TLF:</source>
+        <translation>TLF:</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="508"/>
+        <source>Messgröße: </source>
+        <translation>Measure: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="510"/>
+        <location filename="../../files/KivWritePdf.cpp" line="527"/>
+        <source>Schwellwert 1: </source>
+        <translation>Threshold 1: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="511"/>
+        <location filename="../../files/KivWritePdf.cpp" line="528"/>
+        <source>Schwellwert 2: </source>
+        <translation>Threshold 2: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="512"/>
+        <source>Farbe Bereich 1: </source>
+        <translation>Colour range 1: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="513"/>
+        <source>Farbe Bereich 2: </source>
+        <translation>Colour range 2: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="514"/>
+        <source>Farbe Bereich 3: </source>
+        <translation>Colour range 3: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="525"/>
+        <source>Relais</source>
+        <translation>Relay</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="529"/>
+        <source>Hysterese: </source>
+        <translation>Hysteresis: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="542"/>
+        <source>Modbus</source>
+        <translation>Modbus</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="543"/>
+        <source>Adresse (BUS): </source>
+        <translation>Address (bus): </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="544"/>
+        <source>Adresse (App): </source>
+        <translation>Address (app): </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="545"/>
+        <source>Baudrate: </source>
+        <translation>Baud rate: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="547"/>
+        <source>Übertragungsart: </source>
+        <translation>Transmission mode: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="548"/>
+        <location filename="../../files/KivWritePdf.cpp" line="565"/>
+        <source>Parität: </source>
+        <translation>Parity: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="561"/>
+        <source>BACnet</source>
+        <translation>BACnet</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="562"/>
+        <source>MAC-Adresse:: </source>
+        <translation>MAC address:: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="563"/>
+        <source>BACnet Offset-ID: </source>
+        <translation>BACnet offset ID: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="564"/>
+        <source>Übertragungsrate: </source>
+        <translation>Transmission rate: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="566"/>
+        <source>BACnet-Description: </source>
+        <translation>BACnet description: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="567"/>
+        <source>COV-U: </source>
+        <translation>COV-U: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="567"/>
+        <source>aktiv</source>
+        <translation>active</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="567"/>
+        <source>deaktiviert</source>
+        <translation>deactivated</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="586"/>
+        <source>Service: </source>
+        <translation>Service: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="587"/>
+        <source>Serviceintervall: %1 Monate</source>
+        <translation>Service interval: %1 months</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="588"/>
+        <source>Kalibrierungsintervall: %1 Monate</source>
+        <translation>Calibration interval: %1 months</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="589"/>
+        <source>Letzter Service: </source>
+        <translation>Last service: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="589"/>
+        <source>Letzte Kalibrierung: </source>
+        <translation>Last calibration: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="590"/>
+        <source>Nächster Service: </source>
+        <translation>Next service: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="590"/>
+        <source>Nächster Kalibrierung: </source>
+        <translation>Next calibration: </translation>
     </message>
 </context>
 <context>
