@@ -4,6 +4,7 @@
 #include "KivFilesLogging.h"
 #include "KivImageView.h"
 #include "KivRegisterMap.h"
+#include "KivSaveFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -12,12 +13,15 @@
 #include <algorithm>
 
 namespace {
-constexpr uint kUnitSystem = 26;
-constexpr uint kAltitude = 30;
-constexpr uint kHoursToService = 40;
-constexpr uint kHoursToCalibration = 42;
-constexpr uint kServiceInterval = 44;
-constexpr uint kCalibrationInterval = 46;
+using KivRegisterMap::kAltitude;
+using KivRegisterMap::kBlockStride;
+using KivRegisterMap::kCalibrationInterval;
+using KivRegisterMap::kFirstBlock;
+using KivRegisterMap::kHoursToCalibration;
+using KivRegisterMap::kHoursToMaintenance;
+using KivRegisterMap::kMaintenanceInterval;
+using KivRegisterMap::kRelay1;
+using KivRegisterMap::kUnitSystem;
 constexpr uint kBoardType = 144;
 constexpr uint kLcd = 82;
 constexpr uint kLcdRotation = 83;
@@ -28,13 +32,10 @@ constexpr uint kTlfChannelColor1 = 110;
 constexpr uint kTlfColor23 = 111;
 constexpr uint kTlfThreshold1 = 112;
 constexpr uint kTlfThreshold2 = 114;
-constexpr uint kRelay1 = 146;
 constexpr uint kRelayStride = 14;
 constexpr int kRelayCount = 2;
 constexpr uint kBus = 146;
 
-constexpr uint kFirstBlock = 1000;
-constexpr uint kBlockStride = 100;
 constexpr uint kOffValue = 6;
 constexpr uint kOffType = 8;
 constexpr uint kOffUnit = 10;
@@ -169,8 +170,8 @@ double daysTo(quint32 hours)
 
 QJsonObject serviceObject(const KivImageView &image, const QDateTime &now)
 {
-    const quint32 a = image.u32(kHoursToService);
-    const quint32 b = image.u32(kServiceInterval);
+    const quint32 a = image.u32(kHoursToMaintenance);
+    const quint32 b = image.u32(kMaintenanceInterval);
     const quint32 c = image.u32(kHoursToCalibration);
     const quint32 d = image.u32(kCalibrationInterval);
     return {{QStringLiteral("lastService"), dateText(image, kServiceRegistersNeeded, a, b, now)},
@@ -264,15 +265,5 @@ bool KivWriteJson::write(const QString &filePath, const QList<quint16> &register
         qCWarning(lcKivFiles) << "cannot create" << filePath << file.errorString();
         return false;
     }
-    // commit() does not see a failing final flush (a full disk), so flush here and check.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        qCWarning(lcKivFiles) << "writing failed" << filePath << file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        qCWarning(lcKivFiles) << "cannot store" << filePath << file.errorString();
-        return false;
-    }
-    return true;
+    return finishSaveFile(file, file.write(bytes) == bytes.size());
 }

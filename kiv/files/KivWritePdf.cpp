@@ -6,8 +6,10 @@
 #include "KivFilesLogging.h"
 #include "KivImageView.h"
 #include "KivLcdBlock.h"
+#include "KivRegisterMap.h"
 #include "KivRelaisBlock.h"
 #include "KivRs485.h"
+#include "KivSaveFile.h"
 #include "KivThresholdFormat.h"
 #include "KivTlfBlock.h"
 
@@ -20,6 +22,15 @@
 #include <algorithm>
 
 namespace {
+using KivRegisterMap::kAltitude;
+using KivRegisterMap::kCalibrationInterval;
+using KivRegisterMap::kHoursToCalibration;
+using KivRegisterMap::kHoursToMaintenance;
+using KivRegisterMap::kMaintenanceInterval;
+using KivRegisterMap::kMaxVoltage;
+using KivRegisterMap::kMinVoltage;
+using KivRegisterMap::kSerialNumber;
+using KivRegisterMap::kUnitSystem;
 constexpr int kLeftX = 700;
 constexpr int kRightX = 4962;
 constexpr int kIndentX = 825;
@@ -36,15 +47,6 @@ constexpr int kHeadingPixels = 220;
 constexpr int kBodyPixels = 200;
 constexpr int kFlags = Qt::AlignLeft | Qt::AlignVCenter;
 
-constexpr uint kSerialNumber = 24;
-constexpr uint kUnitSystem = 26;
-constexpr uint kAltitude = 30;
-constexpr uint kMinVoltage = 32;
-constexpr uint kMaxVoltage = 34;
-constexpr uint kHoursToService = 40;
-constexpr uint kHoursToCalibration = 42;
-constexpr uint kServiceInterval = 44;
-constexpr uint kCalibrationInterval = 46;
 constexpr uint kBoardType = 144;
 constexpr uint kLcd = 82;
 constexpr uint kTlfOnOff = 83;
@@ -222,17 +224,7 @@ bool KivWritePdf::write(QString filePath, const QList<quint16> &registers, const
             drawn = painter.end();
         }
     }
-    // commit() does not see a failing final flush (a full disk), so flush here and check.
-    if (!drawn || !file.flush()) {
-        qCWarning(lcKivFiles) << "writing failed" << filePath << file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        qCWarning(lcKivFiles) << "cannot store" << filePath << file.errorString();
-        return false;
-    }
-    return true;
+    return finishSaveFile(file, drawn);
 }
 
 void KivWritePdf::gather(const QList<quint16> &registers, const KivDeviceSetup *setup)
@@ -291,7 +283,7 @@ void KivWritePdf::gather(const QList<quint16> &registers, const KivDeviceSetup *
         }
         return QVariantList{interval, last, next};
     };
-    m_service << serviceDates(kServiceInterval, kHoursToService)
+    m_service << serviceDates(kMaintenanceInterval, kHoursToMaintenance)
               << serviceDates(kCalibrationInterval, kHoursToCalibration);
 }
 
