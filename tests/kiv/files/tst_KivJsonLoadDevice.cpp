@@ -1,13 +1,8 @@
-#include "BaseSettings.h"
-#include "EmulatorProcess.h"
-#include "KivBackend.h"
 #include "KivBlockSet.h"
 #include "KivDatenblock.h"
+#include "KivEmulatedDevice.h"
 #include "KivRelaisBlock.h"
 #include "KivSaveAndLoad.h"
-#include "KivSettings.h"
-#include "KivShareBackend.h"
-#include "PtyPair.h"
 #include "UtilityFunctions.h"
 
 #include <QFile>
@@ -20,7 +15,7 @@
 #include <memory>
 
 namespace {
-constexpr int kReadWaitMs = 30000;
+constexpr int kReadWaitMs = KivEmulatedDevice::kReadWaitMs;
 constexpr int kWriteWaitMs = 15000;
 // Long enough for the write queue's first step (1000 ms) to have passed twice.
 constexpr int kNoWriteWaitMs = 2500;
@@ -65,9 +60,9 @@ private:
 
     QTemporaryDir m_dir;
     KivShareBackend m_share;
-    std::unique_ptr<PtyPair> m_pty;
-    std::unique_ptr<EmulatorProcess> m_emulator;
-    std::unique_ptr<KivBackend> m_backend;
+    std::unique_ptr<KivEmulatedDevice> m_device;
+    KivBackend *m_backend = nullptr;
+    EmulatorProcess *m_emulator = nullptr;
 };
 
 void tst_KivJsonLoadDevice::initTestCase()
@@ -81,43 +76,24 @@ void tst_KivJsonLoadDevice::initTestCase()
 void tst_KivJsonLoadDevice::init()
 {
     static int run = 0;
-    ++run;
-    BaseSettings::setSettingsFile(m_dir.filePath(QStringLiteral("settings%1.ini").arg(run)));
-    UtilityFunctions::setRootDirectory(m_dir.filePath(QStringLiteral("root%1").arg(run)));
-    QVERIFY(UtilityFunctions::createNeededFolders());
-    BaseSettings::writeParity(0);
-    BaseSettings::writeTimeout(1000);
-    BaseSettings::writeRetry(3);
-    BaseSettings::writeDeviceID(1);
-    KivSettings::writeVerbindungsMode(0);
-
-    m_pty = std::make_unique<PtyPair>();
-    QVERIFY2(m_pty->start(), qPrintable(m_pty->errorString()));
-    m_emulator = std::make_unique<EmulatorProcess>();
-    QVERIFY2(m_emulator->start(m_pty->deviceSide(),
-                               {QStringLiteral("--parity"), QStringLiteral("none"), QStringLiteral("--variant"),
-                                QStringLiteral("relay")}),
-             qPrintable(m_emulator->errorString()));
-    BaseSettings::writePortName(m_pty->appSide());
-
-    m_backend = std::make_unique<KivBackend>(&m_share);
-    QSignalSpy ready(m_backend.get(), &KivBackend::switchToPoll);
-    m_backend->connectDevice();
-    QVERIFY(ready.wait(kReadWaitMs));
+    m_device = std::make_unique<KivEmulatedDevice>();
+    const QString failure =
+        m_device->start(m_dir.filePath(QStringLiteral("run%1").arg(++run)), QStringLiteral("relay"), &m_share);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    m_backend = m_device->backend.get();
+    m_emulator = m_device->emulator.get();
     QVERIFY(m_backend->updateOngoing());
 }
 
 void tst_KivJsonLoadDevice::cleanup()
 {
-    m_backend.reset();
-    m_emulator.reset();
-    m_pty.reset();
+    m_device.reset();
 }
 
 QString tst_KivJsonLoadDevice::savedDocument()
 {
-    QSignalSpy saved(m_backend.get(), &KivBackend::writingFileSuccessfully);
-    QSignalSpy errors(m_backend.get(), &KivBackend::errorPlainText);
+    QSignalSpy saved(m_backend, &KivBackend::writingFileSuccessfully);
+    QSignalSpy errors(m_backend, &KivBackend::errorPlainText);
     saveLoad()->writeSettingsToHd(QStringLiteral("device.json"), false);
     const QString path = UtilityFunctions::saveFileDirectory() + QStringLiteral("/device.json");
     return saved.size() == 1 && errors.isEmpty() && QFile::exists(path) ? path : QString();
@@ -144,10 +120,10 @@ void tst_KivJsonLoadDevice::load_changedDevice_getsTheSavedSettingsBackAndIsRead
             m_emulator->registers().value(kFirstBlock + kBlockRangeOffset + 2) != saved.value(kSavedUpperRange),
         kWriteWaitMs);
 
-    QSignalSpy info(m_backend.get(), &KivBackend::infoPlainText);
-    QSignalSpy errors(m_backend.get(), &KivBackend::errorPlainText);
-    QSignalSpy reread(m_backend.get(), &KivBackend::switchToPoll);
-    QSignalSpy progress(m_backend.get(), &KivBackendProperty::progressChanged);
+    QSignalSpy info(m_backend, &KivBackend::infoPlainText);
+    QSignalSpy errors(m_backend, &KivBackend::errorPlainText);
+    QSignalSpy reread(m_backend, &KivBackend::switchToPoll);
+    QSignalSpy progress(m_backend, &KivBackendProperty::progressChanged);
     m_backend->continueLoading(path);
     QCOMPARE(errors.size(), 0);
     QCOMPARE(info.size(), 1);
@@ -188,10 +164,10 @@ void tst_KivJsonLoadDevice::load_refusedDocuments_writeNothing()
     const QList<quint16> device = m_emulator->registers();
     const QList<quint16> image = m_backend->registerImage();
 
-    QSignalSpy errors(m_backend.get(), &KivBackend::errorPlainText);
-    QSignalSpy info(m_backend.get(), &KivBackend::infoPlainText);
-    QSignalSpy multi(m_backend.get(), &KivBackend::writeMultiRegister);
-    QSignalSpy single(m_backend.get(), &KivBackend::writeSingleRegister);
+    QSignalSpy errors(m_backend, &KivBackend::errorPlainText);
+    QSignalSpy info(m_backend, &KivBackend::infoPlainText);
+    QSignalSpy multi(m_backend, &KivBackend::writeMultiRegister);
+    QSignalSpy single(m_backend, &KivBackend::writeSingleRegister);
     m_backend->continueLoading(otherBoard);
     QCOMPARE(errors.size(), 2);
     QCOMPARE(errors.at(0).first().toString(), QStringLiteral("Die Datei passt nicht zum verbundenen Gerät!"));
@@ -211,12 +187,12 @@ void tst_KivJsonLoadDevice::load_withoutDevice_isNoSuccess()
 {
     const QString path = savedDocument();
     QVERIFY(!path.isEmpty());
-    QSignalSpy gone(m_backend.get(), &KivBackendProperty::connectedChanged);
+    QSignalSpy gone(m_backend, &KivBackendProperty::connectedChanged);
     m_backend->disconnectDevice();
     QTRY_VERIFY_WITH_TIMEOUT(!m_backend->connected(), kReadWaitMs);
 
-    QSignalSpy errors(m_backend.get(), &KivBackend::errorPlainText);
-    QSignalSpy info(m_backend.get(), &KivBackend::infoPlainText);
+    QSignalSpy errors(m_backend, &KivBackend::errorPlainText);
+    QSignalSpy info(m_backend, &KivBackend::infoPlainText);
     m_backend->continueLoading(path);
     QCOMPARE(errors.size(), 1);
     QCOMPARE(errors.first().first().toString(), kLoadFailed);

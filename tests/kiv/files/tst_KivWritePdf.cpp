@@ -1,12 +1,7 @@
-#include "BaseSettings.h"
 #include "EmulatorProcess.h"
 #include "FileSizeLimit.h"
-#include "KivBackend.h"
-#include "KivSettings.h"
-#include "KivShareBackend.h"
+#include "KivEmulatedDevice.h"
 #include "KivWritePdf.h"
-#include "PtyPair.h"
-#include "UtilityFunctions.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,7 +14,6 @@
 #include <memory>
 
 namespace {
-constexpr int kReadWaitMs = 30000;
 constexpr int kToolWaitMs = 20000;
 
 // The text of a PDF as poppler reads it; pages are separated by form feeds.
@@ -60,9 +54,7 @@ private slots:
 private:
     QTemporaryDir m_dir;
     KivShareBackend m_share;
-    std::unique_ptr<PtyPair> m_pty;
-    std::unique_ptr<EmulatorProcess> m_emulator;
-    std::unique_ptr<KivBackend> m_backend;
+    std::unique_ptr<KivEmulatedDevice> m_device;
 };
 
 void tst_KivWritePdf::initTestCase()
@@ -77,9 +69,7 @@ void tst_KivWritePdf::initTestCase()
 
 void tst_KivWritePdf::cleanup()
 {
-    m_backend.reset();
-    m_emulator.reset();
-    m_pty.reset();
+    m_device.reset();
 }
 
 void tst_KivWritePdf::protocol_ofEachVariant_showsItsSections_data()
@@ -163,31 +153,15 @@ void tst_KivWritePdf::protocol_ofEachVariant_showsItsSections()
     if (EmulatorProcess::programPath().isEmpty())
         QSKIP("kiv-emulator is not built");
 
-    BaseSettings::setSettingsFile(m_dir.filePath(variant + QStringLiteral(".ini")));
-    UtilityFunctions::setRootDirectory(m_dir.filePath(variant));
-    QVERIFY(UtilityFunctions::createNeededFolders());
-    BaseSettings::writeParity(0);
-    BaseSettings::writeTimeout(1000);
-    BaseSettings::writeRetry(3);
-    BaseSettings::writeDeviceID(1);
-    KivSettings::writeVerbindungsMode(0);
-    m_pty = std::make_unique<PtyPair>();
-    QVERIFY2(m_pty->start(), qPrintable(m_pty->errorString()));
-    m_emulator = std::make_unique<EmulatorProcess>();
-    QVERIFY2(
-        m_emulator->start(m_pty->deviceSide(),
-                          {QStringLiteral("--parity"), QStringLiteral("none"), QStringLiteral("--variant"), variant}),
-        qPrintable(m_emulator->errorString()));
-    BaseSettings::writePortName(m_pty->appSide());
-    m_backend = std::make_unique<KivBackend>(&m_share);
-    QSignalSpy ready(m_backend.get(), &KivBackend::switchToPoll);
-    m_backend->connectDevice();
-    QVERIFY(ready.wait(kReadWaitMs));
+    m_device = std::make_unique<KivEmulatedDevice>();
+    const QString failure = m_device->start(m_dir.filePath(variant), variant, &m_share);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    KivBackend *backend = m_device->backend.get();
 
     const QString path = m_dir.filePath(variant + QStringLiteral(".pdf"));
-    QSignalSpy created(m_backend.get(), &KivBackend::onSaveFileCreateAt);
-    QSignalSpy errors(m_backend.get(), &KivBackend::errorPlainText);
-    m_backend->createFileAt(path);
+    QSignalSpy created(backend, &KivBackend::onSaveFileCreateAt);
+    QSignalSpy errors(backend, &KivBackend::errorPlainText);
+    backend->createFileAt(path);
     QCOMPARE(errors.size(), 0);
     QCOMPARE(created.size(), 1);
 
