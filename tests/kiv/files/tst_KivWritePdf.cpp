@@ -1,6 +1,7 @@
 #include "EmulatorProcess.h"
 #include "FileSizeLimit.h"
 #include "KivEmulatedDevice.h"
+#include "KivTlfBlock.h"
 #include "KivWritePdf.h"
 
 #include <QDir>
@@ -199,6 +200,18 @@ void tst_KivWritePdf::protocol_withoutDevice_noLogoOrBlocks_stillWritten()
     QVERIFY(text.contains(QStringLiteral("Einheitensystem: Imp")));
     QVERIFY(!text.contains(QStringLiteral("Display")));
     QVERIFY(!text.contains(QStringLiteral("TLF")));
+
+    // A traffic light whose zones 1 and 2 show no colour.
+    QList<quint16> image(200, 0);
+    image[83] = 0x0100;
+    image[110] = 0x0001;
+    image[111] = 0x0300;
+    const KivTlfBlock tlf;
+    QVERIFY(writer.write(path, image, {}, {}, nullptr, &tlf, nullptr, nullptr));
+    const QString tlfText = pdfText(path + QStringLiteral(".pdf"));
+    QVERIFY2(tlfText.contains(QStringLiteral("Farbe Bereich 1: Keine")), qPrintable(tlfText));
+    QVERIFY(tlfText.contains(QStringLiteral("Farbe Bereich 2: Keine")));
+    QVERIFY(tlfText.contains(QStringLiteral("Farbe Bereich 3: Rot")));
 }
 
 void tst_KivWritePdf::protocol_unwritable_isNoSuccessAndKeepsTheOldFile()
