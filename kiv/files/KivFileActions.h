@@ -3,7 +3,8 @@
 #include <QList>
 #include <QString>
 
-// The back end's file work beside save/load: the saved file behind a list entry, and diagnostic dumps of the register image.
+// The back end's file work beside save/load: the saved file behind a list entry, and
+// diagnostic dumps of the register image.
 namespace KivFileActions {
 
 // The file behind the saved-files entry called name: its stored path while that file exists,
