@@ -7,12 +7,14 @@
 #include "KivDatenblock.h"
 #include "KivDeviceCommands.h"
 #include "KivDeviceSetup.h"
+#include "KivDocuments.h"
 #include "KivExpertModeContainer.h"
 #include "KivFileActions.h"
 #include "KivLcdBlock.h"
 #include "KivLoraBlock.h"
 #include "KivOutputAssignment.h"
 #include "KivPoller.h"
+#include "KivReadJson.h"
 #include "KivReadSequencer.h"
 #include "KivRegisterMap.h"
 #include "KivRegisterText.h"
@@ -50,6 +52,8 @@ constexpr int kReloadReadMs = 1500;
 constexpr int kReloadAfterUpdateMs = 2000;
 constexpr int kReReadAfterLoadMs = 1000;
 constexpr int kLoadProgressStepMs = 350;
+// The add-on board type: a JSON document of another board does not fit.
+constexpr uint kBoardTypeRegister = 144;
 constexpr int kSimulationTickMs = 1;
 constexpr int kSimulationStep = 9;
 constexpr int kDrainWaitMs = 1500;
@@ -758,21 +762,49 @@ void KivBackend::onLoadedFromFile(QList<quint16> values)
 
 void KivBackend::onLoadJsonFromFilePath(QString filePath)
 {
-    // This plugin has no JSON reader: the load is reported as failed instead of pretending.
-    qCInfo(lcKivBackend) << "no JSON reader for" << filePath;
-    emit errorPlainText(tr("Fehler beim Laden"));
+    // Without a device read there are no blocks to take the settings, and a load that wrote
+    // nothing must not pass as done.
+    if (!connected() || m_registerImage.size() <= qsizetype(kBoardTypeRegister) + 1) {
+        emit errorPlainText(tr("Fehler beim Laden"));
+        setIsLoadingFromDisc(false);
+        return;
+    }
+    KivReadJson reader(filePath);
+    reader.setExpectedBoardType(qint32(Functions::toUInt32(m_registerImage, int(kBoardTypeRegister))));
+    connect(&reader, &KivReadJson::readFailed, this, &KivBackend::errorPlainText);
+    KivDocuments::connectLoad(&reader, this, m_blocks);
+
+    // The settings' writes are queued like those of a loaded image and leave once the setters
+    // (and their debounce timers) are done; the device is read again after the last one.
+    setIsLoadingFromDisc(true);
+    if (!reader.read()) {
+        setIsLoadingFromDisc(false);
+        emit errorPlainText(tr("Fehler beim Laden"));
+        return;
+    }
+    setMaximum(KivSaveAndLoad::progressMaximumFor(pendingWrites()));
+    QTimer::singleShot(kLoadProgressStepMs, this, &KivBackend::progressProgressbar);
+    QTimer::singleShot(2 * kLoadProgressStepMs, this, &KivBackend::progressProgressbar);
+    m_gate->startQueue();
+    emit infoPlainText(tr("Werte ausgelesen und übertragen"));
 }
 
 void KivBackend::onWriteJson(QString filePath)
 {
-    qCInfo(lcKivBackend) << "no JSON writer for" << filePath;
-    emit errorPlainText(tr("Speichern ist fehlgeschlagen"));
+    if (!KivDocuments::write(filePath, m_registerImage, m_blocks, m_deviceInfo)) {
+        emit errorPlainText(tr("Speichern ist fehlgeschlagen"));
+        return;
+    }
+    emit writingFileSuccessfully();
 }
 
 void KivBackend::onWritePdf(QString filePath)
 {
-    qCInfo(lcKivBackend) << "no PDF writer for" << filePath;
-    emit errorPlainText(tr("Speichern ist fehlgeschlagen"));
+    if (!KivDocuments::write(filePath, m_registerImage, m_blocks, m_deviceInfo)) {
+        emit errorPlainText(tr("Speichern ist fehlgeschlagen"));
+        return;
+    }
+    emit writingFileSuccessfully();
 }
 
 void KivBackend::simulateDevice()
@@ -815,7 +847,7 @@ void KivBackend::printCurrentRegistersToCsv()
 void KivBackend::createFileAt(QString filePath)
 {
     // A suffix without a writer is reported as failed rather than faked.
-    if (KivFileActions::writeDocument(filePath, m_registerImage)) {
+    if (KivDocuments::write(filePath, m_registerImage, m_blocks, m_deviceInfo)) {
         emit onSaveFileCreateAt(filePath);
         return;
     }

@@ -1,6 +1,7 @@
 #include "KivCfgFile.h"
 
 #include "KivFilesLogging.h"
+#include "KivSaveFile.h"
 
 #include <QDataStream>
 #include <QFile>
@@ -89,15 +90,5 @@ bool writeCfgFile(const QString &filePath, const QList<quint16> &registers)
     QDataStream out(&file);
     out << QStringLiteral("%1%2").arg(QLatin1String(kCfgHeaderPrefix), QLatin1String(kCfgWriterVersion));
     out << registers;
-    // commit() does not see a failing final flush (a full disk), so flush here and check.
-    if (out.status() != QDataStream::Ok || !file.flush()) {
-        qCWarning(lcKivFiles) << "writing failed" << filePath << file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        qCWarning(lcKivFiles) << "cannot store" << filePath << file.errorString();
-        return false;
-    }
-    return true;
+    return finishSaveFile(file, out.status() == QDataStream::Ok);
 }

@@ -1,6 +1,5 @@
 #include "KivFileActions.h"
 
-#include "KivCfgFile.h"
 #include "KivRegisterText.h"
 #include "SaveLoadFilesSettings.h"
 
@@ -11,11 +10,6 @@
 #include <QStandardPaths>
 
 namespace KivFileActions {
-
-bool writeDocument(const QString &filePath, const QList<quint16> &image)
-{
-    return filePath.endsWith(QStringLiteral(".cfg")) && writeCfgFile(filePath, image);
-}
 
 QString savedFilePath(const QString &name)
 {

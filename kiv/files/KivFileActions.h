@@ -3,14 +3,9 @@
 #include <QList>
 #include <QString>
 
-// The back end's file work beside save/load: the document a file name asks for, the saved file
-// behind a list entry, and diagnostic dumps of the register image.
+// The back end's file work beside save/load: the saved file behind a list entry, and
+// diagnostic dumps of the register image.
 namespace KivFileActions {
-
-// Writes image to filePath as the document its suffix (case-sensitive) names. Only the
-// register-image file ".cfg" has a writer here; false for any other suffix or a failed write,
-// which leaves an existing file untouched.
-bool writeDocument(const QString &filePath, const QList<quint16> &image);
 
 // The file behind the saved-files entry called name: its stored path while that file exists,
 // else the standard location it was saved in; empty when the list has no such entry.

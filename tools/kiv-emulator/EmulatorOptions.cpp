@@ -109,10 +109,8 @@ QString EmulatorOptions::usage()
     return QStringLiteral("Usage: kiv-emulator --port PATH [--baud 115200] [--parity none|even|odd] [--id 1]\n"
                           "                    [--registers FILE] [--variant standard|relay|modbus|bacnet|lora|qev]\n"
                           "                    [--state-file FILE] [--bootloader-image FILE] [--fault KIND]\n"
-                          "                    [--dump-image FILE] [--adjust-restart-ms 3000]
-"
-                          "                    [--bootloader-fault KIND] [--verbose]
-"
+                          "                    [--dump-image FILE] [--adjust-restart-ms 3000]\n"
+                          "                    [--bootloader-fault KIND] [--verbose]\n"
                           "Behaves like a KIV room sensor (Modbus RTU slave) on a serial port.\n"
                           "Faults: none, noreply, badcrc, exception:N, late:MS, drop-after:N, garbage.\n"
                           "Bootloader faults: none, no-presence, wrong-words:N, drop-mid-page:P.\n");

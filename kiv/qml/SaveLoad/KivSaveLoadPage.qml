@@ -48,6 +48,10 @@ Rectangle {
     function load(fileName) {
         if (!backend)
             return
+        if (fileName.endsWith(".json")) {
+            loadDocument(fileName)
+            return
+        }
         // The replay of the file's values is queued only while this is set; the back end clears
         // it when it starts sending them.
         loadAccepted = false
@@ -66,6 +70,13 @@ Rectangle {
             ErrMessage.addErrorMessage(qsTr("Laden fehlgeschlagen!"))
     }
 
+    // A JSON document goes through the back end, which sets each of its values through the
+    // blocks and reports refusals and success itself.
+    function loadDocument(fileName) {
+        const info = backend.getSaveInfo(fileName)
+        Kiv.continueLoading(info.length > 1 ? info[1] : "")
+    }
+
     Component.onCompleted: if (backend) backend.updateSavedFiles("")
 
     Connections {
@@ -81,6 +92,12 @@ Rectangle {
     Connections {
         target: Kiv
         function onErrorPlainText() { if (page.loading) page.loadRefused = true }
+        // Documents (".json", ".pdf") are written by the back end.
+        function onWritingFileSuccessfully() {
+            nameField.text = ""
+            if (page.backend)
+                page.backend.updateSavedFiles(filterField.text)
+        }
     }
 
     Flickable {
@@ -251,8 +268,9 @@ Rectangle {
                             text: qsTr("Laden")
                             fontSize: page.fontSize
                             visible: Kiv.connected
-                            // Only register images can be written back into a device.
-                            enabled: page.selectedFile.endsWith(".cfg") && !Kiv.isLoadingFromDisc
+                            // Register images and JSON documents can be written back into a device.
+                            enabled: (page.selectedFile.endsWith(".cfg") || page.selectedFile.endsWith(".json"))
+                                     && !Kiv.isLoadingFromDisc
                             onClicked: page.load(page.selectedFile)
                         }
                         CustomButton {

@@ -72,9 +72,18 @@ public:
                 break;
             }
         });
+        // Documents are written by the back end, which reports success itself.
+        connect(&m_saveLoad, &KivSaveAndLoad::writeJson, this, [this](const QString &path) {
+            QFile file(path);
+            if (file.open(QIODevice::WriteOnly) && file.write("{}") == 2)
+                emit writingFileSuccessfully();
+        });
     }
 
     QVariant saveLoadBackend() { return QVariant::fromValue<QObject *>(&m_saveLoad); }
+    // The JSON path of the back end: the page hands it the document's full path.
+    Q_INVOKABLE void continueLoading(const QString &filePath) { m_loadedDocuments << filePath; }
+    QStringList m_loadedDocuments;
     QVariant deviceInfo() { return QVariant::fromValue<QObject *>(&m_setup); }
 
     QList<quint16> m_image;
@@ -87,6 +96,7 @@ signals:
     void connectedChanged();
     void isLoadingFromDiscChanged();
     void errorPlainText(QString error);
+    void writingFileSuccessfully();
 };
 
 class FakePageManager : public QObject
@@ -113,6 +123,7 @@ private slots:
     void load_fileOfThisDevice_startsTheReplay();
     void load_refusedOrUnreadableFile_leavesTheLoadingState();
     void delete_afterConfirmation_removesTheFile();
+    void jsonDocument_savedAndLoadedThroughTheBackEnd();
 
 private:
     void cleanupPage();
@@ -308,6 +319,27 @@ void tst_KivSaveLoadPage::delete_afterConfirmation_removesTheFile()
     QVERIFY(!QFileInfo::exists(UtilityFunctions::saveFileDirectory() + QStringLiteral("/theirs.cfg")));
     QCOMPARE(m_kiv->m_saveLoad.savedFiles(), QStringList{QStringLiteral("mine.cfg")});
     QCOMPARE(m_page->property("selectedFile").toString(), QString());
+}
+
+void tst_KivSaveLoadPage::jsonDocument_savedAndLoadedThroughTheBackEnd()
+{
+    QObject *typeBox = item(QStringLiteral("SaveFrameTypeBox"));
+    QVERIFY(typeBox);
+    typeBox->setProperty("currentIndex", 1);
+    QCOMPARE(typeBox->property("currentText").toString(), QStringLiteral(".json"));
+    item(QStringLiteral("SaveFrameNameField"))->setProperty("text", QStringLiteral("office"));
+    click(QStringLiteral("SaveFrameSaveButton"));
+    const QString path = UtilityFunctions::saveFileDirectory() + QStringLiteral("/office.json");
+    QVERIFY(QFile::exists(path));
+    // Listed and the name field emptied, as for a register image.
+    QTRY_VERIFY(m_kiv->m_saveLoad.savedFiles().contains(QStringLiteral("office.json")));
+    QCOMPARE(item(QStringLiteral("SaveFrameNameField"))->property("text").toString(), QString());
+
+    select(QStringLiteral("office.json"));
+    QVERIFY(item(QStringLiteral("ListFrameActionsLoadButton"))->property("enabled").toBool());
+    click(QStringLiteral("ListFrameActionsLoadButton"));
+    QCOMPARE(m_kiv->m_loadedDocuments, QStringList{path});
+    QCOMPARE(m_errors->count(), 0);
 }
 
 QTEST_MAIN(tst_KivSaveLoadPage)

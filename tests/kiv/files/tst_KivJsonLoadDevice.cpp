@@ -1,0 +1,204 @@
+#include "KivBlockSet.h"
+#include "KivDatenblock.h"
+#include "KivEmulatedDevice.h"
+#include "KivRelaisBlock.h"
+#include "KivSaveAndLoad.h"
+#include "UtilityFunctions.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+constexpr int kReadWaitMs = KivEmulatedDevice::kReadWaitMs;
+constexpr int kWriteWaitMs = 15000;
+// Long enough for the write queue's first step (1000 ms) to have passed twice.
+constexpr int kNoWriteWaitMs = 2500;
+constexpr uint kAltitudeReg = 30;
+constexpr uint kRelay1 = 146;
+constexpr uint kRelayRegisters = 28;
+constexpr uint kFirstBlock = 1000;
+constexpr uint kBlockRangeOffset = 16;
+constexpr uint kBlockChannelOffset = 24;
+// Where the first block's upper range lies in takenBack().
+constexpr qsizetype kSavedUpperRange = 2 + kRelayRegisters + 2;
+const QString kLoadFailed = QStringLiteral("Fehler beim Laden");
+const QString kLoaded = QStringLiteral("Werte ausgelesen und übertragen");
+
+QList<quint16> takenBack(const QList<quint16> &image)
+{
+    QList<quint16> registers = image.mid(kAltitudeReg, 2);
+    registers << image.mid(kRelay1, kRelayRegisters);
+    registers << image.mid(kFirstBlock + kBlockRangeOffset, 4);
+    registers << image.mid(kFirstBlock + kBlockChannelOffset, 2);
+    return registers;
+}
+} // namespace
+
+// A ".json" document saved from the emulated relay device and loaded back into it through the
+// real back end, the blocks' setters and the write queue.
+class tst_KivJsonLoadDevice : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void load_changedDevice_getsTheSavedSettingsBackAndIsReadAgain();
+    void load_refusedDocuments_writeNothing();
+    void load_withoutDevice_isNoSuccess();
+
+private:
+    KivSaveAndLoad *saveLoad() const { return qvariant_cast<KivSaveAndLoad *>(m_backend->saveLoadBackend()); }
+    QString savedDocument();
+
+    QTemporaryDir m_dir;
+    KivShareBackend m_share;
+    std::unique_ptr<KivEmulatedDevice> m_device;
+    KivBackend *m_backend = nullptr;
+    EmulatorProcess *m_emulator = nullptr;
+};
+
+void tst_KivJsonLoadDevice::initTestCase()
+{
+    qRegisterMetaType<BluetoothIoEnums::OperationMode>();
+    QVERIFY(m_dir.isValid());
+    if (EmulatorProcess::programPath().isEmpty())
+        QSKIP("kiv-emulator is not built");
+}
+
+void tst_KivJsonLoadDevice::init()
+{
+    static int run = 0;
+    m_device = std::make_unique<KivEmulatedDevice>();
+    const QString failure =
+        m_device->start(m_dir.filePath(QStringLiteral("run%1").arg(++run)), QStringLiteral("relay"), &m_share);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    m_backend = m_device->backend.get();
+    m_emulator = m_device->emulator.get();
+    QVERIFY(m_backend->updateOngoing());
+}
+
+void tst_KivJsonLoadDevice::cleanup()
+{
+    m_device.reset();
+}
+
+QString tst_KivJsonLoadDevice::savedDocument()
+{
+    QSignalSpy saved(m_backend, &KivBackend::writingFileSuccessfully);
+    QSignalSpy errors(m_backend, &KivBackend::errorPlainText);
+    saveLoad()->writeSettingsToHd(QStringLiteral("device.json"), false);
+    const QString path = UtilityFunctions::saveFileDirectory() + QStringLiteral("/device.json");
+    return saved.size() == 1 && errors.isEmpty() && QFile::exists(path) ? path : QString();
+}
+
+void tst_KivJsonLoadDevice::load_changedDevice_getsTheSavedSettingsBackAndIsReadAgain()
+{
+    const QString path = savedDocument();
+    QVERIFY(!path.isEmpty());
+    const QList<quint16> saved = takenBack(m_emulator->registers());
+
+    // Change on the device what the document takes back: altitude, both relays and the first
+    // measuring channel's range.
+    const auto blocks = m_backend->findChild<KivBlockSet *>();
+    QVERIFY(blocks);
+    QCOMPARE(blocks->relais().size(), 2);
+    m_backend->setHoehe(m_backend->hoehe() + 300);
+    blocks->relais().at(0)->setHysteresis(blocks->relais().at(0)->hysteresis() + 3);
+    blocks->relais().at(1)->setThreshold1(blocks->relais().at(1)->threshold1() + 100);
+    KivDatenblock *first = blocks->dataBlocks().first();
+    first->setUpperRange(first->upperRange() + 10);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        takenBack(m_emulator->registers()) != saved && m_emulator->registers().value(kAltitudeReg) != saved.at(0) &&
+            m_emulator->registers().value(kFirstBlock + kBlockRangeOffset + 2) != saved.value(kSavedUpperRange),
+        kWriteWaitMs);
+
+    QSignalSpy info(m_backend, &KivBackend::infoPlainText);
+    QSignalSpy errors(m_backend, &KivBackend::errorPlainText);
+    QSignalSpy reread(m_backend, &KivBackend::switchToPoll);
+    QSignalSpy progress(m_backend, &KivBackendProperty::progressChanged);
+    m_backend->continueLoading(path);
+    QCOMPARE(errors.size(), 0);
+    QCOMPARE(info.size(), 1);
+    QCOMPARE(info.first().first().toString(), kLoaded);
+    QVERIFY(m_backend->isLoadingFromDisc());
+    QVERIFY(m_backend->maximum() > 0);
+
+    // The writes leave from the queue, then the device is read again.
+    QVERIFY(reread.wait(kWriteWaitMs + kReadWaitMs));
+    QVERIFY(!m_backend->isLoadingFromDisc());
+    QVERIFY(!progress.isEmpty());
+    QCOMPARE(errors.size(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(takenBack(m_emulator->registers()), saved, kWriteWaitMs);
+    QCOMPARE(takenBack(m_backend->registerImage()), saved);
+}
+
+void tst_KivJsonLoadDevice::load_refusedDocuments_writeNothing()
+{
+    const QString path = savedDocument();
+    QVERIFY(!path.isEmpty());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QJsonObject document = QJsonDocument::fromJson(file.readAll()).object();
+    file.close();
+    QJsonObject configuration = document.value(QStringLiteral("configuration")).toObject();
+    configuration.insert(QStringLiteral("altitude"), configuration.value(QStringLiteral("altitude")).toInt() + 1);
+    // The bus board's document on this relay device.
+    configuration.insert(QStringLiteral("boardType"), 4);
+    document.insert(QStringLiteral("configuration"), configuration);
+    const QString otherBoard = m_dir.filePath(QStringLiteral("other.json"));
+    const QString broken = m_dir.filePath(QStringLiteral("broken.json"));
+    for (const auto &[name, bytes] : {std::pair{otherBoard, QJsonDocument(document).toJson()},
+                                      std::pair{broken, QJsonDocument(document).toJson().left(200)}}) {
+        QFile out(name);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    }
+    const QList<quint16> device = m_emulator->registers();
+    const QList<quint16> image = m_backend->registerImage();
+
+    QSignalSpy errors(m_backend, &KivBackend::errorPlainText);
+    QSignalSpy info(m_backend, &KivBackend::infoPlainText);
+    QSignalSpy multi(m_backend, &KivBackend::writeMultiRegister);
+    QSignalSpy single(m_backend, &KivBackend::writeSingleRegister);
+    m_backend->continueLoading(otherBoard);
+    QCOMPARE(errors.size(), 2);
+    QCOMPARE(errors.at(0).first().toString(), QStringLiteral("Die Datei passt nicht zum verbundenen Gerät!"));
+    QCOMPARE(errors.at(1).first().toString(), kLoadFailed);
+    m_backend->continueLoading(broken);
+    QCOMPARE(errors.size(), 4);
+    QCOMPARE(errors.at(3).first().toString(), kLoadFailed);
+    QCOMPARE(info.size(), 0);
+    QVERIFY(!m_backend->isLoadingFromDisc());
+    QVERIFY(!multi.wait(kNoWriteWaitMs));
+    QCOMPARE(single.size(), 0);
+    QCOMPARE(m_backend->registerImage(), image);
+    QCOMPARE(m_emulator->registers().mid(0, 300), device.mid(0, 300));
+}
+
+void tst_KivJsonLoadDevice::load_withoutDevice_isNoSuccess()
+{
+    const QString path = savedDocument();
+    QVERIFY(!path.isEmpty());
+    QSignalSpy gone(m_backend, &KivBackendProperty::connectedChanged);
+    m_backend->disconnectDevice();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_backend->connected(), kReadWaitMs);
+
+    QSignalSpy errors(m_backend, &KivBackend::errorPlainText);
+    QSignalSpy info(m_backend, &KivBackend::infoPlainText);
+    m_backend->continueLoading(path);
+    QCOMPARE(errors.size(), 1);
+    QCOMPARE(errors.first().first().toString(), kLoadFailed);
+    QCOMPARE(info.size(), 0);
+    QVERIFY(!m_backend->isLoadingFromDisc());
+}
+
+QTEST_GUILESS_MAIN(tst_KivJsonLoadDevice)
+#include "tst_KivJsonLoadDevice.moc"
