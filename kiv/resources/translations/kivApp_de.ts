@@ -194,99 +194,105 @@
     <message>
         <location filename="../../qml/About/KivAboutPage.qml" line="27"/>
         <source>ÜBER</source>
-        <translation type="unfinished"></translation>
+        <translation>ÜBER</translation>
     </message>
     <message>
         <location filename="../../qml/About/KivAboutPage.qml" line="43"/>
         <source>KIV Raumsensoren</source>
-        <translation type="unfinished">KIV Raumsensoren</translation>
+        <translation>KIV Raumsensoren</translation>
     </message>
     <message>
         <location filename="../../qml/About/KivAboutPage.qml" line="54"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <location filename="../../qml/About/KivAboutPage.qml" line="61"/>
         <source>Konfiguration und Kalibrierung von KIV Raumsensoren über die serielle Schnittstelle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration und Kalibrierung von KIV Raumsensoren über die serielle Schnittstelle.</translation>
     </message>
 </context>
 <context>
     <name>KivBackend</name>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="259"/>
+        <location filename="../../core/KivBackend.cpp" line="273"/>
         <source>Kein COM-Port ausgewählt!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein COM-Port ausgewählt!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="87"/>
+        <location filename="../../core/KivBackend.cpp" line="94"/>
         <source>Das angeschlossene Gerät wird nicht unterstüzt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das angeschlossene Gerät wird nicht unterstüzt.</translation>
     </message>
     <message>
-        <location filename="../../core/KivDeviceCommands.cpp" line="140"/>
+        <location filename="../../core/KivDeviceCommands.cpp" line="142"/>
         <source>Ungültiges Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Datum</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="685"/>
+        <location filename="../../core/KivBackend.cpp" line="748"/>
         <source>Fehler beim Laden der Datei!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Laden der Datei!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="688"/>
+        <location filename="../../core/KivBackend.cpp" line="751"/>
         <source>Die Datei passt nicht zum verbundenen Gerät!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei passt nicht zum verbundenen Gerät!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="704"/>
+        <location filename="../../core/KivBackend.cpp" line="768"/>
+        <location filename="../../core/KivBackend.cpp" line="782"/>
         <source>Fehler beim Laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Laden</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="710"/>
-        <location filename="../../core/KivBackend.cpp" line="716"/>
-        <location filename="../../core/KivBackend.cpp" line="747"/>
-        <location filename="../../core/KivBackend.cpp" line="753"/>
-        <location filename="../../core/KivBackend.cpp" line="764"/>
+        <location filename="../../core/KivBackend.cpp" line="789"/>
+        <source>Werte ausgelesen und übertragen</source>
+        <translation>Werte ausgelesen und übertragen</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivBackend.cpp" line="795"/>
+        <location filename="../../core/KivBackend.cpp" line="804"/>
+        <location filename="../../core/KivBackend.cpp" line="838"/>
+        <location filename="../../core/KivBackend.cpp" line="844"/>
+        <location filename="../../core/KivBackend.cpp" line="855"/>
         <source>Speichern ist fehlgeschlagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern ist fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="772"/>
+        <location filename="../../core/KivBackend.cpp" line="863"/>
         <source>Laden fehlgeschlagen!</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden fehlgeschlagen!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="778"/>
+        <location filename="../../core/KivBackend.cpp" line="869"/>
         <source>Vorschau nur für *.json Dateien möglich.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau nur für *.json Dateien möglich.</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="783"/>
+        <location filename="../../core/KivBackend.cpp" line="874"/>
         <source>Angebene Datei existiert nicht.</source>
-        <translation type="unfinished"></translation>
+        <translation>Angebene Datei existiert nicht.</translation>
     </message>
     <message>
-        <location filename="../../core/KivBlockSet.cpp" line="214"/>
+        <location filename="../../core/KivBlockSet.cpp" line="239"/>
         <source>Keine Auswahl</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Auswahl</translation>
     </message>
     <message>
-        <location filename="../../core/KivBlockSet.cpp" line="224"/>
+        <location filename="../../core/KivBlockSet.cpp" line="249"/>
         <source>mix</source>
-        <translation type="unfinished"></translation>
+        <translation>mix</translation>
     </message>
     <message>
-        <location filename="../../core/KivBlockSet.cpp" line="227"/>
+        <location filename="../../core/KivBlockSet.cpp" line="252"/>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
-        <location filename="../../core/KivBlockSet.cpp" line="229"/>
+        <location filename="../../core/KivBlockSet.cpp" line="254"/>
         <source>max</source>
-        <translation type="unfinished"></translation>
+        <translation>max</translation>
     </message>
 </context>
 <context>
@@ -294,7 +300,7 @@
     <message>
         <location filename="../../qml/Connect/KivBluetoothPage.qml" line="8"/>
         <source>Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
 </context>
 <context>
@@ -302,17 +308,60 @@
     <message>
         <location filename="../../qml/Connect/KivConnectionPage.qml" line="57"/>
         <source>VERBINDUNGSMANAGER</source>
-        <translation type="unfinished"></translation>
+        <translation>VERBINDUNGSMANAGER</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivConnectionPage.qml" line="58"/>
         <source>Verbunden mit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbunden mit %1</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivConnectionPage.qml" line="59"/>
         <source>Kein Gerät verbunden</source>
-        <translation type="unfinished">Kein Gerät verbunden</translation>
+        <translation>Kein Gerät verbunden</translation>
+    </message>
+</context>
+<context>
+    <name>KivContactPage</name>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="12"/>
+        <source>KONTAKT</source>
+        <translation>KONTAKT</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="13"/>
+        <source>Service und Kalibrierung</source>
+        <translation>Service und Kalibrierung</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="33"/>
+        <source>Abteilung</source>
+        <translation>Abteilung</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="34"/>
+        <source>Kundendienst</source>
+        <translation>Kundendienst</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="41"/>
+        <source>E-Mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="49"/>
+        <source>Internet</source>
+        <translation>Internet</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="56"/>
+        <source>Bitte halten Sie die Seriennummer des Geräts bereit: %1</source>
+        <translation>Bitte halten Sie die Seriennummer des Geräts bereit: %1</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="65"/>
+        <source>E-Mail schreiben</source>
+        <translation>E-Mail schreiben</translation>
     </message>
 </context>
 <context>
@@ -320,7 +369,7 @@
     <message>
         <location filename="../../core/KivDatenblock.cpp" line="89"/>
         <source>Falsche ByteArray größe: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsche ByteArray größe: %1 of %2</translation>
     </message>
 </context>
 <context>
@@ -328,92 +377,97 @@
     <message>
         <location filename="../../qml/Ui/KivDefaultPage.qml" line="24"/>
         <source>IN VORBEREITUNG</source>
-        <translation type="unfinished"></translation>
+        <translation>IN VORBEREITUNG</translation>
     </message>
     <message>
         <location filename="../../qml/Ui/KivDefaultPage.qml" line="31"/>
         <source>Diese Seite steht in dieser Version noch nicht zur Verfügung.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite steht in dieser Version noch nicht zur Verfügung.</translation>
     </message>
 </context>
 <context>
     <name>KivDeviceInfoPage</name>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="26"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="27"/>
         <source>Unbekannt</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="32"/>
-        <source>Analogausgänge Spannung</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="33"/>
-        <source>Analogausgänge Spannung/Strom</source>
-        <translation type="unfinished"></translation>
+        <source>Analogausgänge Spannung</source>
+        <translation>Analogausgänge Spannung</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="34"/>
+        <source>Analogausgänge Spannung/Strom</source>
+        <translation>Analogausgänge Spannung/Strom</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="35"/>
         <source>Relais</source>
-        <translation type="unfinished"></translation>
+        <translation>Relais</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="36"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="37"/>
         <source>Display</source>
-        <translation type="unfinished">Display</translation>
+        <translation>Display</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="40"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="41"/>
         <source>Keine</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="59"/>
-        <source>GERÄTEINFORMATIONEN</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="60"/>
+        <source>GERÄTEINFORMATIONEN</source>
+        <translation>GERÄTEINFORMATIONEN</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="61"/>
         <source>Kein Gerät verbunden</source>
-        <translation type="unfinished">Kein Gerät verbunden</translation>
+        <translation>Kein Gerät verbunden</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="68"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="69"/>
         <source>Gerät</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="79"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="80"/>
         <source>Gerätename</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätename</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="86"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="87"/>
         <source>Seriennummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="93"/>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="122"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="94"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="123"/>
         <source>Hauptplatine</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptplatine</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="100"/>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="129"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="101"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="130"/>
         <source>Optionsplatine</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionsplatine</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="111"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="112"/>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="136"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="137"/>
         <source>Versionen (vollständig)</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionen (vollständig)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="145"/>
+        <source>Nach Firmware-Update suchen</source>
+        <translation>Nach Firmware-Update suchen</translation>
     </message>
 </context>
 <context>
@@ -421,42 +475,42 @@
     <message>
         <location filename="../../qml/Expert/KivExpertCo2Page.qml" line="26"/>
         <source>CO2 JUSTIERUNG</source>
-        <translation type="unfinished"></translation>
+        <translation>CO2 JUSTIERUNG</translation>
     </message>
     <message>
         <location filename="../../qml/Expert/KivExpertCo2Page.qml" line="34"/>
         <source>Justierung</source>
-        <translation type="unfinished"></translation>
+        <translation>Justierung</translation>
     </message>
     <message>
         <location filename="../../qml/Expert/KivExpertCo2Page.qml" line="47"/>
         <source>Frischluftjustierung:</source>
-        <translation type="unfinished"></translation>
+        <translation>Frischluftjustierung:</translation>
     </message>
     <message>
         <location filename="../../qml/Expert/KivExpertCo2Page.qml" line="56"/>
         <source>manuell</source>
-        <translation type="unfinished"></translation>
+        <translation>manuell</translation>
     </message>
     <message>
         <location filename="../../qml/Expert/KivExpertCo2Page.qml" line="56"/>
         <source>automatisch</source>
-        <translation type="unfinished"></translation>
+        <translation>automatisch</translation>
     </message>
     <message>
         <location filename="../../qml/Expert/KivExpertCo2Page.qml" line="65"/>
         <source>Konzentration Justiergas¹:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konzentration Justiergas¹:</translation>
     </message>
     <message>
         <location filename="../../qml/Expert/KivExpertCo2Page.qml" line="91"/>
         <source>Bitte die Konzentration des Justiergases eingeben (400 bis 2000 ppm).</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte die Konzentration des Justiergases eingeben (400 bis 2000 ppm).</translation>
     </message>
     <message>
         <location filename="../../qml/Expert/KivExpertCo2Page.qml" line="103"/>
         <source>Justierung starten</source>
-        <translation type="unfinished"></translation>
+        <translation>Justierung starten</translation>
     </message>
 </context>
 <context>
@@ -464,18 +518,19 @@
     <message>
         <location filename="../../blocks/KivExpertModeContainer.cpp" line="32"/>
         <source>Achtung: Das Gerät muss mindestens für 20 Minuten unter Frischluft- bedingungen betrieben werden. Sobald diese Bedingungen erfüllt ist, kann der Vorgang gestartet werden. Das Gerät startet im Anschluss neu und führt den Justiervorgang eigenständig durch. Der Vorgang kann bis zu zwei Minuten dauern.</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtung: Das Gerät muss mindestens für 20 Minuten unter Frischluft- bedingungen betrieben werden. Sobald diese Bedingungen erfüllt ist, kann der Vorgang gestartet werden. Das Gerät startet im Anschluss neu und führt den Justiervorgang eigenständig durch. Der Vorgang kann bis zu zwei Minuten dauern.</translation>
     </message>
     <message>
         <location filename="../../blocks/KivExpertModeContainer.cpp" line="40"/>
         <source>Hinweis: Die automatische Frischluftjustierung ist werksseitig deaktiviert. Zur Optimierung der Langzeitstabilität des Sensors kann die automatische Justierung aktiviert werden. Hierbei ist zu beachten, dass eine Frischluftzufuhr von ca. 400 ppm regelmäßig gegeben sein muss. In Anwendungen, wo diese Anforderung nicht erfüllt werden kann (Krankenhäuser, Flughäfen, Tierzucht etc.), wird strengstens davon abgeraten, die automatische Justierung zu aktivieren.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: Die automatische Frischluftjustierung ist werksseitig deaktiviert. Zur Optimierung der Langzeitstabilität des Sensors kann die automatische Justierung aktiviert werden. Hierbei ist zu beachten, dass eine Frischluftzufuhr von ca. 400 ppm regelmäßig gegeben sein muss. In Anwendungen, wo diese Anforderung nicht erfüllt werden kann (Krankenhäuser, Flughäfen, Tierzucht etc.), wird strengstens davon abgeraten, die automatische Justierung zu aktivieren.</translation>
     </message>
     <message>
         <location filename="../../blocks/KivExpertModeContainer.cpp" line="49"/>
         <source>¹ Der Sensor ermöglicht die manuelle Justierung unter Referenz- bedingungen. So lässt sich auch bei Geräten, die bereits seit einigen Jahren in unterschiedlichsten Bedingungen in Betrieb sind, eine hohe Genauigkeit erzielen. Zur Justierung muss die Konzentration des Justiergases manuell eingetragen werden. Sobald der Vorgang gestartet wurde, startet das Gerät neu und führt den Justiervorgang eigenständig durch. Der Vorgang kann bis zu zwei Minuten dauern. 
 Genauere Informationen finden Sie der Justieranleitung: Link tbd</source>
-        <translation type="unfinished"></translation>
+        <translation>¹ Der Sensor ermöglicht die manuelle Justierung unter Referenz- bedingungen. So lässt sich auch bei Geräten, die bereits seit einigen Jahren in unterschiedlichsten Bedingungen in Betrieb sind, eine hohe Genauigkeit erzielen. Zur Justierung muss die Konzentration des Justiergases manuell eingetragen werden. Sobald der Vorgang gestartet wurde, startet das Gerät neu und führt den Justiervorgang eigenständig durch. Der Vorgang kann bis zu zwei Minuten dauern. 
+Genauere Informationen finden Sie der Justieranleitung: Link tbd</translation>
     </message>
 </context>
 <context>
@@ -483,12 +538,12 @@ Genauere Informationen finden Sie der Justieranleitung: Link tbd</source>
     <message>
         <location filename="../../qml/Expert/KivExpertModePage.qml" line="55"/>
         <source>EXPERTENMODUS</source>
-        <translation type="unfinished"></translation>
+        <translation>EXPERTENMODUS</translation>
     </message>
     <message>
         <location filename="../../qml/Expert/KivExpertModePage.qml" line="56"/>
         <source>Passwort erforderlich</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort erforderlich</translation>
     </message>
 </context>
 <context>
@@ -496,27 +551,27 @@ Genauere Informationen finden Sie der Justieranleitung: Link tbd</source>
     <message>
         <location filename="../../qml/Expert/KivExpertPasswordPopup.qml" line="17"/>
         <source>Expertenmodus</source>
-        <translation type="unfinished">Expertenmodus</translation>
+        <translation>Expertenmodus</translation>
     </message>
     <message>
         <location filename="../../qml/Expert/KivExpertPasswordPopup.qml" line="18"/>
         <source>Bitte Passwort eingeben:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte Passwort eingeben:</translation>
     </message>
     <message>
         <location filename="../../qml/Expert/KivExpertPasswordPopup.qml" line="19"/>
         <source>Bestätigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigen</translation>
     </message>
     <message>
         <location filename="../../qml/Expert/KivExpertPasswordPopup.qml" line="20"/>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../../qml/Expert/KivExpertPasswordPopup.qml" line="58"/>
         <source>Passwort falsch!</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort falsch!</translation>
     </message>
 </context>
 <context>
@@ -524,17 +579,17 @@ Genauere Informationen finden Sie der Justieranleitung: Link tbd</source>
     <message>
         <location filename="../../qml/Expert/KivExpertVocPage.qml" line="20"/>
         <source>VOC JUSTIERUNG</source>
-        <translation type="unfinished"></translation>
+        <translation>VOC JUSTIERUNG</translation>
     </message>
     <message>
         <location filename="../../qml/Expert/KivExpertVocPage.qml" line="28"/>
         <source>Justierung</source>
-        <translation type="unfinished"></translation>
+        <translation>Justierung</translation>
     </message>
     <message>
         <location filename="../../qml/Expert/KivExpertVocPage.qml" line="48"/>
         <source>Justierung starten</source>
-        <translation type="unfinished"></translation>
+        <translation>Justierung starten</translation>
     </message>
 </context>
 <context>
@@ -542,12 +597,12 @@ Genauere Informationen finden Sie der Justieranleitung: Link tbd</source>
     <message>
         <location filename="../../qml/Expert/KivExpertWaitPopup.qml" line="23"/>
         <source>Bitte warten!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten!</translation>
     </message>
     <message>
         <location filename="../../qml/Expert/KivExpertWaitPopup.qml" line="24"/>
         <source>Das Gerät startet neu und führt die Justierung durch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät startet neu und führt die Justierung durch.</translation>
     </message>
 </context>
 <context>
@@ -555,12 +610,12 @@ Genauere Informationen finden Sie der Justieranleitung: Link tbd</source>
     <message>
         <location filename="../../qml/Footer/KivFooterExpert.qml" line="12"/>
         <source>CO2</source>
-        <translation type="unfinished">CO2</translation>
+        <translation>CO2</translation>
     </message>
     <message>
         <location filename="../../qml/Footer/KivFooterExpert.qml" line="13"/>
         <source>VOC</source>
-        <translation type="unfinished">VOC</translation>
+        <translation>VOC</translation>
     </message>
 </context>
 <context>
@@ -568,12 +623,12 @@ Genauere Informationen finden Sie der Justieranleitung: Link tbd</source>
     <message>
         <location filename="../../qml/Footer/KivFooterLive.qml" line="12"/>
         <source>Gerät</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät</translation>
     </message>
     <message>
         <location filename="../../qml/Footer/KivFooterLive.qml" line="13"/>
         <source>Live-Daten</source>
-        <translation type="unfinished">Live-Daten</translation>
+        <translation>Live-Daten</translation>
     </message>
 </context>
 <context>
@@ -581,17 +636,17 @@ Genauere Informationen finden Sie der Justieranleitung: Link tbd</source>
     <message>
         <location filename="../../qml/Footer/KivFooterLora.qml" line="12"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <location filename="../../qml/Footer/KivFooterLora.qml" line="13"/>
         <source>Parameter</source>
-        <translation type="unfinished">Parameter</translation>
+        <translation>Parameter</translation>
     </message>
     <message>
         <location filename="../../qml/Footer/KivFooterLora.qml" line="14"/>
         <source>Befehle</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehle</translation>
     </message>
 </context>
 <context>
@@ -599,12 +654,12 @@ Genauere Informationen finden Sie der Justieranleitung: Link tbd</source>
     <message>
         <location filename="../../qml/Footer/KivFooterOutput.qml" line="12"/>
         <source>Ausgänge</source>
-        <translation type="unfinished">Ausgänge</translation>
+        <translation>Ausgänge</translation>
     </message>
     <message>
         <location filename="../../qml/Footer/KivFooterOutput.qml" line="13"/>
         <source>Allgemein</source>
-        <translation type="unfinished">Allgemein</translation>
+        <translation>Allgemein</translation>
     </message>
 </context>
 <context>
@@ -612,12 +667,12 @@ Genauere Informationen finden Sie der Justieranleitung: Link tbd</source>
     <message>
         <location filename="../../qml/Footer/KivFooterRelais.qml" line="12"/>
         <source>Relais</source>
-        <translation type="unfinished"></translation>
+        <translation>Relais</translation>
     </message>
     <message>
         <location filename="../../qml/Footer/KivFooterRelais.qml" line="13"/>
         <source>Zwangssteuerung</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwangssteuerung</translation>
     </message>
 </context>
 <context>
@@ -625,12 +680,12 @@ Genauere Informationen finden Sie der Justieranleitung: Link tbd</source>
     <message>
         <location filename="../../qml/Footer/KivFooterService.qml" line="12"/>
         <source>Wartung</source>
-        <translation type="unfinished">Wartung</translation>
+        <translation>Wartung</translation>
     </message>
     <message>
         <location filename="../../qml/Footer/KivFooterService.qml" line="13"/>
         <source>Kontakt</source>
-        <translation type="unfinished">Kontakt</translation>
+        <translation>Kontakt</translation>
     </message>
 </context>
 <context>
@@ -639,111 +694,413 @@ Genauere Informationen finden Sie der Justieranleitung: Link tbd</source>
         <location filename="../../qml/Lcd/KivLcdPage.qml" line="41"/>
         <location filename="../../qml/Lcd/KivLcdPage.qml" line="172"/>
         <source>an</source>
-        <translation type="unfinished"></translation>
+        <translation>an</translation>
     </message>
     <message>
         <location filename="../../qml/Lcd/KivLcdPage.qml" line="41"/>
         <location filename="../../qml/Lcd/KivLcdPage.qml" line="172"/>
         <source>aus</source>
-        <translation type="unfinished"></translation>
+        <translation>aus</translation>
     </message>
     <message>
         <location filename="../../qml/Lcd/KivLcdPage.qml" line="66"/>
         <source>DISPLAY</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY</translation>
     </message>
     <message>
         <location filename="../../qml/Lcd/KivLcdPage.qml" line="67"/>
         <source>Kein Gerät verbunden</source>
-        <translation type="unfinished">Kein Gerät verbunden</translation>
+        <translation>Kein Gerät verbunden</translation>
     </message>
     <message>
         <location filename="../../qml/Lcd/KivLcdPage.qml" line="76"/>
         <source>Anzeige</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige</translation>
     </message>
     <message>
         <location filename="../../qml/Lcd/KivLcdPage.qml" line="88"/>
         <source>Helligkeit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit:</translation>
     </message>
     <message>
         <location filename="../../qml/Lcd/KivLcdPage.qml" line="114"/>
         <source>Drehung:</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehung:</translation>
     </message>
     <message>
         <location filename="../../qml/Lcd/KivLcdPage.qml" line="130"/>
         <source>Anzahl Sensoren:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Sensoren:</translation>
     </message>
     <message>
         <location filename="../../qml/Lcd/KivLcdPage.qml" line="150"/>
         <source>Hinweise und Relais</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweise und Relais</translation>
     </message>
     <message>
         <location filename="../../qml/Lcd/KivLcdPage.qml" line="165"/>
         <source>Servicehinweis</source>
-        <translation type="unfinished"></translation>
+        <translation>Servicehinweis</translation>
     </message>
     <message>
         <location filename="../../qml/Lcd/KivLcdPage.qml" line="182"/>
         <source>Kalibrierhinweis anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierhinweis anzeigen</translation>
     </message>
     <message>
         <location filename="../../qml/Lcd/KivLcdPage.qml" line="190"/>
         <source>Zustand Relais 1 anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Zustand Relais 1 anzeigen</translation>
     </message>
     <message>
         <location filename="../../qml/Lcd/KivLcdPage.qml" line="198"/>
         <source>Zustand Relais 2 anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Zustand Relais 2 anzeigen</translation>
     </message>
     <message>
         <location filename="../../qml/Lcd/KivLcdPage.qml" line="209"/>
         <source>Angezeigte Kanäle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angezeigte Kanäle</translation>
     </message>
     <message>
         <location filename="../../qml/Lcd/KivLcdPage.qml" line="224"/>
         <source>Kanal %1 anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal %1 anzeigen</translation>
     </message>
 </context>
 <context>
     <name>KivLivePage</name>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="45"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="16"/>
+        <source>de</source>
+        <comment>code of the language of this translation</comment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="49"/>
         <source>LIVE-DATEN</source>
-        <translation type="unfinished"></translation>
+        <translation>LIVE-DATEN</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="46"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="50"/>
         <source>Kein Gerät verbunden</source>
-        <translation type="unfinished">Kein Gerät verbunden</translation>
+        <translation>Kein Gerät verbunden</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="54"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="58"/>
         <source>Keine Messwerte vorhanden.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="81"/>
-        <source>Sensorfehler</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="85"/>
-        <source>Messbereich %1 … %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Messwerte vorhanden.</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/KivLivePage.qml" line="88"/>
+        <source>Sensorfehler</source>
+        <translation>Sensorfehler</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="92"/>
+        <source>Messbereich %1 … %2 %3</source>
+        <translation>Messbereich %1 … %2 %3</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="95"/>
         <source>Ausgang %1: %2 V · %3 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang %1: %2 V · %3 mA</translation>
+    </message>
+</context>
+<context>
+    <name>KivLoraBlock</name>
+    <message>
+        <location filename="../../blocks/KivLoraBlock.cpp" line="162"/>
+        <source>Bitte genau %1 hexadezimale Ziffern (0-9, A-F) eingeben; Leerzeichen zwischen den Gruppen sind erlaubt. Es wurde nichts übertragen.</source>
+        <translation>Bitte genau %1 hexadezimale Ziffern (0-9, A-F) eingeben; Leerzeichen zwischen den Gruppen sind erlaubt. Es wurde nichts übertragen.</translation>
+    </message>
+    <message>
+        <location filename="../../blocks/KivLoraBlock.cpp" line="218"/>
+        <source>Die Kanalmaske braucht 1 bis 8 hexadezimale Ziffern (0-9, A-F).</source>
+        <translation>Die Kanalmaske braucht 1 bis 8 hexadezimale Ziffern (0-9, A-F).</translation>
+    </message>
+    <message>
+        <location filename="../../blocks/KivLoraBlock.cpp" line="244"/>
+        <source>Die Kanalmaske braucht 1 bis 32 Binärziffern (0 oder 1).</source>
+        <translation>Die Kanalmaske braucht 1 bis 32 Binärziffern (0 oder 1).</translation>
+    </message>
+</context>
+<context>
+    <name>KivLoraCommandPage</name>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="34"/>
+        <source>CONTROL COMMAND</source>
+        <translation>CONTROL COMMAND</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="35"/>
+        <source>Keine LoRaWAN-Daten vorhanden</source>
+        <translation>Keine LoRaWAN-Daten vorhanden</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="43"/>
+        <source>Reset config</source>
+        <translation>Reset config</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="55"/>
+        <source>Setzt die LoRaWAN-Konfiguration des Funkmoduls (Application EUI und Key, Netzwerkparameter und Intervalle) auf die Werkseinstellungen zurück. Das Gerät muss sich danach neu im Netzwerk anmelden.</source>
+        <translation>Setzt die LoRaWAN-Konfiguration des Funkmoduls (Application EUI und Key, Netzwerkparameter und Intervalle) auf die Werkseinstellungen zurück. Das Gerät muss sich danach neu im Netzwerk anmelden.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="65"/>
+        <source>Soll die LoRaWAN-Konfiguration wirklich zurückgesetzt werden?</source>
+        <translation>Soll die LoRaWAN-Konfiguration wirklich zurückgesetzt werden?</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="83"/>
+        <source>Auf Werkseinstellungen zurücksetzen</source>
+        <translation>Auf Werkseinstellungen zurücksetzen</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="94"/>
+        <source>Abbrechen</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="102"/>
+        <source>Zurücksetzen</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="117"/>
+        <source>Befehl gesendet. Die Werte werden neu ausgelesen.</source>
+        <translation>Befehl gesendet. Die Werte werden neu ausgelesen.</translation>
+    </message>
+</context>
+<context>
+    <name>KivLoraInfoPage</name>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="33"/>
+        <source>LORAWAN-INFORMATIONEN</source>
+        <translation>LORAWAN-INFORMATIONEN</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="34"/>
+        <source>Keine LoRaWAN-Daten vorhanden</source>
+        <translation>Keine LoRaWAN-Daten vorhanden</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="42"/>
+        <source>Identität</source>
+        <translation>Identität</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="54"/>
+        <source>Device EUI</source>
+        <translation>Device EUI</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="62"/>
+        <source>Application EUI</source>
+        <translation>Application EUI</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="70"/>
+        <source>Application Key</source>
+        <translation>Application Key</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="78"/>
+        <source>LoRaWAN-Version</source>
+        <translation>LoRaWAN-Version</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="89"/>
+        <source>Netzwerk</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="101"/>
+        <source>Frequenzregion (Code)</source>
+        <translation>Frequenzregion (Code)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="109"/>
+        <source>Datenrate</source>
+        <translation>Datenrate</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="117"/>
+        <source>Adaptive Datenrate</source>
+        <translation>Adaptive Datenrate</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="118"/>
+        <source>an</source>
+        <translation>an</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="118"/>
+        <source>aus</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="125"/>
+        <source>Kanalmaske</source>
+        <translation>Kanalmaske</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="133"/>
+        <source>Sendeintervall</source>
+        <translation>Sendeintervall</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="134"/>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+</context>
+<context>
+    <name>KivLoraParameterPage</name>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="44"/>
+        <source>LORAWAN-PARAMETER</source>
+        <translation>LORAWAN-PARAMETER</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="45"/>
+        <source>Keine LoRaWAN-Daten vorhanden</source>
+        <translation>Keine LoRaWAN-Daten vorhanden</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="53"/>
+        <source>Identität</source>
+        <translation>Identität</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="67"/>
+        <source>Device EUI</source>
+        <translation>Device EUI</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="84"/>
+        <source>Application EUI</source>
+        <translation>Application EUI</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="105"/>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="142"/>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="348"/>
+        <source>Übernehmen</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="119"/>
+        <source>Application Key</source>
+        <translation>Application Key</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="134"/>
+        <source>32 hexadezimale Ziffern</source>
+        <translation>32 hexadezimale Ziffern</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="156"/>
+        <source>LoRaWAN-Version</source>
+        <translation>LoRaWAN-Version</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="186"/>
+        <source>Funk</source>
+        <translation>Funk</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="200"/>
+        <source>Frequenzregion (Code)</source>
+        <translation>Frequenzregion (Code)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="216"/>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="232"/>
+        <source>Adaptive Datenrate (ADR)</source>
+        <translation>Adaptive Datenrate (ADR)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="239"/>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="435"/>
+        <source>an</source>
+        <translation>an</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="239"/>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="435"/>
+        <source>aus</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="247"/>
+        <source>Standard-Datenrate</source>
+        <translation>Standard-Datenrate</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="270"/>
+        <source>Sendeleistung (Stufe)</source>
+        <translation>Sendeleistung (Stufe)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="286"/>
+        <source>Wiederholungen (NbTrans)</source>
+        <translation>Wiederholungen (NbTrans)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="302"/>
+        <source>Bestätigte Nachrichten</source>
+        <translation>Bestätigte Nachrichten</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="309"/>
+        <source>ja</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="309"/>
+        <source>nein</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="317"/>
+        <source>Kanalmaske (binär)</source>
+        <translation>Kanalmaske (binär)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="341"/>
+        <source>hexadezimal %1</source>
+        <translation>hexadezimal %1</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="366"/>
+        <source>Intervalle und Anzeige</source>
+        <translation>Intervalle und Anzeige</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="380"/>
+        <source>Sendeintervall (min)</source>
+        <translation>Sendeintervall (min)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="396"/>
+        <source>Heartbeat (min)</source>
+        <translation>Heartbeat (min)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="412"/>
+        <source>Rejoin-Intervall (min)</source>
+        <translation>Rejoin-Intervall (min)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="428"/>
+        <source>LED-Anzeige</source>
+        <translation>LED-Anzeige</translation>
     </message>
 </context>
 <context>
@@ -751,7 +1108,82 @@ Genauere Informationen finden Sie der Justieranleitung: Link tbd</source>
     <message>
         <location filename="../../qml/Ui/KivMainView.qml" line="12"/>
         <source>https://www.veltaron.de/downloads/KIV_Bedienungsanleitung_DE.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>https://www.veltaron.de/downloads/KIV_Bedienungsanleitung_DE.pdf</translation>
+    </message>
+</context>
+<context>
+    <name>KivMaintenancePage</name>
+    <message>
+        <location filename="../../qml/Service/KivMaintenancePage.qml" line="9"/>
+        <source>WARTUNG</source>
+        <translation>WARTUNG</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivMaintenancePage.qml" line="14"/>
+        <source>Wartung</source>
+        <translation>Wartung</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivMaintenancePage.qml" line="25"/>
+        <source>Kalibrierung</source>
+        <translation>Kalibrierung</translation>
+    </message>
+</context>
+<context>
+    <name>KivOffsetPage</name>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetPage.qml" line="19"/>
+        <source>OFFSET-EINSTELLUNGEN</source>
+        <translation>OFFSET-EINSTELLUNGEN</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetPage.qml" line="24"/>
+        <source>Der Korrekturfaktor wird zum Messwert addiert. Er wird eine Sekunde nach der letzten Änderung an das Gerät übertragen.</source>
+        <translation>Der Korrekturfaktor wird zum Messwert addiert. Er wird eine Sekunde nach der letzten Änderung an das Gerät übertragen.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetPage.qml" line="32"/>
+        <source>Keine Messwerte vorhanden.</source>
+        <translation>Keine Messwerte vorhanden.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetPage.qml" line="42"/>
+        <source>Korrekturfaktor</source>
+        <translation>Korrekturfaktor</translation>
+    </message>
+</context>
+<context>
+    <name>KivOffsetRow</name>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="22"/>
+        <source>de</source>
+        <comment>code of the language of this translation</comment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="34"/>
+        <source>Bitte eine ganze Zahl eingeben.</source>
+        <translation>Bitte eine ganze Zahl eingeben.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="38"/>
+        <source>Der Korrekturfaktor muss zwischen %1 und %2 liegen.</source>
+        <translation>Der Korrekturfaktor muss zwischen %1 und %2 liegen.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="65"/>
+        <source>Erlaubt: %1 … %2 %3</source>
+        <translation>Erlaubt: %1 … %2 %3</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="67"/>
+        <source>Für diese Messgröße nicht einstellbar</source>
+        <translation>Für diese Messgröße nicht einstellbar</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="89"/>
+        <source>Übernehmen</source>
+        <translation>Übernehmen</translation>
     </message>
 </context>
 <context>
@@ -759,22 +1191,137 @@ Genauere Informationen finden Sie der Justieranleitung: Link tbd</source>
     <message>
         <location filename="../../core/KivOutputAssignment.cpp" line="35"/>
         <source>mix</source>
-        <translation type="unfinished"></translation>
+        <translation>mix</translation>
     </message>
     <message>
         <location filename="../../core/KivOutputAssignment.cpp" line="97"/>
         <source>Keine Belegung</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Belegung</translation>
     </message>
     <message>
         <location filename="../../core/KivOutputAssignment.cpp" line="108"/>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <location filename="../../core/KivOutputAssignment.cpp" line="108"/>
         <source>max</source>
-        <translation type="unfinished"></translation>
+        <translation>max</translation>
+    </message>
+</context>
+<context>
+    <name>KivOutputChannelsBase</name>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputChannelsBase.qml" line="12"/>
+        <source>AUSGANGSKONFIGURATION</source>
+        <translation>AUSGANGSKONFIGURATION</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputChannelsBase.qml" line="28"/>
+        <source>Die Auswahl wird übernommen …</source>
+        <translation>Die Auswahl wird übernommen …</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputChannelsBase.qml" line="37"/>
+        <source>Keine Ausgänge vorhanden.</source>
+        <translation>Keine Ausgänge vorhanden.</translation>
+    </message>
+</context>
+<context>
+    <name>KivOutputDelegate</name>
+    <message>
+        <location filename="../../qml/Output/delegates/KivOutputDelegate.qml" line="19"/>
+        <source>Ausgang %1</source>
+        <translation>Ausgang %1</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/delegates/KivOutputDelegate.qml" line="32"/>
+        <source>Messgröße</source>
+        <translation>Messgröße</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/delegates/KivOutputDelegate.qml" line="49"/>
+        <source>Messbereich</source>
+        <translation>Messbereich</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/delegates/KivOutputDelegate.qml" line="59"/>
+        <source>Eigener Bereich</source>
+        <translation>Eigener Bereich</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/delegates/KivOutputDelegate.qml" line="66"/>
+        <source>Ausgangssignal</source>
+        <translation>Ausgangssignal</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/delegates/KivOutputDelegate.qml" line="74"/>
+        <source>%1 V · %2 mA</source>
+        <translation>%1 V · %2 mA</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/delegates/KivOutputDelegate.qml" line="75"/>
+        <source>nicht belegt</source>
+        <translation>nicht belegt</translation>
+    </message>
+</context>
+<context>
+    <name>KivOutputGeneralBase</name>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="15"/>
+        <source>AUSGÄNGE ALLGEMEIN</source>
+        <translation>AUSGÄNGE ALLGEMEIN</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="24"/>
+        <source>Ausgangssignal</source>
+        <translation>Ausgangssignal</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="33"/>
+        <source>Spannungsbereich</source>
+        <translation>Spannungsbereich</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="49"/>
+        <source>Maximale Spannung</source>
+        <translation>Maximale Spannung</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="71"/>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="132"/>
+        <source>Übernehmen</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="80"/>
+        <source>Stromausgang</source>
+        <translation>Stromausgang</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="87"/>
+        <source>4 - 20 mA an jedem belegten Ausgang</source>
+        <translation>4 - 20 mA an jedem belegten Ausgang</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="88"/>
+        <source>Diese Optionsplatine hat nur Spannungsausgänge.</source>
+        <translation>Diese Optionsplatine hat nur Spannungsausgänge.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="100"/>
+        <source>Standort</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="114"/>
+        <source>Höhe über NN [m]</source>
+        <translation>Höhe über NN [m]</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="138"/>
+        <source>Bitte eine ganze Zahl von 0 bis %1 eingeben.</source>
+        <translation>Bitte eine ganze Zahl von 0 bis %1 eingeben.</translation>
     </message>
 </context>
 <context>
@@ -782,59 +1329,387 @@ Genauere Informationen finden Sie der Justieranleitung: Link tbd</source>
     <message>
         <location filename="../../qml/Popup/KivPopups.qml" line="24"/>
         <source>Werkseinstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkseinstellungen</translation>
     </message>
     <message>
         <location filename="../../qml/Popup/KivPopups.qml" line="26"/>
         <source>Einstellungen erfolgreich übernommen</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen erfolgreich übernommen</translation>
     </message>
     <message>
         <location filename="../../qml/Popup/KivPopups.qml" line="26"/>
         <source>Einstellungen wurden nicht übernommen</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen wurden nicht übernommen</translation>
     </message>
     <message>
         <location filename="../../qml/Popup/KivPopups.qml" line="27"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../../qml/Popup/KivPopups.qml" line="48"/>
         <source>Timeout beim Verbindungsversuch!</source>
-        <translation type="unfinished"></translation>
+        <translation>Timeout beim Verbindungsversuch!</translation>
     </message>
     <message>
         <location filename="../../qml/Popup/KivPopups.qml" line="58"/>
         <source>Achtung</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtung</translation>
     </message>
     <message>
         <location filename="../../qml/Popup/KivPopups.qml" line="60"/>
         <source>Unbekannter Dateiursprung!
 Laden auf eigene Gewähr!</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Dateiursprung!
+Laden auf eigene Gewähr!</translation>
     </message>
     <message>
         <location filename="../../qml/Popup/KivPopups.qml" line="61"/>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Ok</translation>
     </message>
     <message>
         <location filename="../../qml/Popup/KivPopups.qml" line="62"/>
         <location filename="../../qml/Popup/KivPopups.qml" line="78"/>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location filename="../../qml/Popup/KivPopups.qml" line="74"/>
         <source>Datenaustausch ist fehlgeschlagen!</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenaustausch ist fehlgeschlagen!</translation>
     </message>
     <message>
         <location filename="../../qml/Popup/KivPopups.qml" line="76"/>
         <source>Das angeschlossene Gerät scheint nicht zu reagieren.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das angeschlossene Gerät scheint nicht zu reagieren.</translation>
+    </message>
+</context>
+<context>
+    <name>KivReadJson</name>
+    <message>
+        <location filename="../../files/KivReadJson.cpp" line="78"/>
+        <source>Der Dateipfad is ungültig.</source>
+        <translation>Der Dateipfad is ungültig.</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivReadJson.cpp" line="82"/>
+        <source>Die Datei existiert nicht.</source>
+        <translation>Die Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivReadJson.cpp" line="87"/>
+        <source>Die Datei konnte nicht geöffnet werden.</source>
+        <translation>Die Datei konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivReadJson.cpp" line="93"/>
+        <source>Die ausgewählte Datei hat keinen Inhalt.</source>
+        <translation>Die ausgewählte Datei hat keinen Inhalt.</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivReadJson.cpp" line="110"/>
+        <source>Die Datei enthält keine gültige Konfiguration.</source>
+        <translation>Die Datei enthält keine gültige Konfiguration.</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivReadJson.cpp" line="120"/>
+        <source>Die Datei passt nicht zum verbundenen Gerät!</source>
+        <translation>Die Datei passt nicht zum verbundenen Gerät!</translation>
+    </message>
+</context>
+<context>
+    <name>KivRelaisCard</name>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="21"/>
+        <source>de</source>
+        <comment>code of the language of this translation</comment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="23"/>
+        <source>Relais %1</source>
+        <translation>Relais %1</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="27"/>
+        <source>Aus</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="30"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="38"/>
+        <source>Bitte eine Zahl eingeben.</source>
+        <translation>Bitte eine Zahl eingeben.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="42"/>
+        <source>Bitte eine ganze Zahl ab 0 eingeben.</source>
+        <translation>Bitte eine ganze Zahl ab 0 eingeben.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="61"/>
+        <source>Messgröße</source>
+        <translation>Messgröße</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="77"/>
+        <source>Einschaltschwelle [%1]</source>
+        <translation>Einschaltschwelle [%1]</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="78"/>
+        <source>Einschaltschwelle</source>
+        <translation>Einschaltschwelle</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="93"/>
+        <source>Ausschaltschwelle [%1]</source>
+        <translation>Ausschaltschwelle [%1]</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="94"/>
+        <source>Ausschaltschwelle</source>
+        <translation>Ausschaltschwelle</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="109"/>
+        <source>Hysterese</source>
+        <translation>Hysterese</translation>
+    </message>
+</context>
+<context>
+    <name>KivRelaisForcePage</name>
+    <message>
+        <location filename="../../qml/Relais/Pages/KivRelaisForcePage.qml" line="12"/>
+        <source>RELAIS ERZWINGEN</source>
+        <translation>RELAIS ERZWINGEN</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Pages/KivRelaisForcePage.qml" line="18"/>
+        <source>Beim Verlassen dieser Seite arbeiten die Relais wieder nach ihren Einstellungen.</source>
+        <translation>Beim Verlassen dieser Seite arbeiten die Relais wieder nach ihren Einstellungen.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Pages/KivRelaisForcePage.qml" line="26"/>
+        <source>Dieses Gerät hat keine Relais.</source>
+        <translation>Dieses Gerät hat keine Relais.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Pages/KivRelaisForcePage.qml" line="36"/>
+        <source>Zwangssteuerung</source>
+        <translation>Zwangssteuerung</translation>
+    </message>
+</context>
+<context>
+    <name>KivRelaisForceRow</name>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="28"/>
+        <source>Relais %1</source>
+        <translation>Relais %1</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="35"/>
+        <source>Automatisch</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="36"/>
+        <source>Geschlossen (erzwungen)</source>
+        <translation>Geschlossen (erzwungen)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="36"/>
+        <source>Offen (erzwungen)</source>
+        <translation>Offen (erzwungen)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="51"/>
+        <source>Schließen</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="62"/>
+        <source>Öffnen</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="73"/>
+        <source>Freigeben</source>
+        <translation>Freigeben</translation>
+    </message>
+</context>
+<context>
+    <name>KivRelaisSettingsPage</name>
+    <message>
+        <location filename="../../qml/Relais/Pages/KivRelaisSettingsPage.qml" line="10"/>
+        <source>RELAISEINSTELLUNGEN</source>
+        <translation>RELAISEINSTELLUNGEN</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Pages/KivRelaisSettingsPage.qml" line="15"/>
+        <source>Dieses Gerät hat keine Relais.</source>
+        <translation>Dieses Gerät hat keine Relais.</translation>
+    </message>
+</context>
+<context>
+    <name>KivRs485</name>
+    <message>
+        <location filename="../../blocks/KivRs485.cpp" line="196"/>
+        <source>Die Beschreibung enthält Zeichen, die das Gerät nicht speichern kann. Erlaubt sind nur Zeichen des westeuropäischen Zeichensatzes (Latin-1).</source>
+        <translation>Die Beschreibung enthält Zeichen, die das Gerät nicht speichern kann. Erlaubt sind nur Zeichen des westeuropäischen Zeichensatzes (Latin-1).</translation>
+    </message>
+</context>
+<context>
+    <name>KivRs485Page</name>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="26"/>
+        <source>Keine</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="27"/>
+        <source>Ungerade</source>
+        <translation>Ungerade</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="28"/>
+        <source>Gerade</source>
+        <translation>Gerade</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="29"/>
+        <source>Unbekannt (%1)</source>
+        <translation>Unbekannt (%1)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="68"/>
+        <source>BUS-EINSTELLUNGEN</source>
+        <translation>BUS-EINSTELLUNGEN</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="69"/>
+        <source>Kein Busmodul vorhanden</source>
+        <translation>Kein Busmodul vorhanden</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="79"/>
+        <source>Schnittstelle</source>
+        <translation>Schnittstelle</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="91"/>
+        <source>MAC-Adresse (DIP-Schalter)</source>
+        <translation>MAC-Adresse (DIP-Schalter)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="91"/>
+        <source>Busadresse (DIP-Schalter)</source>
+        <translation>Busadresse (DIP-Schalter)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="99"/>
+        <source>Baudrate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="100"/>
+        <source>%1 Bit/s</source>
+        <translation>%1 Bit/s</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="108"/>
+        <source>Übertragungsart</source>
+        <translation>Übertragungsart</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="116"/>
+        <source>Parität</source>
+        <translation>Parität</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="124"/>
+        <source>Stoppbits</source>
+        <translation>Stoppbits</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="131"/>
+        <source>Diese Werte sind durch DIP-Schalter und Busmodul festgelegt und können hier nicht geändert werden.</source>
+        <translation>Diese Werte sind durch DIP-Schalter und Busmodul festgelegt und können hier nicht geändert werden.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="144"/>
+        <source>BACnet-Geräte-ID</source>
+        <translation>BACnet-Geräte-ID</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="144"/>
+        <source>Modbus-Adresse</source>
+        <translation>Modbus-Adresse</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="158"/>
+        <source>Offset der Geräte-ID</source>
+        <translation>Offset der Geräte-ID</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="158"/>
+        <source>Adresse (Software)</source>
+        <translation>Adresse (Software)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="181"/>
+        <source>Die Adresse gilt erst, wenn alle Adress-DIP-Schalter ausgeschaltet sind.</source>
+        <translation>Die Adresse gilt erst, wenn alle Adress-DIP-Schalter ausgeschaltet sind.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="194"/>
+        <source>BACnet</source>
+        <translation>BACnet</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="208"/>
+        <source>Beschreibung</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="231"/>
+        <source>Übernehmen</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="254"/>
+        <source>COV-Meldungen</source>
+        <translation>COV-Meldungen</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="263"/>
+        <source>aktiv</source>
+        <translation>aktiv</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="263"/>
+        <source>deaktiviert</source>
+        <translation>deaktiviert</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="275"/>
+        <source>COV-Inkremente</source>
+        <translation>COV-Inkremente</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="287"/>
+        <source>Änderung eines Messwerts, ab der das Gerät eine COV-Meldung sendet; -1 = nicht gesetzt.</source>
+        <translation>Änderung eines Messwerts, ab der das Gerät eine COV-Meldung sendet; -1 = nicht gesetzt.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="308"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -842,128 +1717,128 @@ Laden auf eigene Gewähr!</source>
     <message>
         <location filename="../../files/KivSaveAndLoad.cpp" line="109"/>
         <source>JSON auslesen wird nicht untersüzt!</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON auslesen wird nicht untersüzt!</translation>
     </message>
     <message>
         <location filename="../../files/KivSaveAndLoad.cpp" line="113"/>
         <source>PDF&apos;s auslesen wird nicht untersüzt!</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF&apos;s auslesen wird nicht untersüzt!</translation>
     </message>
     <message>
         <location filename="../../files/KivSaveAndLoad.cpp" line="117"/>
         <source>Unerwarteter Dateityp: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwarteter Dateityp: %1</translation>
     </message>
     <message>
         <location filename="../../files/KivSaveAndLoad.cpp" line="130"/>
         <location filename="../../files/KivSaveAndLoad.cpp" line="146"/>
         <source>Speichern ist fehlgeschlagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern ist fehlgeschlagen</translation>
     </message>
 </context>
 <context>
     <name>KivSaveLoadPage</name>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="66"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="70"/>
         <source>Laden fehlgeschlagen!</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden fehlgeschlagen!</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="106"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="123"/>
         <source>LADEN/SPEICHERN</source>
-        <translation type="unfinished"></translation>
+        <translation>LADEN/SPEICHERN</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="107"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="124"/>
         <source>Verbunden mit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbunden mit %1</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="108"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="125"/>
         <source>Kein Gerät verbunden</source>
-        <translation type="unfinished">Kein Gerät verbunden</translation>
+        <translation>Kein Gerät verbunden</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="117"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="134"/>
         <source>Konfiguration speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration speichern</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="130"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="147"/>
         <source>Dateiname</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="145"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="162"/>
         <source>Speichern</source>
-        <translation type="unfinished">Speichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="157"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="174"/>
         <source>Gespeicherte Dateien</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Dateien</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="170"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="187"/>
         <source>Suchen</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="179"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="196"/>
         <source>Keine gespeicherten Dateien vorhanden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine gespeicherten Dateien vorhanden.</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="220"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="237"/>
         <source>Gerät: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät: %1</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="229"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="246"/>
         <source>Geändert: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert: %1</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="251"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="268"/>
         <source>Laden</source>
-        <translation type="unfinished">Laden</translation>
+        <translation>Laden</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="261"/>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="287"/>
-        <source>Löschen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="285"/>
-        <source>Datei löschen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="286"/>
-        <source>Soll die Datei &quot;%1&quot; gelöscht werden?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="288"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="279"/>
         <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="305"/>
-        <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="302"/>
-        <source>Datei überschreiben</source>
-        <translation type="unfinished"></translation>
+        <source>Löschen</source>
+        <translation>Löschen</translation>
     </message>
     <message>
         <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="303"/>
-        <source>Die Datei &quot;%1&quot; existiert bereits. Soll sie überschrieben werden?</source>
-        <translation type="unfinished"></translation>
+        <source>Datei löschen</source>
+        <translation>Datei löschen</translation>
     </message>
     <message>
         <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="304"/>
+        <source>Soll die Datei &quot;%1&quot; gelöscht werden?</source>
+        <translation>Soll die Datei &quot;%1&quot; gelöscht werden?</translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="306"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="323"/>
+        <source>Abbrechen</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="320"/>
+        <source>Datei überschreiben</source>
+        <translation>Datei überschreiben</translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="321"/>
+        <source>Die Datei &quot;%1&quot; existiert bereits. Soll sie überschrieben werden?</source>
+        <translation>Die Datei &quot;%1&quot; existiert bereits. Soll sie überschrieben werden?</translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="322"/>
         <source>Überschreiben</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschreiben</translation>
     </message>
 </context>
 <context>
@@ -971,7 +1846,53 @@ Laden auf eigene Gewähr!</source>
     <message>
         <location filename="../../qml/Connect/KivSerialPage.qml" line="11"/>
         <source>Serielle Verbindung</source>
-        <translation type="unfinished"></translation>
+        <translation>Serielle Verbindung</translation>
+    </message>
+</context>
+<context>
+    <name>KivServiceCard</name>
+    <message>
+        <location filename="../../qml/Service/KivServiceCard.qml" line="26"/>
+        <source>%1 (in %2 Tagen)</source>
+        <translation>%1 (in %2 Tagen)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivServiceCard.qml" line="39"/>
+        <source>Zuletzt durchgeführt</source>
+        <translation>Zuletzt durchgeführt</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivServiceCard.qml" line="47"/>
+        <source>Nächster Termin</source>
+        <translation>Nächster Termin</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivServiceCard.qml" line="58"/>
+        <source>Intervall</source>
+        <translation>Intervall</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivServiceCard.qml" line="70"/>
+        <source>Monate</source>
+        <translation>Monate</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivServiceCard.qml" line="76"/>
+        <source>Übernehmen</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivServiceCard.qml" line="85"/>
+        <source>Übernehmen setzt die Zeit bis zum nächsten Termin auf das neue Intervall.</source>
+        <translation>Übernehmen setzt die Zeit bis zum nächsten Termin auf das neue Intervall.</translation>
+    </message>
+</context>
+<context>
+    <name>KivSettingsPage</name>
+    <message>
+        <location filename="../../qml/General/KivSettingsPage.qml" line="14"/>
+        <source>Kein Gerät verbunden</source>
+        <translation>Kein Gerät verbunden</translation>
     </message>
 </context>
 <context>
@@ -980,37 +1901,37 @@ Laden auf eigene Gewähr!</source>
         <location filename="../../qml/Connect/KivSimulatePage.qml" line="11"/>
         <location filename="../../qml/Connect/KivSimulatePage.qml" line="31"/>
         <source>Gerät simulieren</source>
-        <translation type="unfinished">Gerät simulieren</translation>
+        <translation>Gerät simulieren</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSimulatePage.qml" line="22"/>
         <source>Die Seiten zeigen dann die Werte eines gespeicherten Beispielgeräts; es wird nichts an ein Gerät gesendet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seiten zeigen dann die Werte eines gespeicherten Beispielgeräts; es wird nichts an ein Gerät gesendet.</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSimulatePage.qml" line="31"/>
         <source>Gerät wird simuliert</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät wird simuliert</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSimulatePage.qml" line="47"/>
         <source>Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSimulatePage.qml" line="48"/>
         <source>Soll ein Gerät simuliert werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Soll ein Gerät simuliert werden?</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSimulatePage.qml" line="49"/>
         <source>Ja</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSimulatePage.qml" line="50"/>
         <source>Nein</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>
@@ -1018,103 +1939,103 @@ Laden auf eigene Gewähr!</source>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="12"/>
         <source>Veltaron internals</source>
-        <translation type="unfinished"></translation>
+        <translation>Veltaron internals</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="15"/>
         <source>Si auf Imp umstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Si auf Imp umstellen</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="16"/>
         <source>Imp auf Si umstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Imp auf Si umstellen</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="17"/>
         <source>Unbekannt</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="39"/>
         <source>Keine Verbindung mit einem Gerät!</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verbindung mit einem Gerät!</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="65"/>
         <source>Auf Werkseinstellungen zurücksetzen!</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Werkseinstellungen zurücksetzen!</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="72"/>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="110"/>
         <source>Firmwareupdate</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmwareupdate</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="79"/>
         <source>Neu auslesen</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu auslesen</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="88"/>
         <source>Verbindung trennen</source>
-        <translation type="unfinished">Verbindung trennen</translation>
+        <translation>Verbindung trennen</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="88"/>
         <source>Verbinden</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="96"/>
         <source>Bitte specifizieren Sie die Updatedatei</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte specifizieren Sie die Updatedatei</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="97"/>
         <source>bin files (*.bin)</source>
-        <translation type="unfinished"></translation>
+        <translation>bin files (*.bin)</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="111"/>
         <source>Die Firmware wird übertragen …</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Firmware wird übertragen …</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="122"/>
         <source>%1 Byte/s, noch etwa %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Byte/s, noch etwa %2 s</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="124"/>
         <source>Der Bootloader des Geräts wird gestartet …</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bootloader des Geräts wird gestartet …</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="134"/>
         <source>Firmwareupdate fehlgeschlagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmwareupdate fehlgeschlagen</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="136"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="151"/>
         <source>Die Updatedatei fehlt, ist leer oder kann nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Updatedatei fehlt, ist leer oder kann nicht gelesen werden.</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="154"/>
         <source>Der Bootloader des Geräts meldet sich nicht. Bitte Verbindung prüfen und das Update erneut starten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bootloader des Geräts meldet sich nicht. Bitte Verbindung prüfen und das Update erneut starten.</translation>
     </message>
     <message>
         <location filename="../../qml/Connect/KivSpecialPage.qml" line="157"/>
         <source>Die Übertragung der Firmware wurde unterbrochen. Das Gerät bleibt im Bootloader; bitte das Update erneut starten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Übertragung der Firmware wurde unterbrochen. Das Gerät bleibt im Bootloader; bitte das Update erneut starten.</translation>
     </message>
 </context>
 <context>
@@ -1122,121 +2043,891 @@ Laden auf eigene Gewähr!</source>
     <message>
         <location filename="../../qml/Tlf/KivTlfPage.qml" line="26"/>
         <source>Keine</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <location filename="../../qml/Tlf/KivTlfPage.qml" line="26"/>
         <source>Grün</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <location filename="../../qml/Tlf/KivTlfPage.qml" line="26"/>
         <source>Gelb</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelb</translation>
     </message>
     <message>
         <location filename="../../qml/Tlf/KivTlfPage.qml" line="26"/>
         <source>Rot</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <location filename="../../qml/Tlf/KivTlfPage.qml" line="48"/>
         <source>Bitte eine Zahl eingeben.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte eine Zahl eingeben.</translation>
     </message>
     <message>
         <location filename="../../qml/Tlf/KivTlfPage.qml" line="52"/>
         <source>Der Wert liegt außerhalb des Messbereichs (%1 bis %2 %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert liegt außerhalb des Messbereichs (%1 bis %2 %3).</translation>
     </message>
     <message>
         <location filename="../../qml/Tlf/KivTlfPage.qml" line="86"/>
         <source>AMPELFUNKTION</source>
-        <translation type="unfinished"></translation>
+        <translation>AMPELFUNKTION</translation>
     </message>
     <message>
         <location filename="../../qml/Tlf/KivTlfPage.qml" line="87"/>
         <source>Kein Gerät verbunden</source>
-        <translation type="unfinished">Kein Gerät verbunden</translation>
+        <translation>Kein Gerät verbunden</translation>
     </message>
     <message>
         <location filename="../../qml/Tlf/KivTlfPage.qml" line="96"/>
         <source>Ampel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampel</translation>
     </message>
     <message>
         <location filename="../../qml/Tlf/KivTlfPage.qml" line="108"/>
         <source>Ampelfunktion:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampelfunktion:</translation>
     </message>
     <message>
         <location filename="../../qml/Tlf/KivTlfPage.qml" line="115"/>
         <source>an</source>
-        <translation type="unfinished"></translation>
+        <translation>an</translation>
     </message>
     <message>
         <location filename="../../qml/Tlf/KivTlfPage.qml" line="115"/>
         <source>aus</source>
-        <translation type="unfinished"></translation>
+        <translation>aus</translation>
     </message>
     <message>
         <location filename="../../qml/Tlf/KivTlfPage.qml" line="122"/>
         <source>Kanal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal:</translation>
     </message>
     <message>
         <location filename="../../qml/Tlf/KivTlfPage.qml" line="137"/>
         <source>Messbereich:</source>
-        <translation type="unfinished"></translation>
+        <translation>Messbereich:</translation>
     </message>
     <message>
         <location filename="../../qml/Tlf/KivTlfPage.qml" line="144"/>
         <source>%1 bis %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2 %3</translation>
     </message>
     <message>
         <location filename="../../qml/Tlf/KivTlfPage.qml" line="158"/>
         <source>Farben</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben</translation>
     </message>
     <message>
         <location filename="../../qml/Tlf/KivTlfPage.qml" line="170"/>
         <source>Unter Schwelle 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter Schwelle 1:</translation>
     </message>
     <message>
         <location filename="../../qml/Tlf/KivTlfPage.qml" line="171"/>
         <source>Zwischen den Schwellen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischen den Schwellen:</translation>
     </message>
     <message>
         <location filename="../../qml/Tlf/KivTlfPage.qml" line="172"/>
         <source>Über Schwelle 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Schwelle 2:</translation>
     </message>
     <message>
         <location filename="../../qml/Tlf/KivTlfPage.qml" line="218"/>
         <source>Schwellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwellen</translation>
     </message>
     <message>
         <location filename="../../qml/Tlf/KivTlfPage.qml" line="230"/>
         <source>Schwelle 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwelle 1:</translation>
     </message>
     <message>
         <location filename="../../qml/Tlf/KivTlfPage.qml" line="252"/>
         <source>Schwelle 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwelle 2:</translation>
+    </message>
+</context>
+<context>
+    <name>KivUpdateFile</name>
+    <message>
+        <location filename="../../files/KivUpdateFile.cpp" line="98"/>
+        <source>Update ist bereits im Gange.</source>
+        <translation>Update ist bereits im Gange.</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivUpdateFile.cpp" line="143"/>
+        <source>Ein Download ist bereits in Gange</source>
+        <translation>Ein Download ist bereits in Gange</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivUpdateFile.cpp" line="190"/>
+        <source>Unexpected network reply received.</source>
+        <translation>Unerwartete Antwort aus dem Netzwerk erhalten.</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivUpdateFile.cpp" line="199"/>
+        <source>Could not download update file.</source>
+        <translation>Die Update-Datei konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivUpdateFile.cpp" line="216"/>
+        <source>0 Bytes geladen</source>
+        <translation>0 Bytes geladen</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivUpdateFile.cpp" line="228"/>
+        <source>Die Update-Liste ist beschädigt oder hat ein unbekanntes Format.</source>
+        <translation>Die Update-Liste ist beschädigt oder hat ein unbekanntes Format.</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivUpdateFile.cpp" line="269"/>
+        <source>Invalid download Urls</source>
+        <translation>Ungültige Download-Adressen</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivUpdateFile.cpp" line="279"/>
+        <source>Could not delete old data</source>
+        <translation>Alte Daten konnten nicht gelöscht werden</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivUpdateFile.cpp" line="283"/>
+        <location filename="../../files/KivUpdateFile.cpp" line="290"/>
+        <source>Could not create file to save data.</source>
+        <translation>Die Datei zum Speichern konnte nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>KivUpdatePage</name>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="55"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="68"/>
+        <source>Update-Liste wird geladen …</source>
+        <translation>Update-Liste wird geladen …</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="69"/>
+        <source>Firmware der Hauptplatine wird geladen …</source>
+        <translation>Firmware der Hauptplatine wird geladen …</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="70"/>
+        <source>Firmware der Optionsplatine wird geladen …</source>
+        <translation>Firmware der Optionsplatine wird geladen …</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="76"/>
+        <source>%1 von %2 kB</source>
+        <translation>%1 von %2 kB</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="77"/>
+        <source>%1 kB</source>
+        <translation>%1 kB</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="109"/>
+        <source>FIRMWARE-UPDATE</source>
+        <translation>FIRMWARE-UPDATE</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="110"/>
+        <source>Kein Gerät verbunden</source>
+        <translation>Kein Gerät verbunden</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="118"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="412"/>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="129"/>
+        <source>Gerätename</source>
+        <translation>Gerätename</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="136"/>
+        <source>Hauptplatine im Gerät</source>
+        <translation>Hauptplatine im Gerät</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="143"/>
+        <source>Optionsplatine im Gerät</source>
+        <translation>Optionsplatine im Gerät</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="150"/>
+        <source>Hauptplatine angeboten</source>
+        <translation>Hauptplatine angeboten</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="157"/>
+        <source>Optionsplatine angeboten</source>
+        <translation>Optionsplatine angeboten</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="168"/>
+        <source>Update suchen und laden</source>
+        <translation>Update suchen und laden</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="179"/>
+        <source>Adresse der Update-Liste (http:, https: oder file:)</source>
+        <translation>Adresse der Update-Liste (http:, https: oder file:)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="202"/>
+        <source>Nach Updates suchen</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="210"/>
+        <source>Abbrechen</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="244"/>
+        <source>Voraussichtliche Übertragungsdauer zum Gerät: Hauptplatine etwa %1 s, Optionsplatine etwa %2 s.</source>
+        <translation>Voraussichtliche Übertragungsdauer zum Gerät: Hauptplatine etwa %1 s, Optionsplatine etwa %2 s.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="259"/>
+        <source>Einträge der Update-Liste</source>
+        <translation>Einträge der Update-Liste</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="280"/>
+        <source>%1: Hauptplatine %2, Optionsplatine %3</source>
+        <translation>%1: Hauptplatine %2, Optionsplatine %3</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="288"/>
+        <source>Laden</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="306"/>
+        <source>Update übertragen</source>
+        <translation>Update übertragen</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="317"/>
+        <source>Während der Übertragung das Gerät nicht vom Kabel trennen und nicht ausschalten.</source>
+        <translation>Während der Übertragung das Gerät nicht vom Kabel trennen und nicht ausschalten.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="325"/>
+        <source>Update starten</source>
+        <translation>Update starten</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="336"/>
+        <source>%1 wird übertragen …</source>
+        <translation>%1 wird übertragen …</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="337"/>
+        <source>Der Bootloader des Geräts wird gestartet …</source>
+        <translation>Der Bootloader des Geräts wird gestartet …</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="341"/>
+        <source>%1 – %2 Byte/s, noch etwa %3 s</source>
+        <translation>%1 – %2 Byte/s, noch etwa %3 s</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="367"/>
+        <source>Neuere Firmware gefunden; sie wird geladen …</source>
+        <translation>Neuere Firmware gefunden; sie wird geladen …</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="371"/>
+        <source>Kein Update verfügbar: Die Firmware des Geräts ist aktuell.</source>
+        <translation>Kein Update verfügbar: Die Firmware des Geräts ist aktuell.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="372"/>
+        <source>Für dieses Gerät ist kein Update verfügbar.</source>
+        <translation>Für dieses Gerät ist kein Update verfügbar.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="375"/>
+        <source>Dieses Gerät ist in der Update-Liste nicht enthalten.</source>
+        <translation>Dieses Gerät ist in der Update-Liste nicht enthalten.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="379"/>
+        <source>Firmware geladen. Das Update kann übertragen werden.</source>
+        <translation>Firmware geladen. Das Update kann übertragen werden.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="383"/>
+        <source>Download abgebrochen.</source>
+        <translation>Download abgebrochen.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="387"/>
+        <source>Download fehlgeschlagen (Netzwerkfehler %1). Adresse und Verbindung prüfen.</source>
+        <translation>Download fehlgeschlagen (Netzwerkfehler %1). Adresse und Verbindung prüfen.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="404"/>
+        <source>Hauptplatine</source>
+        <translation>Hauptplatine</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="408"/>
+        <source>Optionsplatine</source>
+        <translation>Optionsplatine</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="416"/>
+        <source>Hauptplatine übertragen; die Optionsplatine folgt gleich.</source>
+        <translation>Hauptplatine übertragen; die Optionsplatine folgt gleich.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="422"/>
+        <source>Firmwareupdate erfolgreich abgeschlossen. Das Gerät wird neu ausgelesen.</source>
+        <translation>Firmwareupdate erfolgreich abgeschlossen. Das Gerät wird neu ausgelesen.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="426"/>
+        <source>Die Updatedatei fehlt, ist leer oder kann nicht gelesen werden. Bitte erneut herunterladen.</source>
+        <translation>Die Updatedatei fehlt, ist leer oder kann nicht gelesen werden. Bitte erneut herunterladen.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="430"/>
+        <source>Der Bootloader des Geräts meldet sich nicht. Bitte Verbindung prüfen und das Update erneut starten.</source>
+        <translation>Der Bootloader des Geräts meldet sich nicht. Bitte Verbindung prüfen und das Update erneut starten.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="434"/>
+        <source>Die Übertragung der Firmware wurde unterbrochen. Das Gerät bleibt im Bootloader; bitte das Update erneut starten.</source>
+        <translation>Die Übertragung der Firmware wurde unterbrochen. Das Gerät bleibt im Bootloader; bitte das Update erneut starten.</translation>
+    </message>
+</context>
+<context>
+    <name>KivWriteJson</name>
+    <message>
+        <location filename="../../files/KivWriteJson.cpp" line="160"/>
+        <source>Ungültiges Datum</source>
+        <translation>Ungültiges Datum</translation>
+    </message>
+</context>
+<context>
+    <name>KivWritePdf</name>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="89"/>
+        <source>Keine</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="91"/>
+        <source>Gelb</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="93"/>
+        <source>Rot</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="95"/>
+        <source>Grün</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="115"/>
+        <source>Ja</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="115"/>
+        <source>Nein</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="161"/>
+        <location filename="../../files/KivWritePdf.cpp" line="452"/>
+        <source>Temperatur</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="163"/>
+        <source>Relative Feuchte</source>
+        <translation>Relative Feuchte</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="165"/>
+        <source>Absolute Feuchte</source>
+        <translation>Absolute Feuchte</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="167"/>
+        <source>Enthalpie</source>
+        <translation>Enthalpie</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="169"/>
+        <source>Taupunkt</source>
+        <translation>Taupunkt</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="171"/>
+        <source>CO2</source>
+        <translation>CO2</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="173"/>
+        <source>VOC</source>
+        <translation>VOC</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="175"/>
+        <source>CO2/VOC</source>
+        <translation>CO2/VOC</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="177"/>
+        <source>Volumenstrom</source>
+        <translation>Volumenstrom</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="179"/>
+        <source>Druck</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="181"/>
+        <location filename="../../files/KivWritePdf.cpp" line="453"/>
+        <source>Helligkeit</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="183"/>
+        <source>Kondensat</source>
+        <translation>Kondensat</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="185"/>
+        <source>Luftdruck</source>
+        <translation>Luftdruck</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="187"/>
+        <source>Volumenstrom 2</source>
+        <translation>Volumenstrom 2</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="189"/>
+        <source>Druck 2</source>
+        <translation>Druck 2</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="273"/>
+        <source>Ungültiges Datum</source>
+        <translation>Ungültiges Datum</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="360"/>
+        <source>Protokoll vom:
+</source>
+        <translation>Protokoll vom:
+</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="367"/>
+        <source>Allgemeine Einstellungen:</source>
+        <translation>Allgemeine Einstellungen:</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="368"/>
+        <source>Name: </source>
+        <translation>Name: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="369"/>
+        <source>Einheitensystem: </source>
+        <translation>Einheitensystem: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="370"/>
+        <source>Ort: </source>
+        <translation>Ort: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="370"/>
+        <source>Höhe [m]: </source>
+        <translation>Höhe [m]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="371"/>
+        <source>Spannungsuntergrenze [V]: </source>
+        <translation>Spannungsuntergrenze [V]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="372"/>
+        <source>Spannungsobergrenze [V]: </source>
+        <translation>Spannungsobergrenze [V]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="373"/>
+        <source>Versionsnummer: </source>
+        <translation>Versionsnummer: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="373"/>
+        <source>Seriennummer: </source>
+        <translation>Seriennummer: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="387"/>
+        <source>Ausgang </source>
+        <translation>Ausgang </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="396"/>
+        <source>Messbereich:</source>
+        <translation>Messbereich:</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="397"/>
+        <source>Untergrenze: </source>
+        <translation>Untergrenze: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="398"/>
+        <source>Unteres Limit: </source>
+        <translation>Unteres Limit: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="399"/>
+        <source>Obergrenze: </source>
+        <translation>Obergrenze: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="400"/>
+        <source>Oberes Limit: </source>
+        <translation>Oberes Limit: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="401"/>
+        <location filename="../../files/KivWritePdf.cpp" line="501"/>
+        <location filename="../../files/KivWritePdf.cpp" line="522"/>
+        <source>Einheit: </source>
+        <translation>Einheit: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="402"/>
+        <source>Offset: </source>
+        <translation>Offset: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="406"/>
+        <source>Mischverhältnis: %1 : %2</source>
+        <translation>Mischverhältnis: %1 : %2</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="411"/>
+        <source>Ansprechzeit [s]: </source>
+        <translation>Ansprechzeit [s]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="412"/>
+        <source>K-Faktor: </source>
+        <translation>K-Faktor: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="428"/>
+        <source>Unbekannt: Id </source>
+        <translation>Unbekannt: Id </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="430"/>
+        <source>Hersteller: </source>
+        <translation>Hersteller: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="433"/>
+        <source>Rund</source>
+        <translation>Rund</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="434"/>
+        <source>Rechteckig</source>
+        <translation>Rechteckig</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="435"/>
+        <source>Individuelle Fläche</source>
+        <translation>Individuelle Fläche</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="437"/>
+        <source>Kanalform: </source>
+        <translation>Kanalform: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="438"/>
+        <source>Durchmesser [mm]: </source>
+        <translation>Durchmesser [mm]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="439"/>
+        <source>Höhe Kanal [mm]: </source>
+        <translation>Höhe Kanal [mm]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="440"/>
+        <source>Fläche [mm²]: </source>
+        <translation>Fläche [mm²]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="442"/>
+        <source>Breite Kanal [mm]: </source>
+        <translation>Breite Kanal [mm]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="454"/>
+        <source>Unbekannt</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="457"/>
+        <source>Mittelwert</source>
+        <translation>Mittelwert</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="458"/>
+        <source>Minimalwert aus %1 1 und 2</source>
+        <translation>Minimalwert aus %1 1 und 2</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="459"/>
+        <source>Maximalwert aus %1 1 und 2</source>
+        <translation>Maximalwert aus %1 1 und 2</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="460"/>
+        <source>Mischart: </source>
+        <translation>Mischart: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="474"/>
+        <source>Display: </source>
+        <translation>Display: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="475"/>
+        <source>Display vorhanden</source>
+        <translation>Display vorhanden</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="475"/>
+        <source>Kein Display vorhanden</source>
+        <translation>Kein Display vorhanden</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="476"/>
+        <source>Status: </source>
+        <translation>Status: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="478"/>
+        <source>Helligkeit[%]: </source>
+        <translation>Helligkeit[%]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="479"/>
+        <source>Rotation[°]: </source>
+        <translation>Rotation[°]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="481"/>
+        <source>Anzeige auf dem Display: </source>
+        <translation>Anzeige auf dem Display: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="483"/>
+        <source>Kanal %1: </source>
+        <translation>Kanal %1: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="483"/>
+        <location filename="../../files/KivWritePdf.cpp" line="489"/>
+        <source>Anzeige: </source>
+        <translation>Anzeige: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="488"/>
+        <source>Relais %1: </source>
+        <translation>Relais %1: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="498"/>
+        <source>TLF:</source>
+        <translation>TLF:</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="500"/>
+        <source>Messgröße: </source>
+        <translation>Messgröße: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="502"/>
+        <location filename="../../files/KivWritePdf.cpp" line="519"/>
+        <source>Schwellwert 1: </source>
+        <translation>Schwellwert 1: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="503"/>
+        <location filename="../../files/KivWritePdf.cpp" line="520"/>
+        <source>Schwellwert 2: </source>
+        <translation>Schwellwert 2: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="504"/>
+        <source>Farbe Bereich 1: </source>
+        <translation>Farbe Bereich 1: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="505"/>
+        <source>Farbe Bereich 2: </source>
+        <translation>Farbe Bereich 2: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="506"/>
+        <source>Farbe Bereich 3: </source>
+        <translation>Farbe Bereich 3: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="517"/>
+        <source>Relais</source>
+        <translation>Relais</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="521"/>
+        <source>Hysterese: </source>
+        <translation>Hysterese: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="534"/>
+        <source>Modbus</source>
+        <translation>Modbus</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="535"/>
+        <source>Adresse (BUS): </source>
+        <translation>Adresse (BUS): </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="536"/>
+        <source>Adresse (App): </source>
+        <translation>Adresse (App): </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="537"/>
+        <source>Baudrate: </source>
+        <translation>Baudrate: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="539"/>
+        <source>Übertragungsart: </source>
+        <translation>Übertragungsart: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="540"/>
+        <location filename="../../files/KivWritePdf.cpp" line="557"/>
+        <source>Parität: </source>
+        <translation>Parität: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="553"/>
+        <source>BACnet</source>
+        <translation>BACnet</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="554"/>
+        <source>MAC-Adresse:: </source>
+        <translation>MAC-Adresse:: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="555"/>
+        <source>BACnet Offset-ID: </source>
+        <translation>BACnet Offset-ID: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="556"/>
+        <source>Übertragungsrate: </source>
+        <translation>Übertragungsrate: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="558"/>
+        <source>BACnet-Description: </source>
+        <translation>BACnet-Description: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="559"/>
+        <source>COV-U: </source>
+        <translation>COV-U: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="559"/>
+        <source>aktiv</source>
+        <translation>aktiv</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="559"/>
+        <source>deaktiviert</source>
+        <translation>deaktiviert</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="578"/>
+        <source>Service: </source>
+        <translation>Service: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="579"/>
+        <source>Serviceintervall: %1 Monate</source>
+        <translation>Serviceintervall: %1 Monate</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="580"/>
+        <source>Kalibrierungsintervall: %1 Monate</source>
+        <translation>Kalibrierungsintervall: %1 Monate</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="581"/>
+        <source>Letzter Service: </source>
+        <translation>Letzter Service: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="581"/>
+        <source>Letzte Kalibrierung: </source>
+        <translation>Letzte Kalibrierung: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="582"/>
+        <source>Nächster Service: </source>
+        <translation>Nächster Service: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="582"/>
+        <source>Nächster Kalibrierung: </source>
+        <translation>Nächster Kalibrierung: </translation>
     </message>
 </context>
 <context>
     <name>MainKivApp</name>
     <message>
-        <location filename="../../qml/MainKivApp.qml" line="30"/>
+        <location filename="../../qml/MainKivApp.qml" line="32"/>
         <source>de</source>
         <comment>code of the language of this translation</comment>
-        <translation type="unfinished"></translation>
+        <translation>de</translation>
     </message>
 </context>
 <context>

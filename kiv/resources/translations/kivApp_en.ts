@@ -215,76 +215,82 @@
 <context>
     <name>KivBackend</name>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="259"/>
+        <location filename="../../core/KivBackend.cpp" line="273"/>
         <source>Kein COM-Port ausgewählt!</source>
         <translation>No COM port selected!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="87"/>
+        <location filename="../../core/KivBackend.cpp" line="94"/>
         <source>Das angeschlossene Gerät wird nicht unterstüzt.</source>
         <translation>The connected device is not supported.</translation>
     </message>
     <message>
-        <location filename="../../core/KivDeviceCommands.cpp" line="140"/>
+        <location filename="../../core/KivDeviceCommands.cpp" line="142"/>
         <source>Ungültiges Datum</source>
         <translation>Invalid date</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="685"/>
+        <location filename="../../core/KivBackend.cpp" line="748"/>
         <source>Fehler beim Laden der Datei!</source>
         <translation>Error loading the file!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="688"/>
+        <location filename="../../core/KivBackend.cpp" line="751"/>
         <source>Die Datei passt nicht zum verbundenen Gerät!</source>
         <translation>The file does not match the connected device!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="704"/>
+        <location filename="../../core/KivBackend.cpp" line="768"/>
+        <location filename="../../core/KivBackend.cpp" line="782"/>
         <source>Fehler beim Laden</source>
         <translation>Error while loading</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="710"/>
-        <location filename="../../core/KivBackend.cpp" line="716"/>
-        <location filename="../../core/KivBackend.cpp" line="747"/>
-        <location filename="../../core/KivBackend.cpp" line="753"/>
-        <location filename="../../core/KivBackend.cpp" line="764"/>
+        <location filename="../../core/KivBackend.cpp" line="789"/>
+        <source>Werte ausgelesen und übertragen</source>
+        <translation>Values read and transferred</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivBackend.cpp" line="795"/>
+        <location filename="../../core/KivBackend.cpp" line="804"/>
+        <location filename="../../core/KivBackend.cpp" line="838"/>
+        <location filename="../../core/KivBackend.cpp" line="844"/>
+        <location filename="../../core/KivBackend.cpp" line="855"/>
         <source>Speichern ist fehlgeschlagen</source>
         <translation>Saving failed</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="772"/>
+        <location filename="../../core/KivBackend.cpp" line="863"/>
         <source>Laden fehlgeschlagen!</source>
         <translation>Loading failed!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="778"/>
+        <location filename="../../core/KivBackend.cpp" line="869"/>
         <source>Vorschau nur für *.json Dateien möglich.</source>
         <translation>Preview is only available for *.json files.</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="783"/>
+        <location filename="../../core/KivBackend.cpp" line="874"/>
         <source>Angebene Datei existiert nicht.</source>
         <translation>The specified file does not exist.</translation>
     </message>
     <message>
-        <location filename="../../core/KivBlockSet.cpp" line="214"/>
+        <location filename="../../core/KivBlockSet.cpp" line="239"/>
         <source>Keine Auswahl</source>
         <translation>No selection</translation>
     </message>
     <message>
-        <location filename="../../core/KivBlockSet.cpp" line="224"/>
+        <location filename="../../core/KivBlockSet.cpp" line="249"/>
         <source>mix</source>
         <translation>mix</translation>
     </message>
     <message>
-        <location filename="../../core/KivBlockSet.cpp" line="227"/>
+        <location filename="../../core/KivBlockSet.cpp" line="252"/>
         <source>min</source>
         <translation>min</translation>
     </message>
     <message>
-        <location filename="../../core/KivBlockSet.cpp" line="229"/>
+        <location filename="../../core/KivBlockSet.cpp" line="254"/>
         <source>max</source>
         <translation>max</translation>
     </message>
@@ -316,6 +322,49 @@
     </message>
 </context>
 <context>
+    <name>KivContactPage</name>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="12"/>
+        <source>KONTAKT</source>
+        <translation>CONTACT</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="13"/>
+        <source>Service und Kalibrierung</source>
+        <translation>Service and calibration</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="33"/>
+        <source>Abteilung</source>
+        <translation>Department</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="34"/>
+        <source>Kundendienst</source>
+        <translation>Customer service</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="41"/>
+        <source>E-Mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="49"/>
+        <source>Internet</source>
+        <translation>Web</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="56"/>
+        <source>Bitte halten Sie die Seriennummer des Geräts bereit: %1</source>
+        <translation>Please have the device&apos;s serial number ready: %1</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivContactPage.qml" line="65"/>
+        <source>E-Mail schreiben</source>
+        <translation>Write an e-mail</translation>
+    </message>
+</context>
+<context>
     <name>KivDatenblock</name>
     <message>
         <location filename="../../core/KivDatenblock.cpp" line="89"/>
@@ -339,81 +388,86 @@
 <context>
     <name>KivDeviceInfoPage</name>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="26"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="27"/>
         <source>Unbekannt</source>
         <translation>Unknown</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="32"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="33"/>
         <source>Analogausgänge Spannung</source>
         <translation>Analogue outputs, voltage</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="33"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="34"/>
         <source>Analogausgänge Spannung/Strom</source>
         <translation>Analogue outputs, voltage/current</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="34"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="35"/>
         <source>Relais</source>
         <translation>Relays</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="36"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="37"/>
         <source>Display</source>
         <translation>Display</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="40"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="41"/>
         <source>Keine</source>
         <translation>None</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="59"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="60"/>
         <source>GERÄTEINFORMATIONEN</source>
         <translation>DEVICE INFORMATION</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="60"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="61"/>
         <source>Kein Gerät verbunden</source>
         <translation>No device connected</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="68"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="69"/>
         <source>Gerät</source>
         <translation>Device</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="79"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="80"/>
         <source>Gerätename</source>
         <translation>Device name</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="86"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="87"/>
         <source>Seriennummer</source>
         <translation>Serial number</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="93"/>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="122"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="94"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="123"/>
         <source>Hauptplatine</source>
         <translation>Main board</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="100"/>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="129"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="101"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="130"/>
         <source>Optionsplatine</source>
         <translation>Option board</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="111"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="112"/>
         <source>Firmware</source>
         <translation>Firmware</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="136"/>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="137"/>
         <source>Versionen (vollständig)</source>
         <translation>Versions (complete)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivDeviceInfoPage.qml" line="145"/>
+        <source>Nach Firmware-Update suchen</source>
+        <translation>Check for firmware update</translation>
     </message>
 </context>
 <context>
@@ -717,34 +771,336 @@ For details see the adjustment instructions: Link tbd</translation>
 <context>
     <name>KivLivePage</name>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="45"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="16"/>
+        <source>de</source>
+        <comment>code of the language of this translation</comment>
+        <translation>en</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="49"/>
         <source>LIVE-DATEN</source>
         <translation>LIVE DATA</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="46"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="50"/>
         <source>Kein Gerät verbunden</source>
         <translation>No device connected</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="54"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="58"/>
         <source>Keine Messwerte vorhanden.</source>
         <translation>No measured values available.</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="81"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="88"/>
         <source>Sensorfehler</source>
         <translation>Sensor error</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="85"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="92"/>
         <source>Messbereich %1 … %2 %3</source>
         <translation>Range %1 … %2 %3</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/KivLivePage.qml" line="88"/>
+        <location filename="../../qml/Monitoring/KivLivePage.qml" line="95"/>
         <source>Ausgang %1: %2 V · %3 mA</source>
         <translation>Output %1: %2 V · %3 mA</translation>
+    </message>
+</context>
+<context>
+    <name>KivLoraBlock</name>
+    <message>
+        <location filename="../../blocks/KivLoraBlock.cpp" line="162"/>
+        <source>Bitte genau %1 hexadezimale Ziffern (0-9, A-F) eingeben; Leerzeichen zwischen den Gruppen sind erlaubt. Es wurde nichts übertragen.</source>
+        <translation>Please enter exactly %1 hexadecimal digits (0-9, A-F); blanks between the groups are allowed. Nothing was transferred.</translation>
+    </message>
+    <message>
+        <location filename="../../blocks/KivLoraBlock.cpp" line="218"/>
+        <source>Die Kanalmaske braucht 1 bis 8 hexadezimale Ziffern (0-9, A-F).</source>
+        <translation>The channel mask needs 1 to 8 hexadecimal digits (0-9, A-F).</translation>
+    </message>
+    <message>
+        <location filename="../../blocks/KivLoraBlock.cpp" line="244"/>
+        <source>Die Kanalmaske braucht 1 bis 32 Binärziffern (0 oder 1).</source>
+        <translation>The channel mask needs 1 to 32 binary digits (0 or 1).</translation>
+    </message>
+</context>
+<context>
+    <name>KivLoraCommandPage</name>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="34"/>
+        <source>CONTROL COMMAND</source>
+        <translation>CONTROL COMMAND</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="35"/>
+        <source>Keine LoRaWAN-Daten vorhanden</source>
+        <translation>No LoRaWAN data available</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="43"/>
+        <source>Reset config</source>
+        <translation>Reset config</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="55"/>
+        <source>Setzt die LoRaWAN-Konfiguration des Funkmoduls (Application EUI und Key, Netzwerkparameter und Intervalle) auf die Werkseinstellungen zurück. Das Gerät muss sich danach neu im Netzwerk anmelden.</source>
+        <translation>Resets the LoRaWAN configuration of the radio module (application EUI and key, network parameters and intervals) to the factory settings. The device then has to join the network again.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="65"/>
+        <source>Soll die LoRaWAN-Konfiguration wirklich zurückgesetzt werden?</source>
+        <translation>Do you really want to reset the LoRaWAN configuration?</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="83"/>
+        <source>Auf Werkseinstellungen zurücksetzen</source>
+        <translation>Reset to factory settings</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="94"/>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="102"/>
+        <source>Zurücksetzen</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraCommandPage.qml" line="117"/>
+        <source>Befehl gesendet. Die Werte werden neu ausgelesen.</source>
+        <translation>Command sent. The values are being read again.</translation>
+    </message>
+</context>
+<context>
+    <name>KivLoraInfoPage</name>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="33"/>
+        <source>LORAWAN-INFORMATIONEN</source>
+        <translation>LORAWAN INFORMATION</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="34"/>
+        <source>Keine LoRaWAN-Daten vorhanden</source>
+        <translation>No LoRaWAN data available</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="42"/>
+        <source>Identität</source>
+        <translation>Identity</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="54"/>
+        <source>Device EUI</source>
+        <translation>Device EUI</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="62"/>
+        <source>Application EUI</source>
+        <translation>Application EUI</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="70"/>
+        <source>Application Key</source>
+        <translation>Application key</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="78"/>
+        <source>LoRaWAN-Version</source>
+        <translation>LoRaWAN version</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="89"/>
+        <source>Netzwerk</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="101"/>
+        <source>Frequenzregion (Code)</source>
+        <translation>Frequency region (code)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="109"/>
+        <source>Datenrate</source>
+        <translation>Data rate</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="117"/>
+        <source>Adaptive Datenrate</source>
+        <translation>Adaptive data rate</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="118"/>
+        <source>an</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="118"/>
+        <source>aus</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="125"/>
+        <source>Kanalmaske</source>
+        <translation>Channel mask</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="133"/>
+        <source>Sendeintervall</source>
+        <translation>Uplink interval</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraInfoPage.qml" line="134"/>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+</context>
+<context>
+    <name>KivLoraParameterPage</name>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="44"/>
+        <source>LORAWAN-PARAMETER</source>
+        <translation>LORAWAN PARAMETERS</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="45"/>
+        <source>Keine LoRaWAN-Daten vorhanden</source>
+        <translation>No LoRaWAN data available</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="53"/>
+        <source>Identität</source>
+        <translation>Identity</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="67"/>
+        <source>Device EUI</source>
+        <translation>Device EUI</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="84"/>
+        <source>Application EUI</source>
+        <translation>Application EUI</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="105"/>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="142"/>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="348"/>
+        <source>Übernehmen</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="119"/>
+        <source>Application Key</source>
+        <translation>Application key</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="134"/>
+        <source>32 hexadezimale Ziffern</source>
+        <translation>32 hexadecimal digits</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="156"/>
+        <source>LoRaWAN-Version</source>
+        <translation>LoRaWAN version</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="186"/>
+        <source>Funk</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="200"/>
+        <source>Frequenzregion (Code)</source>
+        <translation>Frequency region (code)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="216"/>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="232"/>
+        <source>Adaptive Datenrate (ADR)</source>
+        <translation>Adaptive data rate (ADR)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="239"/>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="435"/>
+        <source>an</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="239"/>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="435"/>
+        <source>aus</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="247"/>
+        <source>Standard-Datenrate</source>
+        <translation>Default data rate</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="270"/>
+        <source>Sendeleistung (Stufe)</source>
+        <translation>Transmit power (level)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="286"/>
+        <source>Wiederholungen (NbTrans)</source>
+        <translation>Transmissions (NbTrans)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="302"/>
+        <source>Bestätigte Nachrichten</source>
+        <translation>Confirmed messages</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="309"/>
+        <source>ja</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="309"/>
+        <source>nein</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="317"/>
+        <source>Kanalmaske (binär)</source>
+        <translation>Channel mask (binary)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="341"/>
+        <source>hexadezimal %1</source>
+        <translation>hexadecimal %1</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="366"/>
+        <source>Intervalle und Anzeige</source>
+        <translation>Intervals and indication</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="380"/>
+        <source>Sendeintervall (min)</source>
+        <translation>Uplink interval (min)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="396"/>
+        <source>Heartbeat (min)</source>
+        <translation>Heartbeat (min)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="412"/>
+        <source>Rejoin-Intervall (min)</source>
+        <translation>Rejoin interval (min)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Lora/KivLoraParameterPage.qml" line="428"/>
+        <source>LED-Anzeige</source>
+        <translation>LED indication</translation>
     </message>
 </context>
 <context>
@@ -753,6 +1109,81 @@ For details see the adjustment instructions: Link tbd</translation>
         <location filename="../../qml/Ui/KivMainView.qml" line="12"/>
         <source>https://www.veltaron.de/downloads/KIV_Bedienungsanleitung_DE.pdf</source>
         <translation>https://www.veltaron.de/downloads/KIV_User_Manual_EN.pdf</translation>
+    </message>
+</context>
+<context>
+    <name>KivMaintenancePage</name>
+    <message>
+        <location filename="../../qml/Service/KivMaintenancePage.qml" line="9"/>
+        <source>WARTUNG</source>
+        <translation>MAINTENANCE</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivMaintenancePage.qml" line="14"/>
+        <source>Wartung</source>
+        <translation>Maintenance</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivMaintenancePage.qml" line="25"/>
+        <source>Kalibrierung</source>
+        <translation>Calibration</translation>
+    </message>
+</context>
+<context>
+    <name>KivOffsetPage</name>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetPage.qml" line="19"/>
+        <source>OFFSET-EINSTELLUNGEN</source>
+        <translation>OFFSET SETTINGS</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetPage.qml" line="24"/>
+        <source>Der Korrekturfaktor wird zum Messwert addiert. Er wird eine Sekunde nach der letzten Änderung an das Gerät übertragen.</source>
+        <translation>The correction is added to the measured value. It is sent to the device one second after the last change.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetPage.qml" line="32"/>
+        <source>Keine Messwerte vorhanden.</source>
+        <translation>No measured values available.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetPage.qml" line="42"/>
+        <source>Korrekturfaktor</source>
+        <translation>Correction</translation>
+    </message>
+</context>
+<context>
+    <name>KivOffsetRow</name>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="22"/>
+        <source>de</source>
+        <comment>code of the language of this translation</comment>
+        <translation>en</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="34"/>
+        <source>Bitte eine ganze Zahl eingeben.</source>
+        <translation>Please enter a whole number.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="38"/>
+        <source>Der Korrekturfaktor muss zwischen %1 und %2 liegen.</source>
+        <translation>The correction must lie between %1 and %2.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="65"/>
+        <source>Erlaubt: %1 … %2 %3</source>
+        <translation>Allowed: %1 … %2 %3</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="67"/>
+        <source>Für diese Messgröße nicht einstellbar</source>
+        <translation>Not adjustable for this measurement</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Offset/KivOffsetRow.qml" line="89"/>
+        <source>Übernehmen</source>
+        <translation>Apply</translation>
     </message>
 </context>
 <context>
@@ -776,6 +1207,121 @@ For details see the adjustment instructions: Link tbd</translation>
         <location filename="../../core/KivOutputAssignment.cpp" line="108"/>
         <source>max</source>
         <translation>max</translation>
+    </message>
+</context>
+<context>
+    <name>KivOutputChannelsBase</name>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputChannelsBase.qml" line="12"/>
+        <source>AUSGANGSKONFIGURATION</source>
+        <translation>OUTPUT CONFIGURATION</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputChannelsBase.qml" line="28"/>
+        <source>Die Auswahl wird übernommen …</source>
+        <translation>Applying the selection …</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputChannelsBase.qml" line="37"/>
+        <source>Keine Ausgänge vorhanden.</source>
+        <translation>No outputs available.</translation>
+    </message>
+</context>
+<context>
+    <name>KivOutputDelegate</name>
+    <message>
+        <location filename="../../qml/Output/delegates/KivOutputDelegate.qml" line="19"/>
+        <source>Ausgang %1</source>
+        <translation>Output %1</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/delegates/KivOutputDelegate.qml" line="32"/>
+        <source>Messgröße</source>
+        <translation>Measurement</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/delegates/KivOutputDelegate.qml" line="49"/>
+        <source>Messbereich</source>
+        <translation>Measuring range</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/delegates/KivOutputDelegate.qml" line="59"/>
+        <source>Eigener Bereich</source>
+        <translation>Custom range</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/delegates/KivOutputDelegate.qml" line="66"/>
+        <source>Ausgangssignal</source>
+        <translation>Output signal</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/delegates/KivOutputDelegate.qml" line="74"/>
+        <source>%1 V · %2 mA</source>
+        <translation>%1 V · %2 mA</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/delegates/KivOutputDelegate.qml" line="75"/>
+        <source>nicht belegt</source>
+        <translation>not assigned</translation>
+    </message>
+</context>
+<context>
+    <name>KivOutputGeneralBase</name>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="15"/>
+        <source>AUSGÄNGE ALLGEMEIN</source>
+        <translation>OUTPUTS GENERAL</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="24"/>
+        <source>Ausgangssignal</source>
+        <translation>Output signal</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="33"/>
+        <source>Spannungsbereich</source>
+        <translation>Voltage range</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="49"/>
+        <source>Maximale Spannung</source>
+        <translation>Maximum voltage</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="71"/>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="132"/>
+        <source>Übernehmen</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="80"/>
+        <source>Stromausgang</source>
+        <translation>Current output</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="87"/>
+        <source>4 - 20 mA an jedem belegten Ausgang</source>
+        <translation>4 - 20 mA on every assigned output</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="88"/>
+        <source>Diese Optionsplatine hat nur Spannungsausgänge.</source>
+        <translation>This option board has voltage outputs only.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="100"/>
+        <source>Standort</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="114"/>
+        <source>Höhe über NN [m]</source>
+        <translation>Altitude above sea level [m]</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Output/bases/KivOutputGeneralBase.qml" line="138"/>
+        <source>Bitte eine ganze Zahl von 0 bis %1 eingeben.</source>
+        <translation>Please enter a whole number from 0 to %1.</translation>
     </message>
 </context>
 <context>
@@ -840,6 +1386,333 @@ Load at your own risk!</translation>
     </message>
 </context>
 <context>
+    <name>KivReadJson</name>
+    <message>
+        <location filename="../../files/KivReadJson.cpp" line="78"/>
+        <source>Der Dateipfad is ungültig.</source>
+        <translation>The file path is invalid.</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivReadJson.cpp" line="82"/>
+        <source>Die Datei existiert nicht.</source>
+        <translation>The file does not exist.</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivReadJson.cpp" line="87"/>
+        <source>Die Datei konnte nicht geöffnet werden.</source>
+        <translation>The file could not be opened.</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivReadJson.cpp" line="93"/>
+        <source>Die ausgewählte Datei hat keinen Inhalt.</source>
+        <translation>The selected file is empty.</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivReadJson.cpp" line="110"/>
+        <source>Die Datei enthält keine gültige Konfiguration.</source>
+        <translation>The file does not contain a valid configuration.</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivReadJson.cpp" line="120"/>
+        <source>Die Datei passt nicht zum verbundenen Gerät!</source>
+        <translation>The file does not match the connected device!</translation>
+    </message>
+</context>
+<context>
+    <name>KivRelaisCard</name>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="21"/>
+        <source>de</source>
+        <comment>code of the language of this translation</comment>
+        <translation>en</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="23"/>
+        <source>Relais %1</source>
+        <translation>Relay %1</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="27"/>
+        <source>Aus</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="30"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="38"/>
+        <source>Bitte eine Zahl eingeben.</source>
+        <translation>Please enter a number.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="42"/>
+        <source>Bitte eine ganze Zahl ab 0 eingeben.</source>
+        <translation>Please enter a whole number of 0 or more.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="61"/>
+        <source>Messgröße</source>
+        <translation>Measurement</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="77"/>
+        <source>Einschaltschwelle [%1]</source>
+        <translation>Switch-on threshold [%1]</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="78"/>
+        <source>Einschaltschwelle</source>
+        <translation>Switch-on threshold</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="93"/>
+        <source>Ausschaltschwelle [%1]</source>
+        <translation>Switch-off threshold [%1]</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="94"/>
+        <source>Ausschaltschwelle</source>
+        <translation>Switch-off threshold</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisCard.qml" line="109"/>
+        <source>Hysterese</source>
+        <translation>Hysteresis</translation>
+    </message>
+</context>
+<context>
+    <name>KivRelaisForcePage</name>
+    <message>
+        <location filename="../../qml/Relais/Pages/KivRelaisForcePage.qml" line="12"/>
+        <source>RELAIS ERZWINGEN</source>
+        <translation>FORCE RELAYS</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Pages/KivRelaisForcePage.qml" line="18"/>
+        <source>Beim Verlassen dieser Seite arbeiten die Relais wieder nach ihren Einstellungen.</source>
+        <translation>When you leave this page the relays follow their settings again.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Pages/KivRelaisForcePage.qml" line="26"/>
+        <source>Dieses Gerät hat keine Relais.</source>
+        <translation>This device has no relays.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Pages/KivRelaisForcePage.qml" line="36"/>
+        <source>Zwangssteuerung</source>
+        <translation>Forced switching</translation>
+    </message>
+</context>
+<context>
+    <name>KivRelaisForceRow</name>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="28"/>
+        <source>Relais %1</source>
+        <translation>Relay %1</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="35"/>
+        <source>Automatisch</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="36"/>
+        <source>Geschlossen (erzwungen)</source>
+        <translation>Closed (forced)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="36"/>
+        <source>Offen (erzwungen)</source>
+        <translation>Open (forced)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="51"/>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="62"/>
+        <source>Öffnen</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Components/KivRelaisForceRow.qml" line="73"/>
+        <source>Freigeben</source>
+        <translation>Release</translation>
+    </message>
+</context>
+<context>
+    <name>KivRelaisSettingsPage</name>
+    <message>
+        <location filename="../../qml/Relais/Pages/KivRelaisSettingsPage.qml" line="10"/>
+        <source>RELAISEINSTELLUNGEN</source>
+        <translation>RELAY SETTINGS</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Relais/Pages/KivRelaisSettingsPage.qml" line="15"/>
+        <source>Dieses Gerät hat keine Relais.</source>
+        <translation>This device has no relays.</translation>
+    </message>
+</context>
+<context>
+    <name>KivRs485</name>
+    <message>
+        <location filename="../../blocks/KivRs485.cpp" line="196"/>
+        <source>Die Beschreibung enthält Zeichen, die das Gerät nicht speichern kann. Erlaubt sind nur Zeichen des westeuropäischen Zeichensatzes (Latin-1).</source>
+        <translation>The description contains characters the device cannot store. Only characters of the Western European character set (Latin-1) are allowed.</translation>
+    </message>
+</context>
+<context>
+    <name>KivRs485Page</name>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="26"/>
+        <source>Keine</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="27"/>
+        <source>Ungerade</source>
+        <translation>Odd</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="28"/>
+        <source>Gerade</source>
+        <translation>Even</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="29"/>
+        <source>Unbekannt (%1)</source>
+        <translation>Unknown (%1)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="68"/>
+        <source>BUS-EINSTELLUNGEN</source>
+        <translation>BUS SETTINGS</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="69"/>
+        <source>Kein Busmodul vorhanden</source>
+        <translation>No bus module fitted</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="79"/>
+        <source>Schnittstelle</source>
+        <translation>Interface</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="91"/>
+        <source>MAC-Adresse (DIP-Schalter)</source>
+        <translation>MAC address (DIP switches)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="91"/>
+        <source>Busadresse (DIP-Schalter)</source>
+        <translation>Bus address (DIP switches)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="99"/>
+        <source>Baudrate</source>
+        <translation>Baud rate</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="100"/>
+        <source>%1 Bit/s</source>
+        <translation>%1 bit/s</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="108"/>
+        <source>Übertragungsart</source>
+        <translation>Transmission mode</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="116"/>
+        <source>Parität</source>
+        <translation>Parity</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="124"/>
+        <source>Stoppbits</source>
+        <translation>Stop bits</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="131"/>
+        <source>Diese Werte sind durch DIP-Schalter und Busmodul festgelegt und können hier nicht geändert werden.</source>
+        <translation>These values are set by the DIP switches and the bus module and cannot be changed here.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="144"/>
+        <source>BACnet-Geräte-ID</source>
+        <translation>BACnet device ID</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="144"/>
+        <source>Modbus-Adresse</source>
+        <translation>Modbus address</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="158"/>
+        <source>Offset der Geräte-ID</source>
+        <translation>Device ID offset</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="158"/>
+        <source>Adresse (Software)</source>
+        <translation>Address (software)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="181"/>
+        <source>Die Adresse gilt erst, wenn alle Adress-DIP-Schalter ausgeschaltet sind.</source>
+        <translation>The address only applies when all address DIP switches are off.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="194"/>
+        <source>BACnet</source>
+        <translation>BACnet</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="208"/>
+        <source>Beschreibung</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="231"/>
+        <source>Übernehmen</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="254"/>
+        <source>COV-Meldungen</source>
+        <translation>COV reporting</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="263"/>
+        <source>aktiv</source>
+        <translation>active</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="263"/>
+        <source>deaktiviert</source>
+        <translation>deactivated</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="275"/>
+        <source>COV-Inkremente</source>
+        <translation>COV increments</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="287"/>
+        <source>Änderung eines Messwerts, ab der das Gerät eine COV-Meldung sendet; -1 = nicht gesetzt.</source>
+        <translation>Change of a measured value at which the device sends a COV notification; -1 = not set.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/RS485/KivRs485Page.qml" line="308"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>KivSaveAndLoad</name>
     <message>
         <location filename="../../files/KivSaveAndLoad.cpp" line="109"/>
@@ -866,104 +1739,104 @@ Load at your own risk!</translation>
 <context>
     <name>KivSaveLoadPage</name>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="66"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="70"/>
         <source>Laden fehlgeschlagen!</source>
         <translation>Loading failed!</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="106"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="123"/>
         <source>LADEN/SPEICHERN</source>
         <translation>LOAD/SAVE</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="107"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="124"/>
         <source>Verbunden mit %1</source>
         <translation>Connected to %1</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="108"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="125"/>
         <source>Kein Gerät verbunden</source>
         <translation>No device connected</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="117"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="134"/>
         <source>Konfiguration speichern</source>
         <translation>Save configuration</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="130"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="147"/>
         <source>Dateiname</source>
         <translation>File name</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="145"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="162"/>
         <source>Speichern</source>
         <translation>Save</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="157"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="174"/>
         <source>Gespeicherte Dateien</source>
         <translation>Saved files</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="170"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="187"/>
         <source>Suchen</source>
         <translation>Search</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="179"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="196"/>
         <source>Keine gespeicherten Dateien vorhanden.</source>
         <translation>No saved files.</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="220"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="237"/>
         <source>Gerät: %1</source>
         <translation>Device: %1</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="229"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="246"/>
         <source>Geändert: %1</source>
         <translation>Modified: %1</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="251"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="268"/>
         <source>Laden</source>
         <translation>Load</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="261"/>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="287"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="279"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="305"/>
         <source>Löschen</source>
         <translation>Delete</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="285"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="303"/>
         <source>Datei löschen</source>
         <translation>Delete file</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="286"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="304"/>
         <source>Soll die Datei &quot;%1&quot; gelöscht werden?</source>
         <translation>Delete the file &quot;%1&quot;?</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="288"/>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="305"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="306"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="323"/>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="302"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="320"/>
         <source>Datei überschreiben</source>
         <translation>Overwrite file</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="303"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="321"/>
         <source>Die Datei &quot;%1&quot; existiert bereits. Soll sie überschrieben werden?</source>
         <translation>The file &quot;%1&quot; already exists. Overwrite it?</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="304"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="322"/>
         <source>Überschreiben</source>
         <translation>Overwrite</translation>
     </message>
@@ -974,6 +1847,52 @@ Load at your own risk!</translation>
         <location filename="../../qml/Connect/KivSerialPage.qml" line="11"/>
         <source>Serielle Verbindung</source>
         <translation>Serial connection</translation>
+    </message>
+</context>
+<context>
+    <name>KivServiceCard</name>
+    <message>
+        <location filename="../../qml/Service/KivServiceCard.qml" line="26"/>
+        <source>%1 (in %2 Tagen)</source>
+        <translation>%1 (in %2 days)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivServiceCard.qml" line="39"/>
+        <source>Zuletzt durchgeführt</source>
+        <translation>Last carried out</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivServiceCard.qml" line="47"/>
+        <source>Nächster Termin</source>
+        <translation>Next due</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivServiceCard.qml" line="58"/>
+        <source>Intervall</source>
+        <translation>Interval</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivServiceCard.qml" line="70"/>
+        <source>Monate</source>
+        <translation>months</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivServiceCard.qml" line="76"/>
+        <source>Übernehmen</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Service/KivServiceCard.qml" line="85"/>
+        <source>Übernehmen setzt die Zeit bis zum nächsten Termin auf das neue Intervall.</source>
+        <translation>Applying restarts the time until the next date with the new interval.</translation>
+    </message>
+</context>
+<context>
+    <name>KivSettingsPage</name>
+    <message>
+        <location filename="../../qml/General/KivSettingsPage.qml" line="14"/>
+        <source>Kein Gerät verbunden</source>
+        <translation>No device connected</translation>
     </message>
 </context>
 <context>
@@ -1233,9 +2152,779 @@ Load at your own risk!</translation>
     </message>
 </context>
 <context>
+    <name>KivUpdateFile</name>
+    <message>
+        <location filename="../../files/KivUpdateFile.cpp" line="98"/>
+        <source>Update ist bereits im Gange.</source>
+        <translation>An update is already in progress.</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivUpdateFile.cpp" line="143"/>
+        <source>Ein Download ist bereits in Gange</source>
+        <translation>A download is already in progress</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivUpdateFile.cpp" line="190"/>
+        <source>Unexpected network reply received.</source>
+        <translation>Unexpected network reply received.</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivUpdateFile.cpp" line="199"/>
+        <source>Could not download update file.</source>
+        <translation>Could not download update file.</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivUpdateFile.cpp" line="216"/>
+        <source>0 Bytes geladen</source>
+        <translation>0 bytes downloaded</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivUpdateFile.cpp" line="228"/>
+        <source>Die Update-Liste ist beschädigt oder hat ein unbekanntes Format.</source>
+        <translation>The update list is damaged or has an unknown format.</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivUpdateFile.cpp" line="269"/>
+        <source>Invalid download Urls</source>
+        <translation>Invalid download URLs</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivUpdateFile.cpp" line="279"/>
+        <source>Could not delete old data</source>
+        <translation>Could not delete old data</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivUpdateFile.cpp" line="283"/>
+        <location filename="../../files/KivUpdateFile.cpp" line="290"/>
+        <source>Could not create file to save data.</source>
+        <translation>Could not create file to save data.</translation>
+    </message>
+</context>
+<context>
+    <name>KivUpdatePage</name>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="55"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="68"/>
+        <source>Update-Liste wird geladen …</source>
+        <translation>Downloading the update list …</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="69"/>
+        <source>Firmware der Hauptplatine wird geladen …</source>
+        <translation>Downloading the main board firmware …</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="70"/>
+        <source>Firmware der Optionsplatine wird geladen …</source>
+        <translation>Downloading the option board firmware …</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="76"/>
+        <source>%1 von %2 kB</source>
+        <translation>%1 of %2 kB</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="77"/>
+        <source>%1 kB</source>
+        <translation>%1 kB</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="109"/>
+        <source>FIRMWARE-UPDATE</source>
+        <translation>FIRMWARE UPDATE</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="110"/>
+        <source>Kein Gerät verbunden</source>
+        <translation>No device connected</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="118"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="412"/>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="129"/>
+        <source>Gerätename</source>
+        <translation>Device name</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="136"/>
+        <source>Hauptplatine im Gerät</source>
+        <translation>Main board in the device</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="143"/>
+        <source>Optionsplatine im Gerät</source>
+        <translation>Option board in the device</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="150"/>
+        <source>Hauptplatine angeboten</source>
+        <translation>Main board offered</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="157"/>
+        <source>Optionsplatine angeboten</source>
+        <translation>Option board offered</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="168"/>
+        <source>Update suchen und laden</source>
+        <translation>Find and download update</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="179"/>
+        <source>Adresse der Update-Liste (http:, https: oder file:)</source>
+        <translation>Address of the update list (http:, https: or file:)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="202"/>
+        <source>Nach Updates suchen</source>
+        <translation>Check for updates</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="210"/>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="244"/>
+        <source>Voraussichtliche Übertragungsdauer zum Gerät: Hauptplatine etwa %1 s, Optionsplatine etwa %2 s.</source>
+        <translation>Expected transfer time to the device: main board about %1 s, option board about %2 s.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="259"/>
+        <source>Einträge der Update-Liste</source>
+        <translation>Entries of the update list</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="280"/>
+        <source>%1: Hauptplatine %2, Optionsplatine %3</source>
+        <translation>%1: main board %2, option board %3</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="288"/>
+        <source>Laden</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="306"/>
+        <source>Update übertragen</source>
+        <translation>Transfer update</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="317"/>
+        <source>Während der Übertragung das Gerät nicht vom Kabel trennen und nicht ausschalten.</source>
+        <translation>Do not disconnect or switch off the device during the transfer.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="325"/>
+        <source>Update starten</source>
+        <translation>Start update</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="336"/>
+        <source>%1 wird übertragen …</source>
+        <translation>Transferring %1 …</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="337"/>
+        <source>Der Bootloader des Geräts wird gestartet …</source>
+        <translation>Starting the device&apos;s bootloader …</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="341"/>
+        <source>%1 – %2 Byte/s, noch etwa %3 s</source>
+        <translation>%1 – %2 bytes/s, about %3 s left</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="367"/>
+        <source>Neuere Firmware gefunden; sie wird geladen …</source>
+        <translation>Newer firmware found; downloading it …</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="371"/>
+        <source>Kein Update verfügbar: Die Firmware des Geräts ist aktuell.</source>
+        <translation>No update available: the device&apos;s firmware is up to date.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="372"/>
+        <source>Für dieses Gerät ist kein Update verfügbar.</source>
+        <translation>No update is available for this device.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="375"/>
+        <source>Dieses Gerät ist in der Update-Liste nicht enthalten.</source>
+        <translation>This device is not in the update list.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="379"/>
+        <source>Firmware geladen. Das Update kann übertragen werden.</source>
+        <translation>Firmware downloaded. The update can be transferred.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="383"/>
+        <source>Download abgebrochen.</source>
+        <translation>Download cancelled.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="387"/>
+        <source>Download fehlgeschlagen (Netzwerkfehler %1). Adresse und Verbindung prüfen.</source>
+        <translation>Download failed (network error %1). Check the address and the connection.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="404"/>
+        <source>Hauptplatine</source>
+        <translation>Main board</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="408"/>
+        <source>Optionsplatine</source>
+        <translation>Option board</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="416"/>
+        <source>Hauptplatine übertragen; die Optionsplatine folgt gleich.</source>
+        <translation>Main board transferred; the option board follows shortly.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="422"/>
+        <source>Firmwareupdate erfolgreich abgeschlossen. Das Gerät wird neu ausgelesen.</source>
+        <translation>Firmware update completed successfully. The device is being read again.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="426"/>
+        <source>Die Updatedatei fehlt, ist leer oder kann nicht gelesen werden. Bitte erneut herunterladen.</source>
+        <translation>The update file is missing, empty or unreadable. Please download it again.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="430"/>
+        <source>Der Bootloader des Geräts meldet sich nicht. Bitte Verbindung prüfen und das Update erneut starten.</source>
+        <translation>The device&apos;s bootloader does not respond. Please check the connection and start the update again.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="434"/>
+        <source>Die Übertragung der Firmware wurde unterbrochen. Das Gerät bleibt im Bootloader; bitte das Update erneut starten.</source>
+        <translation>The firmware transfer was interrupted. The device stays in its bootloader; please start the update again.</translation>
+    </message>
+</context>
+<context>
+    <name>KivWriteJson</name>
+    <message>
+        <location filename="../../files/KivWriteJson.cpp" line="160"/>
+        <source>Ungültiges Datum</source>
+        <translation>Invalid date</translation>
+    </message>
+</context>
+<context>
+    <name>KivWritePdf</name>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="89"/>
+        <source>Keine</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="91"/>
+        <source>Gelb</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="93"/>
+        <source>Rot</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="95"/>
+        <source>Grün</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="115"/>
+        <source>Ja</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="115"/>
+        <source>Nein</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="161"/>
+        <location filename="../../files/KivWritePdf.cpp" line="452"/>
+        <source>Temperatur</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="163"/>
+        <source>Relative Feuchte</source>
+        <translation>Relative humidity</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="165"/>
+        <source>Absolute Feuchte</source>
+        <translation>Absolute humidity</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="167"/>
+        <source>Enthalpie</source>
+        <translation>Enthalpy</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="169"/>
+        <source>Taupunkt</source>
+        <translation>Dew point</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="171"/>
+        <source>CO2</source>
+        <translation>CO2</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="173"/>
+        <source>VOC</source>
+        <translation>VOC</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="175"/>
+        <source>CO2/VOC</source>
+        <translation>CO2/VOC</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="177"/>
+        <source>Volumenstrom</source>
+        <translation>Air flow</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="179"/>
+        <source>Druck</source>
+        <translation>Pressure</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="181"/>
+        <location filename="../../files/KivWritePdf.cpp" line="453"/>
+        <source>Helligkeit</source>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="183"/>
+        <source>Kondensat</source>
+        <translation>Condensate</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="185"/>
+        <source>Luftdruck</source>
+        <translation>Air pressure</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="187"/>
+        <source>Volumenstrom 2</source>
+        <translation>Air flow 2</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="189"/>
+        <source>Druck 2</source>
+        <translation>Pressure 2</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="273"/>
+        <source>Ungültiges Datum</source>
+        <translation>Invalid date</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="360"/>
+        <source>Protokoll vom:
+</source>
+        <translation>Report of:
+</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="367"/>
+        <source>Allgemeine Einstellungen:</source>
+        <translation>General settings:</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="368"/>
+        <source>Name: </source>
+        <translation>Name: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="369"/>
+        <source>Einheitensystem: </source>
+        <translation>Unit system: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="370"/>
+        <source>Ort: </source>
+        <translation>Location: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="370"/>
+        <source>Höhe [m]: </source>
+        <translation>Altitude [m]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="371"/>
+        <source>Spannungsuntergrenze [V]: </source>
+        <translation>Lower voltage limit [V]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="372"/>
+        <source>Spannungsobergrenze [V]: </source>
+        <translation>Upper voltage limit [V]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="373"/>
+        <source>Versionsnummer: </source>
+        <translation>Version: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="373"/>
+        <source>Seriennummer: </source>
+        <translation>Serial number: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="387"/>
+        <source>Ausgang </source>
+        <translation>Output </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="396"/>
+        <source>Messbereich:</source>
+        <translation>Measuring range:</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="397"/>
+        <source>Untergrenze: </source>
+        <translation>Lower range: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="398"/>
+        <source>Unteres Limit: </source>
+        <translation>Lower limit: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="399"/>
+        <source>Obergrenze: </source>
+        <translation>Upper range: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="400"/>
+        <source>Oberes Limit: </source>
+        <translation>Upper limit: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="401"/>
+        <location filename="../../files/KivWritePdf.cpp" line="501"/>
+        <location filename="../../files/KivWritePdf.cpp" line="522"/>
+        <source>Einheit: </source>
+        <translation>Unit: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="402"/>
+        <source>Offset: </source>
+        <translation>Offset: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="406"/>
+        <source>Mischverhältnis: %1 : %2</source>
+        <translation>Mixing ratio: %1 : %2</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="411"/>
+        <source>Ansprechzeit [s]: </source>
+        <translation>Response time [s]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="412"/>
+        <source>K-Faktor: </source>
+        <translation>K factor: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="428"/>
+        <source>Unbekannt: Id </source>
+        <translation>Unknown: Id </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="430"/>
+        <source>Hersteller: </source>
+        <translation>Manufacturer: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="433"/>
+        <source>Rund</source>
+        <translation>Round</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="434"/>
+        <source>Rechteckig</source>
+        <translation>Rectangular</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="435"/>
+        <source>Individuelle Fläche</source>
+        <translation>Custom area</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="437"/>
+        <source>Kanalform: </source>
+        <translation>Duct shape: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="438"/>
+        <source>Durchmesser [mm]: </source>
+        <translation>Diameter [mm]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="439"/>
+        <source>Höhe Kanal [mm]: </source>
+        <translation>Duct height [mm]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="440"/>
+        <source>Fläche [mm²]: </source>
+        <translation>Area [mm²]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="442"/>
+        <source>Breite Kanal [mm]: </source>
+        <translation>Duct width [mm]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="454"/>
+        <source>Unbekannt</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="457"/>
+        <source>Mittelwert</source>
+        <translation>Average</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="458"/>
+        <source>Minimalwert aus %1 1 und 2</source>
+        <translation>Minimum of %1 1 and 2</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="459"/>
+        <source>Maximalwert aus %1 1 und 2</source>
+        <translation>Maximum of %1 1 and 2</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="460"/>
+        <source>Mischart: </source>
+        <translation>Mixing mode: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="474"/>
+        <source>Display: </source>
+        <translation>Display: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="475"/>
+        <source>Display vorhanden</source>
+        <translation>Display present</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="475"/>
+        <source>Kein Display vorhanden</source>
+        <translation>No display present</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="476"/>
+        <source>Status: </source>
+        <translation>Status: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="478"/>
+        <source>Helligkeit[%]: </source>
+        <translation>Brightness[%]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="479"/>
+        <source>Rotation[°]: </source>
+        <translation>Rotation[°]: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="481"/>
+        <source>Anzeige auf dem Display: </source>
+        <translation>Shown on the display: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="483"/>
+        <source>Kanal %1: </source>
+        <translation>Channel %1: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="483"/>
+        <location filename="../../files/KivWritePdf.cpp" line="489"/>
+        <source>Anzeige: </source>
+        <translation>Shown: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="488"/>
+        <source>Relais %1: </source>
+        <translation>Relay %1: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="498"/>
+        <source>TLF:</source>
+        <translation>TLF:</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="500"/>
+        <source>Messgröße: </source>
+        <translation>Measure: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="502"/>
+        <location filename="../../files/KivWritePdf.cpp" line="519"/>
+        <source>Schwellwert 1: </source>
+        <translation>Threshold 1: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="503"/>
+        <location filename="../../files/KivWritePdf.cpp" line="520"/>
+        <source>Schwellwert 2: </source>
+        <translation>Threshold 2: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="504"/>
+        <source>Farbe Bereich 1: </source>
+        <translation>Colour range 1: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="505"/>
+        <source>Farbe Bereich 2: </source>
+        <translation>Colour range 2: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="506"/>
+        <source>Farbe Bereich 3: </source>
+        <translation>Colour range 3: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="517"/>
+        <source>Relais</source>
+        <translation>Relay</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="521"/>
+        <source>Hysterese: </source>
+        <translation>Hysteresis: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="534"/>
+        <source>Modbus</source>
+        <translation>Modbus</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="535"/>
+        <source>Adresse (BUS): </source>
+        <translation>Address (bus): </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="536"/>
+        <source>Adresse (App): </source>
+        <translation>Address (app): </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="537"/>
+        <source>Baudrate: </source>
+        <translation>Baud rate: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="539"/>
+        <source>Übertragungsart: </source>
+        <translation>Transmission mode: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="540"/>
+        <location filename="../../files/KivWritePdf.cpp" line="557"/>
+        <source>Parität: </source>
+        <translation>Parity: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="553"/>
+        <source>BACnet</source>
+        <translation>BACnet</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="554"/>
+        <source>MAC-Adresse:: </source>
+        <translation>MAC address:: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="555"/>
+        <source>BACnet Offset-ID: </source>
+        <translation>BACnet offset ID: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="556"/>
+        <source>Übertragungsrate: </source>
+        <translation>Transmission rate: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="558"/>
+        <source>BACnet-Description: </source>
+        <translation>BACnet description: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="559"/>
+        <source>COV-U: </source>
+        <translation>COV-U: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="559"/>
+        <source>aktiv</source>
+        <translation>active</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="559"/>
+        <source>deaktiviert</source>
+        <translation>deactivated</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="578"/>
+        <source>Service: </source>
+        <translation>Service: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="579"/>
+        <source>Serviceintervall: %1 Monate</source>
+        <translation>Service interval: %1 months</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="580"/>
+        <source>Kalibrierungsintervall: %1 Monate</source>
+        <translation>Calibration interval: %1 months</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="581"/>
+        <source>Letzter Service: </source>
+        <translation>Last service: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="581"/>
+        <source>Letzte Kalibrierung: </source>
+        <translation>Last calibration: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="582"/>
+        <source>Nächster Service: </source>
+        <translation>Next service: </translation>
+    </message>
+    <message>
+        <location filename="../../files/KivWritePdf.cpp" line="582"/>
+        <source>Nächster Kalibrierung: </source>
+        <translation>Next calibration: </translation>
+    </message>
+</context>
+<context>
     <name>MainKivApp</name>
     <message>
-        <location filename="../../qml/MainKivApp.qml" line="30"/>
+        <location filename="../../qml/MainKivApp.qml" line="32"/>
         <source>de</source>
         <comment>code of the language of this translation</comment>
         <translation>en</translation>
