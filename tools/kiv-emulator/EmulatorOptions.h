@@ -28,6 +28,7 @@ public:
     FaultInjection fault;
     QString dumpImage;
     int adjustRestartMs = KivDeviceModel::kDefaultAdjustmentSilenceMs;
+    int wireBaud = 0; // 0: answer at once
     bool verbose = false;
     bool help = false;
 };

@@ -24,6 +24,11 @@ RtuServer::RtuServer(KivDeviceModel *model, quint8 slaveId, QObject *parent)
     connect(m_idleTimer, &QTimer::timeout, this, &RtuServer::onIdle);
     // The restart is requested while the triggering write is handled; its answer still leaves.
     connect(model, &KivDeviceModel::restarting, this, [this](int ms) { m_pendingSilenceMs = ms; });
+    m_clock.start();
+    m_wireTimer = new QTimer(this);
+    m_wireTimer->setSingleShot(true);
+    m_wireTimer->setTimerType(Qt::PreciseTimer);
+    connect(m_wireTimer, &QTimer::timeout, this, &RtuServer::onWireDue);
 }
 
 RtuServer::~RtuServer()
@@ -34,6 +39,11 @@ RtuServer::~RtuServer()
 void RtuServer::setFault(const FaultInjection &fault)
 {
     m_fault = fault;
+}
+
+void RtuServer::setWireModel(const WireModel &wire)
+{
+    m_wire = wire;
 }
 
 void RtuServer::attach(QIODevice *stream)
@@ -52,6 +62,7 @@ QByteArray RtuServer::bootloaderEntryText()
 
 void RtuServer::onReadyRead()
 {
+    m_rxAtNs = m_clock.nsecsElapsed();
     const QByteArray bytes = m_stream->readAll();
     if (m_silence.isValid() && m_silence.elapsed() < m_silenceMs) {
         qCDebug(lcRtuServer) << "restarting, ignored" << bytes.toHex(' ');
@@ -117,9 +128,11 @@ void RtuServer::handleFrame(const RtuFrameParser::Event &frame)
         break;
     case FaultInjection::Action::AnswerLate: {
         QPointer<RtuServer> self(this);
-        QTimer::singleShot(m_fault.argument(), this, [self, answer] {
+        const qint64 requestAt = m_rxAtNs;
+        const qint64 requestBytes = frame.raw.size();
+        QTimer::singleShot(m_fault.argument(), this, [self, answer, requestAt, requestBytes] {
             if (self)
-                self->send(answer);
+                self->sendOverWire(answer, requestAt, requestBytes);
         });
         beSilent(silenceAfter);
         return;
@@ -127,8 +140,39 @@ void RtuServer::handleFrame(const RtuFrameParser::Event &frame)
     default:
         break;
     }
-    send(answer);
+    sendOverWire(answer, m_rxAtNs, frame.raw.size());
     beSilent(silenceAfter);
+}
+
+void RtuServer::sendOverWire(const QByteArray &frame, qint64 requestAtNs, qint64 requestBytes)
+{
+    if (!m_wire.isEnabled()) {
+        send(frame);
+        return;
+    }
+    // The line is half duplex: an answer starts once the request and the device's silence are
+    // over and no earlier answer is still on the line.
+    const qint64 start = qMax(requestAtNs + m_wire.bytesNs(requestBytes) + m_wire.frameSilenceNs(), m_lineFreeAtNs);
+    const qint64 due = qMax(start + m_wire.bytesNs(frame.size()), m_clock.nsecsElapsed());
+    m_lineFreeAtNs = due;
+    m_held.append({due, frame});
+    if (!m_wireTimer->isActive())
+        onWireDue();
+}
+
+void RtuServer::onWireDue()
+{
+    constexpr qint64 kNsPerMs = 1000000;
+    while (!m_held.isEmpty()) {
+        const qint64 waitNs = m_held.first().dueNs - m_clock.nsecsElapsed();
+        if (waitNs >= kNsPerMs) {
+            // Timers count whole milliseconds; the rest is waited out below.
+            m_wireTimer->start(int(waitNs / kNsPerMs));
+            return;
+        }
+        while (m_clock.nsecsElapsed() < m_held.first().dueNs) { }
+        send(m_held.takeFirst().frame);
+    }
 }
 
 void RtuServer::send(const QByteArray &frame)

@@ -2,6 +2,7 @@
 
 #include "FaultInjection.h"
 #include "RtuFrameParser.h"
+#include "WireModel.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -25,6 +26,8 @@ public:
     ~RtuServer() override;
 
     void setFault(const FaultInjection &fault);
+    // Holds every answer until it would have crossed a real line (off by default).
+    void setWireModel(const WireModel &wire);
     // The stream is not owned; it must outlive the server or be detached first.
     void attach(QIODevice *stream);
 
@@ -39,6 +42,8 @@ private:
     void process(const QList<RtuFrameParser::Event> &events);
     void handleFrame(const RtuFrameParser::Event &frame);
     void send(const QByteArray &frame);
+    void sendOverWire(const QByteArray &frame, qint64 requestAtNs, qint64 requestBytes);
+    void onWireDue();
     void beSilent(int ms);
 
     KivDeviceModel *m_model = nullptr;
@@ -51,4 +56,16 @@ private:
     QElapsedTimer m_silence;
     int m_silenceMs = 0;
     int m_pendingSilenceMs = 0;
+
+    struct HeldAnswer
+    {
+        qint64 dueNs = 0;
+        QByteArray frame;
+    };
+    WireModel m_wire;
+    QElapsedTimer m_clock;
+    QTimer *m_wireTimer = nullptr;
+    QList<HeldAnswer> m_held;
+    qint64 m_rxAtNs = 0;
+    qint64 m_lineFreeAtNs = 0;
 };

@@ -127,6 +127,7 @@ int main(int argc, char *argv[])
 
     RtuServer server(&model, options.slaveId);
     server.setFault(options.fault);
+    server.setWireModel(WireModel(options.wireBaud));
     server.attach(&port);
     model.setDriftEnabled(true);
 
