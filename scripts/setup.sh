@@ -12,6 +12,7 @@ PACKAGES=(
   qml6-module-qtquick-templates qml6-module-qtqml qml6-module-qtqml-models
   libgl-dev libgl1-mesa-dri fonts-dejavu-core xvfb xauth
   socat mbpoll poppler-utils python3
+  libmodbus-dev # reference client of the link benchmark only
 )
 
 missing=()

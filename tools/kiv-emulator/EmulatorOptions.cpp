@@ -9,9 +9,10 @@ const QStringList kSensorOptions{QStringLiteral("--adjust-restart-ms")};
 
 bool EmulatorOptions::parse(const QStringList &arguments, QString *error)
 {
-    const QStringList valued{"--port",      "--baud",       "--parity",           "--id",
-                             "--registers", "--variant",    "--state-file",       "--bootloader-image",
-                             "--fault",     "--dump-image", "--bootloader-fault", "--wire-baud"};
+    const QStringList valued{"--port",       "--baud",       "--parity",           "--id",
+                             "--registers",  "--variant",    "--state-file",       "--bootloader-image",
+                             "--fault",      "--dump-image", "--bootloader-fault", "--wire-baud",
+                             "--fault-after"};
     for (int i = 1; i < arguments.size(); ++i) {
         QString name = arguments.at(i);
         QString value;
@@ -89,6 +90,13 @@ bool EmulatorOptions::parse(const QStringList &arguments, QString *error)
                 return false;
         } else if (name == QLatin1String("--dump-image")) {
             dumpImage = value;
+        } else if (name == QLatin1String("--fault-after")) {
+            const int count = value.toInt(&ok);
+            if (!ok || count < 0) {
+                *error = QStringLiteral("invalid request count '%1'").arg(value);
+                return false;
+            }
+            faultAfter = count;
         } else if (name == QLatin1String("--wire-baud")) {
             wireBaud = value.toInt(&ok);
             if (!ok || wireBaud < 0) {
@@ -116,9 +124,11 @@ QString EmulatorOptions::usage()
                           "                    [--registers FILE] [--variant standard|relay|modbus|bacnet|lora|qev]\n"
                           "                    [--state-file FILE] [--bootloader-image FILE] [--fault KIND]\n"
                           "                    [--dump-image FILE] [--adjust-restart-ms 3000]\n"
-                          "                    [--bootloader-fault KIND] [--wire-baud N] [--verbose]\n"
+                          "                    [--bootloader-fault KIND] [--wire-baud N] [--fault-after N]\n"
+                          "                    [--verbose]\n"
                           "Behaves like a KIV room sensor (Modbus RTU slave) on a serial port.\n"
                           "Faults: none, noreply, badcrc, exception:N, late:MS, drop-after:N, garbage.\n"
                           "Bootloader faults: none, no-presence, wrong-words:N, drop-mid-page:P.\n"
+                          "--fault-after N answers the first N requests before the fault strikes.\n"
                           "--wire-baud N holds each answer until it would have crossed an N baud line.\n");
 }

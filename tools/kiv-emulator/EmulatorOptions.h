@@ -29,6 +29,7 @@ public:
     QString dumpImage;
     int adjustRestartMs = KivDeviceModel::kDefaultAdjustmentSilenceMs;
     int wireBaud = 0; // 0: answer at once
+    int faultAfter = 0;
     bool verbose = false;
     bool help = false;
 };

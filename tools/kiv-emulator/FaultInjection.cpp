@@ -64,8 +64,17 @@ bool FaultInjection::parse(const QString &text, QString *error)
     return false;
 }
 
+void FaultInjection::setStartAfter(int count)
+{
+    m_startAfter = qMax(0, count);
+}
+
 FaultInjection::Action FaultInjection::next()
 {
+    if (m_passed < m_startAfter) {
+        ++m_passed;
+        return Action::Answer;
+    }
     switch (m_kind) {
     case Kind::None:
         return Action::Answer;

@@ -67,8 +67,10 @@ int main(int argc, char *argv[])
         printLine(stdout, EmulatorOptions::usage());
         return 0;
     }
+    // Debug output is on by default for our categories; every frame would be logged.
     QLoggingCategory::setFilterRules(options.verbose ? QStringLiteral("kiv.emulator*.debug=true")
-                                                     : QStringLiteral("kiv.emulator*.info=false"));
+                                                     : QStringLiteral("kiv.emulator*.debug=false\n"
+                                                                      "kiv.emulator*.info=false"));
 
     QList<quint16> image;
     if (!options.registersFile.isEmpty()) {
@@ -126,6 +128,7 @@ int main(int argc, char *argv[])
     });
 
     RtuServer server(&model, options.slaveId);
+    options.fault.setStartAfter(options.faultAfter);
     server.setFault(options.fault);
     server.setWireModel(WireModel(options.wireBaud));
     server.attach(&port);
