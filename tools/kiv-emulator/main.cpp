@@ -122,6 +122,8 @@ int main(int argc, char *argv[])
                   QStringLiteral("kiv-emulator: warning: port settings not fully applied: %1").arg(port.errorString()));
         port.clearError();
     }
+    // A device that was off heard nothing; bytes a pty kept while no one listened are dropped.
+    port.clear(QSerialPort::Input);
     QObject::connect(&port, &QSerialPort::errorOccurred, &port, [&port](QSerialPort::SerialPortError e) {
         if (e != QSerialPort::NoError)
             qCWarning(lcEmulator) << "serial port error:" << port.errorString();
