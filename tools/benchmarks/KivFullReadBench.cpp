@@ -389,6 +389,18 @@ int main(int argc, char *argv[])
         std::printf("  ours beyond the silence and the reference's round trip: %.3f ms per request\n",
                     oursPerRequest - silenceMs - referencePerRequest);
     }
+    if (!wire.reference.isEmpty() && !plain.reference.isEmpty()) {
+        // The reference keeps no silence of its own, so over the wire model it should need the
+        // limit less one silence a request plus its plain-pty time; what it needs beyond that is
+        // the emulator's and the machine's own lateness, which ours pays as well.
+        const double referenceIdeal = limitMs - requests * silenceMs + statsOf(plain.reference).mean;
+        const double lateness = statsOf(wire.reference).mean - referenceIdeal;
+        std::printf("rig lateness over the wire model, measured with the reference: %.1f ms per read "
+                    "(%.3f ms per answer)\n",
+                    lateness, lateness / requests);
+        std::printf("ours / wire limit without the rig's lateness: %.3f\n",
+                    (statsOf(wire.ours).mean - lateness) / limitMs);
+    }
     if (!wire.referenceBuilt)
         std::printf("(reference client not built: libmodbus-dev was not found)\n");
     return 0;
