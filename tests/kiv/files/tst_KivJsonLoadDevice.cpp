@@ -1,3 +1,4 @@
+#include "Functions.h"
 #include "KivBlockSet.h"
 #include "KivDatenblock.h"
 #include "KivEmulatedDevice.h"
@@ -173,10 +174,6 @@ void tst_KivJsonLoadDevice::load_displayTrafficLightAndBus_comeBack_data()
 void tst_KivJsonLoadDevice::load_displayTrafficLightAndBus_comeBack()
 {
     QFETCH(bool, bacnet);
-    const QString path = savedDocument();
-    QVERIFY(!path.isEmpty());
-    const QList<quint16> saved = m_emulator->registers();
-
     const auto blocks = m_backend->findChild<KivBlockSet *>();
     QVERIFY(blocks);
     KivLcdBlock *lcd = blocks->lcd();
@@ -184,10 +181,18 @@ void tst_KivJsonLoadDevice::load_displayTrafficLightAndBus_comeBack()
     KivRs485 *bus = blocks->rs485();
     QVERIFY(lcd && tlf && bus);
     QCOMPARE(bus->isBacNet(), bacnet);
-    // Both bus boards are new enough for float thresholds: a fraction must survive.
-    QVERIFY(tlf->thresholdsAreFloat());
     QCOMPARE(lcd->showChannel2(), quint8(1));
     QCOMPARE(lcd->showChannel3(), quint8(1));
+
+    // Both bus boards are new enough for float thresholds: fractions must come back whole.
+    QVERIFY(tlf->thresholdsAreFloat());
+    tlf->setThreshold1(812.5);
+    tlf->setThreshold2(1187.75);
+    const QList<quint16> fractions = Functions::fromFloat(812.5f) + Functions::fromFloat(1187.75f);
+    QTRY_COMPARE_WITH_TIMEOUT(m_emulator->registers().mid(112, 4), fractions, kWriteWaitMs);
+    const QString path = savedDocument();
+    QVERIFY(!path.isEmpty());
+    const QList<quint16> saved = m_emulator->registers();
 
     lcd->setBrightness(35);
     lcd->setRotation(2);
@@ -203,8 +208,7 @@ void tst_KivJsonLoadDevice::load_displayTrafficLightAndBus_comeBack()
     bus->setDeviceId(bus->deviceId() + 5);
     const auto allChanged = [&] {
         const QList<quint16> now = m_emulator->registers();
-        // The thresholds' low words are 0 for both the old and the new floats.
-        for (uint reg : {82u, 83u, 88u, 89u, 110u, 111u, 113u, 115u, 148u}) {
+        for (uint reg : {82u, 83u, 88u, 89u, 110u, 111u, 112u, 113u, 114u, 115u, 148u}) {
             if (now.value(reg) == saved.value(reg))
                 return false;
         }
@@ -222,8 +226,8 @@ void tst_KivJsonLoadDevice::load_displayTrafficLightAndBus_comeBack()
     QVERIFY(reread.wait(kWriteWaitMs + kReadWaitMs));
     QTRY_COMPARE_WITH_TIMEOUT(pick(m_emulator->registers(), kDisplayTlfBus), pick(saved, kDisplayTlfBus), kWriteWaitMs);
     QCOMPARE(pick(m_backend->registerImage(), kDisplayTlfBus), pick(saved, kDisplayTlfBus));
-    QCOMPARE(tlf->threshold1(), 800.0);
-    QCOMPARE(tlf->threshold2(), 1200.0);
+    QCOMPARE(tlf->threshold1(), 812.5);
+    QCOMPARE(tlf->threshold2(), 1187.75);
     // Nothing else of the display, traffic light or bus block moved on the way.
     QCOMPARE(m_emulator->registers().mid(82, 34), saved.mid(82, 34));
     QCOMPARE(m_emulator->registers().mid(144, 60), saved.mid(144, 60));
