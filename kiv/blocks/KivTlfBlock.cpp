@@ -51,14 +51,14 @@ void KivTlfBlock::initTimers()
     });
 }
 
-bool KivTlfBlock::thresholdsAreFloat() const
+bool KivTlfBlock::thresholdsAreFloat(const KivDeviceSetup *deviceSetup)
 {
-    if (!m_deviceSetup)
+    if (!deviceSetup)
         return false;
-    const Enums::TypeCircuitBoard board = m_deviceSetup->boardType();
+    const Enums::TypeCircuitBoard board = deviceSetup->boardType();
     if (isBusBoard(board))
-        return m_deviceSetup->apVersion() > kLastIntegerBusFirmware;
-    return m_deviceSetup->mainBoard() == Enums::MP_Qev;
+        return deviceSetup->apVersion() > kLastIntegerBusFirmware;
+    return deviceSetup->mainBoard() == Enums::MP_Qev;
 }
 
 qint32 KivTlfBlock::toInt32(double value)
@@ -81,9 +81,9 @@ QList<quint16> KivTlfBlock::encodeThreshold(double value) const
     return Functions::fromUInt32(quint32(toInt32(value)));
 }
 
-double KivTlfBlock::decodeThreshold(quint16 low, quint16 high) const
+double KivTlfBlock::decodeThreshold(const KivDeviceSetup *deviceSetup, quint16 low, quint16 high)
 {
-    if (thresholdsAreFloat())
+    if (thresholdsAreFloat(deviceSetup))
         return double(Functions::toFloat(low, high));
     return double(qint32(Functions::toUInt32(low, high)));
 }

@@ -62,9 +62,12 @@ public:
 
     // Bus boards above firmware 2.2 and Qev main boards without a bus board take floats; every
     // other device takes whole numbers.
-    bool thresholdsAreFloat() const;
+    bool thresholdsAreFloat() const { return thresholdsAreFloat(m_deviceSetup); }
     QList<quint16> encodeThreshold(double value) const;
-    double decodeThreshold(quint16 low, quint16 high) const;
+    double decodeThreshold(quint16 low, quint16 high) const { return decodeThreshold(m_deviceSetup, low, high); }
+    // The same rule for a device without a block at hand (the documents read the image).
+    static bool thresholdsAreFloat(const KivDeviceSetup *deviceSetup);
+    static double decodeThreshold(const KivDeviceSetup *deviceSetup, quint16 low, quint16 high);
     // Whole part of value, clamped to what a signed 32-bit register pair holds; NaN gives 0.
     static qint32 toInt32(double value);
 

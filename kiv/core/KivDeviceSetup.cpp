@@ -11,7 +11,7 @@ namespace {
 constexpr int kRegNameFirstHalf = 4; // registers 4..13: characters 1..20
 constexpr int kRegNameSecondHalf = 14; // registers 14..23: characters 21..40
 constexpr int kNameHalfRegisters = 10;
-constexpr int kRegSerialNumber = 24; // low word of the 32-bit serial number
+constexpr int kRegSerialNumber = 24; // 24, 25: serial number, low word first
 constexpr int kRegGpFirmware = 50; // 50, 51: main-board firmware, high word first
 constexpr int kRegApFirmware = 54; // 54, 55: option-board firmware, high word first
 constexpr int kRegBoardType = 144; // 144, 145: option-board type, low word first
@@ -98,7 +98,8 @@ void KivDeviceSetup::updateFromImage(const QList<quint16> &image)
         setBoardType(board > quint32(Enums::AP_Max) ? Enums::AP_Unknown : Enums::TypeCircuitBoard(board));
     }
 
-    setSeriennummer(double(image.at(kRegSerialNumber)));
+    // Serial numbers outgrew 16 bits; the low word alone shows another device's number.
+    setSeriennummer(double(quint32(image.at(kRegSerialNumber)) | (quint32(image.at(kRegSerialNumber + 1)) << 16)));
 
     const quint16 gp0 = image.at(kRegGpFirmware);
     const quint16 gp1 = image.at(kRegGpFirmware + 1);

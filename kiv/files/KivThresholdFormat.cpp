@@ -1,18 +1,17 @@
 #include "KivThresholdFormat.h"
 
-#include "KivDeviceSetup.h"
+#include "KivTlfBlock.h"
 
 namespace KivThresholdFormat {
 
 bool tlfIsFloat(const KivDeviceSetup *setup)
 {
-    if (!setup)
-        return false;
-    const Enums::TypeCircuitBoard board = setup->boardType();
-    const bool busBoard = board == Enums::AP_Modbus || board == Enums::AP_BACnet;
-    if (busBoard)
-        return setup->apVersion() > ApplicationVersion(0, 0, 2, 2);
-    return setup->mainBoard() == Enums::MP_Qev;
+    return KivTlfBlock::thresholdsAreFloat(setup);
+}
+
+double tlfThreshold(const KivDeviceSetup *setup, quint16 low, quint16 high)
+{
+    return KivTlfBlock::decodeThreshold(setup, low, high);
 }
 
 } // namespace KivThresholdFormat

@@ -114,36 +114,6 @@ QString yesNo(const QVariant &flag)
 {
     return flag.toInt() != 0 ? KivWritePdf::tr("Ja") : KivWritePdf::tr("Nein");
 }
-
-// The COV increment register of a measure's first sensor, as an offset from the bus block.
-int incrementOffset(Enums::TypeDatenblock type)
-{
-    switch (type) {
-    case Enums::Temperatur:
-        return 34;
-    case Enums::Relative_Feuchte:
-        return 36;
-    case Enums::Absolute_Feuchte:
-        return 38;
-    case Enums::Enthalpie:
-        return 40;
-    case Enums::Taupunkt:
-        return 42;
-    case Enums::CO2:
-        return 44;
-    case Enums::VOC:
-        return 46;
-    case Enums::CO2_VOC:
-        return 48;
-    case Enums::Volumenstrom:
-        return 52;
-    case Enums::Druck:
-    case Enums::Helligkeit:
-        return 50;
-    default:
-        return -1;
-    }
-}
 } // namespace
 
 KivWritePdf::KivWritePdf(QObject *parent)
@@ -253,9 +223,8 @@ void KivWritePdf::gather(const QList<quint16> &registers, const KivDeviceSetup *
                  image.low(kLcd + 6), image.high(kLcd + 6), image.low(kLcd + 7), image.high(kLcd + 7)};
 
     const quint8 channel = image.low(kTlfChannelColor1);
-    const bool tlfFloat = KivThresholdFormat::tlfIsFloat(setup);
     const auto threshold = [&](uint reg) {
-        return tlfFloat ? double(image.asFloat(reg)) : double(qint32(image.u32(reg)));
+        return KivThresholdFormat::tlfThreshold(setup, image.word(reg), image.word(reg + 1));
     };
     m_tlf = {image.high(kTlfOnOff) != 0 && channel != 0,
              channel,
@@ -558,7 +527,7 @@ void KivWritePdf::drawBus(QPainter &painter)
     row(painter, tr("BACnet-Description: ") + description);
     row(painter, tr("COV-U: ") + (image.asFloat(kBacnetCovEnable) != 0.0f ? tr("aktiv") : tr("deaktiviert")));
     for (const KivDatenblock *block : std::as_const(m_dataBlocks)) {
-        const int offset = block ? incrementOffset(block->type()) : -1;
+        const int offset = block ? KivRs485::incrementOffset(block->type(), false) : -1;
         if (offset < 0)
             continue;
         row(painter,

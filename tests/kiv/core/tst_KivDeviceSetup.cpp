@@ -41,7 +41,7 @@ private slots:
     void firmware_showsSecondRegisterOnlyWhenSet_data();
     void firmware_showsSecondRegisterOnlyWhenSet();
     void versions_readInTheSameOrderAsTheFirmwareText();
-    void serialNumber_isTheLowWordOnly();
+    void serialNumber_spansTwoRegistersLowWordFirst();
     void shortImage_leavesEveryIdentityValueUnchanged();
     void imageEndingInsideBoardType_updatesNameAndKeepsBoardType();
     void testMode_marksTheNameAsDummyAndNotifies();
@@ -243,17 +243,31 @@ void tst_KivDeviceSetup::versions_readInTheSameOrderAsTheFirmwareText()
     QVERIFY(setup.gpVersion() > ApplicationVersion(5, 1, 3, 2));
 }
 
-void tst_KivDeviceSetup::serialNumber_isTheLowWordOnly()
+void tst_KivDeviceSetup::serialNumber_spansTwoRegistersLowWordFirst()
 {
     KivDeviceSetup setup;
     QSignalSpy spy(&setup, &KivDeviceSetup::seriennummerChanged);
     QList<quint16> image = imageWithName("KIV");
-    image[24] = 4711;
-    image[25] = 3;
+    // 2406153 = 0x0024B709: a number beyond 16 bits must not show as its low word (46857).
+    image[24] = 0xB709;
+    image[25] = 0x0024;
     setup.updateFromImage(image);
-
-    QCOMPARE(setup.seriennummer(), 4711.0);
+    QCOMPARE(setup.seriennummer(), 2406153.0);
     QCOMPARE(spy.count(), 1);
+
+    // The highest serial stays positive; a re-read of the same number notifies nothing.
+    image[24] = 0xFFFF;
+    image[25] = 0xFFFF;
+    setup.updateFromImage(image);
+    setup.updateFromImage(image);
+    QCOMPARE(setup.seriennummer(), 4294967295.0);
+    QCOMPARE(spy.count(), 2);
+
+    // Only the high word changes: still a new number.
+    image[25] = 0x0001;
+    setup.updateFromImage(image);
+    QCOMPARE(setup.seriennummer(), 131071.0);
+    QCOMPARE(spy.count(), 3);
 }
 
 void tst_KivDeviceSetup::shortImage_leavesEveryIdentityValueUnchanged()

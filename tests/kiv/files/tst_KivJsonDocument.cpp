@@ -5,6 +5,7 @@
 #include "KivDatenblock.h"
 #include "KivDeviceSetup.h"
 #include "KivDocuments.h"
+#include "KivLcdBlock.h"
 #include "KivReadJson.h"
 #include "KivRelaisBlock.h"
 #include "KivWriteGate.h"
@@ -190,6 +191,7 @@ private slots:
     void read_writtenDocument_givesBackItsSettings();
     void read_absentKeys_areSkipped();
     void load_settingsReachTheBlockAtTheirPosition();
+    void load_displayChannelsAreWholeRegisters();
 
 private:
     QTemporaryDir m_dir;
@@ -442,6 +444,67 @@ void tst_KivJsonDocument::load_settingsReachTheBlockAtTheirPosition()
     QCOMPARE(rig.state.hoehe(), 800);
     // The document's "voltage" (always 0) leaves the outputs' voltage alone.
     QCOMPARE(rig.state.minVoltage(), 2);
+}
+
+void tst_KivJsonDocument::load_displayChannelsAreWholeRegisters()
+{
+    Rig rig(fixedImage());
+    KivLcdBlock *lcd = rig.blocks.lcd();
+    QVERIFY(lcd);
+    QCOMPARE(lcd->showChannel1(), quint8(1));
+    QCOMPARE(lcd->showChannel3(), quint8(1));
+    QCOMPARE(lcd->brightness(), quint8(80));
+
+    // "channel1"/"channel2" are registers 88 and 89 with two show flags each; "channel3" and
+    // "channel4" are registers 90 and 91, which belong to no display setting.
+    KivWriteJson writer;
+    QJsonObject document = writer.document(QStringLiteral("x.json"), fixedImage());
+    QJsonObject configuration = document.value("configuration").toObject();
+    QJsonObject display = configuration.value("display").toObject();
+    display.insert("channel1", 0x0100);
+    display.insert("channel2", 0x0100);
+    display.insert("channel3", 0xFFFF);
+    display.insert("channel4", 5);
+    display.insert("brightness", 300); // no byte holds it: left out, not cut to 44
+    display.insert("rotation", 3);
+    configuration.insert("display", display);
+    document.insert("configuration", configuration);
+    const QString path = writeText(m_dir.filePath(QStringLiteral("display.json")), QJsonDocument(document).toJson());
+
+    QSignalSpy writes(&rig.gate, &KivWriteGate::writeSingleRegister);
+    KivReadJson reader(path);
+    reader.setExpectedBoardType(3);
+    KivDocuments::connectLoad(&reader, &rig.state, &rig.blocks);
+    QVERIFY(reader.read());
+    QCOMPARE(lcd->showChannel1(), quint8(0));
+    QCOMPARE(lcd->showChannel2(), quint8(1));
+    QCOMPARE(lcd->showChannel3(), quint8(0));
+    QCOMPARE(lcd->showChannel4(), quint8(1));
+    QCOMPARE(lcd->brightness(), quint8(80));
+    QCOMPARE(lcd->rotation(), quint8(3));
+    QTRY_COMPARE(rig.image.at(88), quint16(0x0100));
+    QTRY_COMPARE(rig.image.at(89), quint16(0x0100));
+    QCOMPARE(rig.image.at(83), quint16(0x0103)); // the traffic light's byte stays on
+    for (const QList<QVariant> &write : std::as_const(writes))
+        QVERIFY2(write.at(0).toUInt() < 90 || write.at(0).toUInt() > 91, qPrintable(write.at(0).toString()));
+    QCOMPARE(rig.image.at(90), quint16(0));
+    QCOMPARE(rig.image.at(82), quint16(0x5001));
+
+    // Without "channel2" the flags of register 89 stay as they are.
+    display.remove("channel2");
+    display.insert("channel1", 0x0101);
+    configuration.insert("display", display);
+    document.insert("configuration", configuration);
+    writeText(path, QJsonDocument(document).toJson());
+    KivReadJson again(path);
+    again.setExpectedBoardType(3);
+    KivDocuments::connectLoad(&again, &rig.state, &rig.blocks);
+    QVERIFY(again.read());
+    QCOMPARE(lcd->showChannel1(), quint8(1));
+    QCOMPARE(lcd->showChannel3(), quint8(0));
+    QCOMPARE(lcd->showChannel4(), quint8(1));
+    QTRY_COMPARE(rig.image.at(88), quint16(0x0101));
+    QCOMPARE(rig.image.at(89), quint16(0x0100));
 }
 
 QTEST_MAIN(tst_KivJsonDocument)

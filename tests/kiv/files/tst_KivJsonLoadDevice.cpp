@@ -1,8 +1,12 @@
+#include "Functions.h"
 #include "KivBlockSet.h"
 #include "KivDatenblock.h"
 #include "KivEmulatedDevice.h"
+#include "KivLcdBlock.h"
 #include "KivRelaisBlock.h"
+#include "KivRs485.h"
 #include "KivSaveAndLoad.h"
+#include "KivTlfBlock.h"
 #include "UtilityFunctions.h"
 
 #include <QFile>
@@ -30,6 +34,18 @@ constexpr qsizetype kSavedUpperRange = 2 + kRelayRegisters + 2;
 const QString kLoadFailed = QStringLiteral("Fehler beim Laden");
 const QString kLoaded = QStringLiteral("Werte ausgelesen und übertragen");
 
+// Display (brightness, rotation with the traffic light's on/off, the four show-channel flags),
+// traffic light (channel, colours, thresholds) and the bus device ID.
+const QList<uint> kDisplayTlfBus{82, 83, 88, 89, 110, 111, 112, 113, 114, 115, 148, 149};
+
+QList<quint16> pick(const QList<quint16> &image, const QList<uint> &registers)
+{
+    QList<quint16> values;
+    for (uint reg : registers)
+        values.append(image.value(reg));
+    return values;
+}
+
 QList<quint16> takenBack(const QList<quint16> &image)
 {
     QList<quint16> registers = image.mid(kAltitudeReg, 2);
@@ -51,6 +67,8 @@ private slots:
     void init();
     void cleanup();
     void load_changedDevice_getsTheSavedSettingsBackAndIsReadAgain();
+    void load_displayTrafficLightAndBus_comeBack_data();
+    void load_displayTrafficLightAndBus_comeBack();
     void load_refusedDocuments_writeNothing();
     void load_withoutDevice_isNoSuccess();
 
@@ -77,8 +95,10 @@ void tst_KivJsonLoadDevice::init()
 {
     static int run = 0;
     m_device = std::make_unique<KivEmulatedDevice>();
-    const QString failure =
-        m_device->start(m_dir.filePath(QStringLiteral("run%1").arg(++run)), QStringLiteral("relay"), &m_share);
+    // A data row names the emulator variant; tests without rows use the relay device.
+    const QString variant =
+        QTest::currentDataTag() ? QString::fromLatin1(QTest::currentDataTag()) : QStringLiteral("relay");
+    const QString failure = m_device->start(m_dir.filePath(QStringLiteral("run%1").arg(++run)), variant, &m_share);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     m_backend = m_device->backend.get();
     m_emulator = m_device->emulator.get();
@@ -138,6 +158,80 @@ void tst_KivJsonLoadDevice::load_changedDevice_getsTheSavedSettingsBackAndIsRead
     QCOMPARE(errors.size(), 0);
     QTRY_COMPARE_WITH_TIMEOUT(takenBack(m_emulator->registers()), saved, kWriteWaitMs);
     QCOMPARE(takenBack(m_backend->registerImage()), saved);
+}
+
+void tst_KivJsonLoadDevice::load_displayTrafficLightAndBus_comeBack_data()
+{
+    QTest::addColumn<bool>("bacnet");
+    QTest::newRow("modbus") << false;
+    QTest::newRow("bacnet") << true;
+}
+
+// Not taken back, as the document is laid out: the bus address, baud rate, mode and parity
+// (read-only on the device), the BACnet description, COV switch and increments (not in the
+// document), the display's calibration, relay and sensor-count bytes (the reader has no signal
+// for them) and registers 90 and 91 (no block owns them).
+void tst_KivJsonLoadDevice::load_displayTrafficLightAndBus_comeBack()
+{
+    QFETCH(bool, bacnet);
+    const auto blocks = m_backend->findChild<KivBlockSet *>();
+    QVERIFY(blocks);
+    KivLcdBlock *lcd = blocks->lcd();
+    KivTlfBlock *tlf = blocks->tlf();
+    KivRs485 *bus = blocks->rs485();
+    QVERIFY(lcd && tlf && bus);
+    QCOMPARE(bus->isBacNet(), bacnet);
+    QCOMPARE(lcd->showChannel2(), quint8(1));
+    QCOMPARE(lcd->showChannel3(), quint8(1));
+
+    // Both bus boards are new enough for float thresholds: fractions must come back whole.
+    QVERIFY(tlf->thresholdsAreFloat());
+    tlf->setThreshold1(812.5);
+    tlf->setThreshold2(1187.75);
+    const QList<quint16> fractions = Functions::fromFloat(812.5f) + Functions::fromFloat(1187.75f);
+    QTRY_COMPARE_WITH_TIMEOUT(m_emulator->registers().mid(112, 4), fractions, kWriteWaitMs);
+    const QString path = savedDocument();
+    QVERIFY(!path.isEmpty());
+    const QList<quint16> saved = m_emulator->registers();
+
+    lcd->setBrightness(35);
+    lcd->setRotation(2);
+    lcd->setShowChannel2(0);
+    lcd->setShowChannel3(0);
+    tlf->setOnOff(0);
+    tlf->setChannel(1);
+    tlf->setColor1(3);
+    tlf->setColor2(1);
+    tlf->setColor3(0);
+    tlf->setThreshold1(12.25);
+    tlf->setThreshold2(30.5);
+    bus->setDeviceId(bus->deviceId() + 5);
+    const auto allChanged = [&] {
+        const QList<quint16> now = m_emulator->registers();
+        for (uint reg : {82u, 83u, 88u, 89u, 110u, 111u, 112u, 113u, 114u, 115u, 148u}) {
+            if (now.value(reg) == saved.value(reg))
+                return false;
+        }
+        return true;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(allChanged(), kWriteWaitMs);
+
+    QSignalSpy info(m_backend, &KivBackend::infoPlainText);
+    QSignalSpy errors(m_backend, &KivBackend::errorPlainText);
+    QSignalSpy reread(m_backend, &KivBackend::switchToPoll);
+    m_backend->continueLoading(path);
+    QCOMPARE(errors.size(), 0);
+    QCOMPARE(info.size(), 1);
+    QCOMPARE(info.first().first().toString(), kLoaded);
+    QVERIFY(reread.wait(kWriteWaitMs + kReadWaitMs));
+    QTRY_COMPARE_WITH_TIMEOUT(pick(m_emulator->registers(), kDisplayTlfBus), pick(saved, kDisplayTlfBus), kWriteWaitMs);
+    QCOMPARE(pick(m_backend->registerImage(), kDisplayTlfBus), pick(saved, kDisplayTlfBus));
+    QCOMPARE(tlf->threshold1(), 812.5);
+    QCOMPARE(tlf->threshold2(), 1187.75);
+    // Nothing else of the display, traffic light or bus block moved on the way.
+    QCOMPARE(m_emulator->registers().mid(82, 34), saved.mid(82, 34));
+    QCOMPARE(m_emulator->registers().mid(144, 60), saved.mid(144, 60));
+    QCOMPARE(errors.size(), 0);
 }
 
 void tst_KivJsonLoadDevice::load_refusedDocuments_writeNothing()
