@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
 #include <QRandomGenerator>
+#include <QTest>
 
 #include <cstdint>
 
@@ -54,6 +57,31 @@ inline QByteArray randomBytes(QRandomGenerator &random, int maxSize)
     for (char &c : bytes)
         c = char(random.bounded(256));
     return bytes;
+}
+
+// Every seed of a corpus folder and its mutations must be answered with 0.
+inline void feedCorpus(const QString &folder, int minimumSeeds, QRandomGenerator &random, int mutationsPerSeed)
+{
+    const QDir corpus(folder);
+    const QStringList seeds = corpus.entryList(QDir::Files, QDir::Name);
+    QVERIFY(seeds.size() >= minimumSeeds);
+    for (const QString &name : seeds) {
+        QFile file(corpus.filePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray seed = file.readAll();
+        QCOMPARE(feed(seed), 0);
+        for (int i = 0; i < mutationsPerSeed; ++i)
+            QCOMPARE(feed(mutate(seed, random)), 0);
+    }
+}
+
+// Random inputs, every second one behind a valid start so the tails reach the deeper parsing.
+inline void feedRandom(QRandomGenerator &random, int inputs, int maxSize, const QByteArray &start)
+{
+    for (int i = 0; i < inputs; ++i) {
+        const QByteArray bytes = randomBytes(random, maxSize);
+        QCOMPARE(feed(i % 2 ? start + bytes : bytes), 0);
+    }
 }
 
 } // namespace FuzzSmoke

@@ -3,8 +3,6 @@
 #include "RtuFrameParser.h"
 #include "RtuServer.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTest>
 
 namespace {
@@ -26,19 +24,8 @@ private slots:
 
 void tst_RtuFrameParserFuzz::seedsAndMutations_eventsWellFormedAndBytesAccounted()
 {
-    const QDir corpus(QStringLiteral(RTU_CORPUS_DIR));
-    const QStringList seeds = corpus.entryList(QDir::Files, QDir::Name);
-    QVERIFY(seeds.size() >= 5);
-
     QRandomGenerator random(kSeed);
-    for (const QString &name : seeds) {
-        QFile file(corpus.filePath(name));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray seed = file.readAll();
-        QCOMPARE(FuzzSmoke::feed(seed), 0);
-        for (int i = 0; i < kMutationsPerSeed; ++i)
-            QCOMPARE(FuzzSmoke::feed(FuzzSmoke::mutate(seed, random)), 0);
-    }
+    FuzzSmoke::feedCorpus(QStringLiteral(RTU_CORPUS_DIR), 5, random, kMutationsPerSeed);
 }
 
 void tst_RtuFrameParserFuzz::randomStreams_eventsWellFormedAndBytesAccounted()

@@ -1,7 +1,5 @@
 #include "FuzzSmoke.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTest>
 
 namespace {
@@ -24,19 +22,8 @@ private slots:
 
 void tst_KivCfgFileFuzz::seedsAndMutations_neitherCrashNorBreakTheRoundTrip()
 {
-    const QDir corpus(QStringLiteral(KIV_CFG_CORPUS_DIR));
-    const QStringList seeds = corpus.entryList(QDir::Files, QDir::Name);
-    QVERIFY(seeds.size() >= 5);
-
     QRandomGenerator random(kSeed);
-    for (const QString &name : seeds) {
-        QFile file(corpus.filePath(name));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray seed = file.readAll();
-        QCOMPARE(FuzzSmoke::feed(seed), 0);
-        for (int i = 0; i < kMutationsPerSeed; ++i)
-            QCOMPARE(FuzzSmoke::feed(FuzzSmoke::mutate(seed, random)), 0);
-    }
+    FuzzSmoke::feedCorpus(QStringLiteral(KIV_CFG_CORPUS_DIR), 5, random, kMutationsPerSeed);
 }
 
 void tst_KivCfgFileFuzz::randomBytes_neitherCrashNorBreakTheRoundTrip()
@@ -45,10 +32,7 @@ void tst_KivCfgFileFuzz::randomBytes_neitherCrashNorBreakTheRoundTrip()
     // Valid header starts make the random tails reach the register reading.
     const QByteArray header = QByteArray::fromHex("00000012"
                                                   "004B00490056005F0034002E0032002E0031");
-    for (int i = 0; i < kRandomInputs; ++i) {
-        const QByteArray bytes = FuzzSmoke::randomBytes(random, kMaxRandomSize);
-        QCOMPARE(FuzzSmoke::feed(i % 2 ? header + bytes : bytes), 0);
-    }
+    FuzzSmoke::feedRandom(random, kRandomInputs, kMaxRandomSize, header);
 }
 
 QTEST_GUILESS_MAIN(tst_KivCfgFileFuzz)

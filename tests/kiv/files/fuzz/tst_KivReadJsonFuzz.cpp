@@ -1,7 +1,5 @@
 #include "FuzzSmoke.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTest>
 
 namespace {
@@ -24,29 +22,15 @@ private slots:
 
 void tst_KivReadJsonFuzz::seedsAndMutations_refusedDocumentsSetNothing()
 {
-    const QDir corpus(QStringLiteral(KIV_JSON_CORPUS_DIR));
-    const QStringList seeds = corpus.entryList(QDir::Files, QDir::Name);
-    QVERIFY(seeds.size() >= 3);
-
     QRandomGenerator random(kSeed);
-    for (const QString &name : seeds) {
-        QFile file(corpus.filePath(name));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray seed = file.readAll();
-        QCOMPARE(FuzzSmoke::feed(seed), 0);
-        for (int i = 0; i < kMutationsPerSeed; ++i)
-            QCOMPARE(FuzzSmoke::feed(FuzzSmoke::mutate(seed, random)), 0);
-    }
+    FuzzSmoke::feedCorpus(QStringLiteral(KIV_JSON_CORPUS_DIR), 3, random, kMutationsPerSeed);
 }
 
 void tst_KivReadJsonFuzz::randomBytes_refusedDocumentsSetNothing()
 {
     QRandomGenerator random(kSeed + 1);
     const QByteArray start = QByteArrayLiteral("{\"configuration\": {");
-    for (int i = 0; i < kRandomInputs; ++i) {
-        const QByteArray bytes = FuzzSmoke::randomBytes(random, kMaxRandomSize);
-        QCOMPARE(FuzzSmoke::feed(i % 2 ? start + bytes : bytes), 0);
-    }
+    FuzzSmoke::feedRandom(random, kRandomInputs, kMaxRandomSize, start);
 }
 
 QTEST_GUILESS_MAIN(tst_KivReadJsonFuzz)
