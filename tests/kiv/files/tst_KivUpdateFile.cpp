@@ -91,6 +91,7 @@ private slots:
     void newCheck_removesEarlierImages();
     void severalMatches_oneDownloadOfTheLastEntry();
     void selectionWhileDownloading_refusedAndImagesStayPaired();
+    void cancelThenCheckAgain_onlyTheNewReplyCounts();
 
 private:
     QString list(const QByteArray &entries, const QString &name = QStringLiteral("list.json"));
@@ -496,6 +497,33 @@ void tst_KivUpdateFile::selectionWhileDownloading_refusedAndImagesStayPaired()
     QCOMPARE(file.downloadInfo().value<KivUpdateInfo *>()->deviceName(), QStringLiteral("KIV"));
     QCOMPARE(readFile(KivUpdateFile::imagePathGp()), m_gp);
     QCOMPARE(readFile(KivUpdateFile::imagePathAp()), m_ap);
+}
+
+// A file: reply reports its end later even when aborted; by then the new check runs and must
+// not take the old reply's (empty) bytes for its list.
+void tst_KivUpdateFile::cancelThenCheckAgain_onlyTheNewReplyCounts()
+{
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath("gp.bin"), m_gp.left(300)));
+    QVERIFY(writeFile(dir.filePath("ap.bin"), m_ap.left(30)));
+    const QString listPath = dir.filePath("updates.json");
+    QVERIFY(writeFile(listPath,
+                      "[" +
+                          entry("KIV", QUrl::fromLocalFile(dir.filePath("gp.bin")).toString(),
+                                QUrl::fromLocalFile(dir.filePath("ap.bin")).toString(), 3, 0) +
+                          "]"));
+    KivUpdateFile file;
+    StateLog log(&file);
+    QSignalSpy done(&file, &KivUpdateFile::allDownLoadsDone);
+    const QString url = QUrl::fromLocalFile(listPath).toString();
+    file.checkForUpdate(2.3, 1.1, url, QStringLiteral("KIV"));
+    emit file.cancelDownloads();
+    file.checkForUpdate(2.3, 1.1, url, QStringLiteral("KIV"));
+    QVERIFY(done.wait(kWaitMs));
+    QVERIFY(!done.wait(300));
+    QCOMPARE(log.states, QList<int>({1, 0, 1, 0, 2, 0, 3, 0}));
+    QCOMPARE(readFile(KivUpdateFile::imagePathGp()), m_gp.left(300));
+    QCOMPARE(readFile(KivUpdateFile::imagePathAp()), m_ap.left(30));
 }
 
 QTEST_GUILESS_MAIN(tst_KivUpdateFile)
