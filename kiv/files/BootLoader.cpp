@@ -104,7 +104,8 @@ void BootLoader::loadFile(QString filePath)
 
     QFile file(filePath);
     QByteArray image;
-    if (!filePath.isEmpty() && file.open(QIODevice::ReadOnly)) {
+    // Sized before reading: an oversized file is refused without loading it.
+    if (!filePath.isEmpty() && file.open(QIODevice::ReadOnly) && file.size() <= kMaxImageBytes) {
         image = file.readAll();
         if (file.error() != QFileDevice::NoError)
             image.clear();

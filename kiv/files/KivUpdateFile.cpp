@@ -7,8 +7,10 @@
 #include "KivUpdateList.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkRequest>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -101,6 +103,8 @@ void KivUpdateFile::checkForUpdate(double fmGP, double fmAP, QString url, QStrin
     m_fmGp = fmGP;
     m_fmAp = fmAP;
     m_deviceName = deviceName;
+    // A stale image from an earlier download must never be flashed after this check.
+    removeImages();
     download(QUrl(url, QUrl::TolerantMode), downloadJson);
 }
 
@@ -123,6 +127,11 @@ void KivUpdateFile::downloadBoth()
 
 void KivUpdateFile::downloadGpAndAp(QUrl Gp, QUrl Ap)
 {
+    // Retargeting a running download would pair its main-board image with another add-on.
+    if (m_state != inactive) {
+        emit errorText(tr("Ein Download ist bereits in Gange"));
+        return;
+    }
     m_updateUrlGp = Gp;
     m_updateUrlAp = Ap;
     for (KivUpdateInfo *info : std::as_const(m_list)) {
@@ -149,10 +158,17 @@ void KivUpdateFile::download(const QUrl &url, checkState newState)
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     QNetworkReply *reply = m_manager->get(request);
+    m_current = reply;
     qCDebug(lcKivFiles) << "update: GET" << url << "state" << newState;
     connect(this, &KivUpdateFile::cancelDownloads, reply, &QNetworkReply::abort);
-    connect(reply, &QNetworkReply::downloadProgress, this, &KivUpdateFile::downloadProgress);
-    connect(reply, &QNetworkReply::errorOccurred, this, &KivUpdateFile::emitErrorMessage);
+    connect(reply, &QNetworkReply::downloadProgress, this, [this, reply](qint64 received, qint64 total) {
+        if (reply == m_current)
+            downloadProgress(received, total);
+    });
+    connect(reply, &QNetworkReply::errorOccurred, this, [this, reply](QNetworkReply::NetworkError error) {
+        if (reply == m_current)
+            emitErrorMessage(error);
+    });
 }
 
 void KivUpdateFile::downloadProgress(qint64 bytesReceived, qint64 bytesTotal)
@@ -176,6 +192,26 @@ void KivUpdateFile::fileDownloaded(QNetworkReply *reply)
     // An aborted reply is closed already.
     const QByteArray bytes = reply->isReadable() ? reply->readAll() : QByteArray();
     reply->deleteLater();
+    if (reply != m_current) {
+        qCDebug(lcKivFiles) << "update: reply of an earlier download ignored" << reply->url();
+        return;
+    }
+    m_current = nullptr;
+    if (m_state != inactive) {
+        const QString reason = incompleteReason(reply, bytes);
+        if (!reason.isEmpty()) {
+            qCWarning(lcKivFiles) << "update:" << reply->url() << reason;
+            // Its error signal may have been muted by a cancel just before; the state must go anyway.
+            if (reply->error() != QNetworkReply::NoError)
+                emitErrorMessage(reply->error());
+            if (m_state == downloadJson)
+                emitErrorText(tr("Die Update-Liste wurde nicht vollständig geladen."));
+            else
+                emitErrorText(tr("Could not download update file."));
+            resetState();
+            return;
+        }
+    }
     switch (m_state) {
     case downloadJson:
         parseJsonFile(bytes);
@@ -274,24 +310,40 @@ void KivUpdateFile::parseJsonFile(QByteArray bytes)
 
 bool KivUpdateFile::saveData(QString path, QByteArray data)
 {
-    QFile file(path);
-    if (file.exists() && !file.remove()) {
+    if (QFile::exists(path) && !QFile::remove(path)) {
         emitErrorText(tr("Could not delete old data"));
         return false;
     }
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Written beside the image and renamed only when complete: a short write or a crash leaves
+    // no truncated image for the bootloader.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
+        file.cancelWriting();
         emitErrorText(tr("Could not create file to save data."));
         return false;
     }
-    // A short write would hand the bootloader a truncated image.
-    if (file.write(data) != data.size() || !file.flush()) {
-        file.close();
-        file.remove();
-        emitErrorText(tr("Could not create file to save data."));
-        return false;
-    }
-    file.close();
     return true;
+}
+
+QString KivUpdateFile::incompleteReason(QNetworkReply *reply, const QByteArray &bytes) const
+{
+    if (reply->error() != QNetworkReply::NoError)
+        return reply->errorString();
+    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+    if (length.isValid() && length.toLongLong() != bytes.size())
+        return QStringLiteral("%1 of %2 bytes received").arg(bytes.size()).arg(length.toLongLong());
+    // An empty list has its own message; an empty image is never a firmware.
+    if (bytes.isEmpty() && m_state != downloadJson)
+        return QStringLiteral("empty image");
+    return {};
+}
+
+void KivUpdateFile::removeImages()
+{
+    for (const QString &path : {imagePathGp(), imagePathAp()}) {
+        if (QFileInfo(path).isFile() && !QFile::remove(path))
+            qCWarning(lcKivFiles) << "update: cannot remove the earlier image" << path;
+    }
 }
 
 void KivUpdateFile::emitErrorMessage(QNetworkReply::NetworkError error)

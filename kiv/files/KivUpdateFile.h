@@ -3,6 +3,7 @@
 #include <QList>
 #include <QNetworkReply>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QUrl>
 #include <QVariant>
@@ -91,6 +92,9 @@ private:
     void imageDownloaded(const QString &path, const QByteArray &bytes, int &remTime,
                          void (KivUpdateFile::*remTimeSignal)());
     void clearList();
+    void removeImages();
+    // Why the reply's bytes are no complete image or list; empty when they are.
+    QString incompleteReason(QNetworkReply *reply, const QByteArray &bytes) const;
 
     QNetworkAccessManager *m_manager = nullptr;
     checkState m_state = inactive;
@@ -108,4 +112,7 @@ private:
     int m_remTimeAp = 0;
     QList<KivUpdateInfo *> m_list;
     KivUpdateInfo *m_info = nullptr;
+    // Only the reply started last may report; an older one would file its bytes under the
+    // state of the newer download.
+    QPointer<QNetworkReply> m_current;
 };

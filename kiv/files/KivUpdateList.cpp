@@ -27,10 +27,9 @@ bool parseUpdateList(const QByteArray &bytes, QList<QJsonObject> *entries, QStri
 
 bool updateEntryMatches(const QString &entryName, const QString &deviceName)
 {
-    // An unnamed entry must not offer its image to every device.
-    if (entryName.isEmpty())
-        return false;
-    const QStringList parts = entryName.split(QLatin1Char(' '), Qt::KeepEmptyParts);
+    // An empty part is contained in every name: a stray space or an unnamed entry would offer
+    // its firmware to every device, so only non-empty parts count.
+    const QStringList parts = entryName.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (const QString &part : parts) {
         if (deviceName.contains(part, Qt::CaseInsensitive))
             return true;

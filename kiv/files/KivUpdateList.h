@@ -13,5 +13,6 @@
 bool parseUpdateList(const QByteArray &bytes, QList<QJsonObject> *entries, QString *error);
 
 // An entry serves a device when the device name contains any word of the entry's name, in any
-// case. An empty word (two spaces in a row) serves every device; an empty name serves none.
+// case. Empty words (two spaces in a row, a trailing space) are ignored; a name without any
+// word serves no device.
 bool updateEntryMatches(const QString &entryName, const QString &deviceName);

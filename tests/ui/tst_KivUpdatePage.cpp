@@ -5,10 +5,12 @@
 #include "UpdateServerProcess.h"
 
 #include <QFile>
+#include <QQmlContext>
 #include <QQuickWindow>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -53,6 +55,7 @@ private slots:
     void init();
     void cleanup();
     void cleanupTestCase();
+    void beforeCheckAndDownloading_unknownSizeShowsNoMaximum();
     void check_readyOrNotListed_data();
     void check_readyOrNotListed();
     void upload_reachesDeviceAndDeviceIsReadAgain();
@@ -96,6 +99,10 @@ void tst_KivUpdatePage::initTestCase()
                       R"([{"name": "QEV VDX", "url_gp": "{base}/gp.bin", "url_ap": "{base}/ap.bin",
                            "version_gp": 9, "version_ap": 9, "prog_delay": 0, "check1": 0, "check2": 0}])"));
     QVERIFY2(m_server.start(m_www.path()), qPrintable(m_server.errorString()));
+    QVERIFY(writeFile(m_www.filePath("slow.json"),
+                      QByteArray(R"([{"name": "KIV-THC", "url_gp": "{base}/slow/gp.bin", "url_ap": "{base}/ap.bin",
+                           "version_gp": 3.2, "version_ap": 1.6, "prog_delay": 0, "check1": 0, "check2": 0}])")
+                          .replace("{base}", m_server.baseUrl().toUtf8())));
 
     QVERIFY2(m_pty.start(), qPrintable(m_pty.errorString()));
     QVERIFY2(m_emulator.start(m_pty.deviceSide(), {"--bootloader-image", m_ui->dataDir() + "/received.bin"}),
@@ -177,6 +184,36 @@ bool tst_KivUpdatePage::shot(const QString &name)
         return false;
     QCoreApplication::processEvents();
     return !m_ui->screenshot(name).isEmpty();
+}
+
+// Runs first, while no check has been made. The main-board image comes without a length: the bar
+// runs without a maximum and the page tells the bytes received.
+void tst_KivUpdatePage::beforeCheckAndDownloading_unknownSizeShowsNoMaximum()
+{
+    QVERIFY(shot(QStringLiteral("update_beforecheck_de")));
+    m_ui->setLanguage(true);
+    QVERIFY(shot(QStringLiteral("update_beforecheck_en")));
+
+    for (const bool english : {true, false}) {
+        m_ui->setLanguage(english);
+        const QString lang = english ? QStringLiteral("en") : QStringLiteral("de");
+        QObject *download = m_ui->context()->contextProperty("Download").value<QObject *>();
+        QVERIFY(download);
+        checkFor(m_server.baseUrl() + "/slow.json");
+        QTRY_VERIFY_WITH_TIMEOUT(download->property("state").toInt() == 2 &&
+                                     download->property("progressbarCur").toULongLong() > 0,
+                                 kConnectTimeoutMs);
+        QQuickItem *bar = find(QStringLiteral("UpdatePageCheckProgressBar"));
+        QVERIFY(bar);
+        QVERIFY(bar->property("indeterminate").toBool());
+        QCOMPARE(download->property("progressbarMax").toULongLong(), 0ull);
+        QVERIFY(shot(QStringLiteral("update_downloading_") + lang));
+        QVERIFY(click(QStringLiteral("UpdatePageCheckCancelButton")));
+        QTRY_COMPARE(download->property("state").toInt(), 0);
+        // Errors stay muted for a moment after a cancel; the next check must be heard again.
+        for (QTimer *timer : download->findChildren<QTimer *>(Qt::FindDirectChildrenOnly))
+            QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), kConnectTimeoutMs);
+    }
 }
 
 void tst_KivUpdatePage::check_readyOrNotListed_data()

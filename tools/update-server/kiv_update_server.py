@@ -11,6 +11,10 @@ The folder holds the list (default "updates.json") and the images it names. Insi
       "url_gp": "{base}/gp.bin", "url_ap": "{base}/ap.bin",
       "prog_delay": 0, "check1": 0, "check2": 0}]
 
+For tests of broken transfers, "/truncated/<file>" announces the file's full length but sends
+only its first half before closing, "/unsized/<file>" sends the file without a length, and
+"/slow/<file>" sends it without a length in 20 pieces over about 10 seconds.
+
 The server prints "READY <base url>" on its first line once it accepts connections; with
 --port 0 (the default) the system picks a free port. Ctrl+C or SIGTERM ends it.
 """
@@ -20,6 +24,7 @@ import http.server
 import os
 import signal
 import sys
+import time
 
 
 class UpdateHandler(http.server.SimpleHTTPRequestHandler):
@@ -30,10 +35,44 @@ class UpdateHandler(http.server.SimpleHTTPRequestHandler):
         super().__init__(*args, **kwargs)
 
     def do_GET(self):
-        if self.path.split("?", 1)[0].lstrip("/") == self.list_name:
+        name = self.path.split("?", 1)[0].lstrip("/")
+        if name == self.list_name:
             self.send_list()
             return
+        for mode in ("truncated", "unsized", "slow"):
+            if name.startswith(mode + "/"):
+                self.send_broken(mode, name[len(mode) + 1:])
+                return
         super().do_GET()
+
+    def send_broken(self, mode, name):
+        path = os.path.join(self.directory, os.path.basename(name))
+        try:
+            with open(path, "rb") as handle:
+                body = handle.read()
+        except OSError:
+            self.send_error(404, "file not found")
+            return
+        self.send_response(200)
+        self.send_header("Content-Type", "application/octet-stream")
+        if mode == "truncated":
+            self.send_header("Content-Length", str(len(body)))
+            body = body[: len(body) // 2]
+        self.send_header("Connection", "close")
+        self.end_headers()
+        self.close_connection = True
+        if mode == "slow":
+            piece = max(1, len(body) // 20)
+            try:
+                for start in range(0, len(body), piece):
+                    self.wfile.write(body[start:start + piece])
+                    self.wfile.flush()
+                    time.sleep(0.5)
+            except OSError:
+                pass  # the client gave up
+            return
+        self.wfile.write(body)
+        self.wfile.flush()
 
     def send_list(self):
         path = os.path.join(self.directory, self.list_name)

@@ -201,7 +201,8 @@ Rectangle {
                             objectName: checkFrame.objectName + "CheckButton"
                             text: qsTr("Nach Updates suchen")
                             fontSize: page.fontSize
-                            enabled: Kiv.connected && !page.downloading && !page.uploading
+                            // A check removes the images, so not while the add-on upload still waits.
+                            enabled: Kiv.connected && !page.downloading && !page.uploading && !page.addOnPending
                                      && urlField.text.trim().length > 0
                             onClicked: page.checkForUpdate()
                         }

@@ -2154,48 +2154,54 @@ Load at your own risk!</translation>
 <context>
     <name>KivUpdateFile</name>
     <message>
-        <location filename="../../files/KivUpdateFile.cpp" line="98"/>
+        <location filename="../../files/KivUpdateFile.cpp" line="100"/>
         <source>Update ist bereits im Gange.</source>
         <translation>An update is already in progress.</translation>
     </message>
     <message>
-        <location filename="../../files/KivUpdateFile.cpp" line="143"/>
+        <location filename="../../files/KivUpdateFile.cpp" line="132"/>
+        <location filename="../../files/KivUpdateFile.cpp" line="152"/>
         <source>Ein Download ist bereits in Gange</source>
         <translation>A download is already in progress</translation>
     </message>
     <message>
-        <location filename="../../files/KivUpdateFile.cpp" line="190"/>
+        <location filename="../../files/KivUpdateFile.cpp" line="226"/>
         <source>Unexpected network reply received.</source>
         <translation>Unexpected network reply received.</translation>
     </message>
     <message>
-        <location filename="../../files/KivUpdateFile.cpp" line="199"/>
+        <location filename="../../files/KivUpdateFile.cpp" line="210"/>
+        <location filename="../../files/KivUpdateFile.cpp" line="235"/>
         <source>Could not download update file.</source>
         <translation>Could not download update file.</translation>
     </message>
     <message>
-        <location filename="../../files/KivUpdateFile.cpp" line="216"/>
+        <location filename="../../files/KivUpdateFile.cpp" line="208"/>
+        <source>Die Update-Liste wurde nicht vollständig geladen.</source>
+        <translation>The update list was not loaded completely.</translation>
+    </message>
+    <message>
+        <location filename="../../files/KivUpdateFile.cpp" line="252"/>
         <source>0 Bytes geladen</source>
         <translation>0 bytes downloaded</translation>
     </message>
     <message>
-        <location filename="../../files/KivUpdateFile.cpp" line="228"/>
+        <location filename="../../files/KivUpdateFile.cpp" line="264"/>
         <source>Die Update-Liste ist beschädigt oder hat ein unbekanntes Format.</source>
         <translation>The update list is damaged or has an unknown format.</translation>
     </message>
     <message>
-        <location filename="../../files/KivUpdateFile.cpp" line="269"/>
+        <location filename="../../files/KivUpdateFile.cpp" line="305"/>
         <source>Invalid download Urls</source>
         <translation>Invalid download URLs</translation>
     </message>
     <message>
-        <location filename="../../files/KivUpdateFile.cpp" line="279"/>
+        <location filename="../../files/KivUpdateFile.cpp" line="314"/>
         <source>Could not delete old data</source>
         <translation>Could not delete old data</translation>
     </message>
     <message>
-        <location filename="../../files/KivUpdateFile.cpp" line="283"/>
-        <location filename="../../files/KivUpdateFile.cpp" line="290"/>
+        <location filename="../../files/KivUpdateFile.cpp" line="322"/>
         <source>Could not create file to save data.</source>
         <translation>Could not create file to save data.</translation>
     </message>
@@ -2240,7 +2246,7 @@ Load at your own risk!</translation>
     </message>
     <message>
         <location filename="../../qml/Update/KivUpdatePage.qml" line="118"/>
-        <location filename="../../qml/Update/KivUpdatePage.qml" line="412"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="413"/>
         <source>Firmware</source>
         <translation>Firmware</translation>
     </message>
@@ -2285,127 +2291,127 @@ Load at your own risk!</translation>
         <translation>Check for updates</translation>
     </message>
     <message>
-        <location filename="../../qml/Update/KivUpdatePage.qml" line="210"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="211"/>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../../qml/Update/KivUpdatePage.qml" line="244"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="245"/>
         <source>Voraussichtliche Übertragungsdauer zum Gerät: Hauptplatine etwa %1 s, Optionsplatine etwa %2 s.</source>
         <translation>Expected transfer time to the device: main board about %1 s, option board about %2 s.</translation>
     </message>
     <message>
-        <location filename="../../qml/Update/KivUpdatePage.qml" line="259"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="260"/>
         <source>Einträge der Update-Liste</source>
         <translation>Entries of the update list</translation>
     </message>
     <message>
-        <location filename="../../qml/Update/KivUpdatePage.qml" line="280"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="281"/>
         <source>%1: Hauptplatine %2, Optionsplatine %3</source>
         <translation>%1: main board %2, option board %3</translation>
     </message>
     <message>
-        <location filename="../../qml/Update/KivUpdatePage.qml" line="288"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="289"/>
         <source>Laden</source>
         <translation>Load</translation>
     </message>
     <message>
-        <location filename="../../qml/Update/KivUpdatePage.qml" line="306"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="307"/>
         <source>Update übertragen</source>
         <translation>Transfer update</translation>
     </message>
     <message>
-        <location filename="../../qml/Update/KivUpdatePage.qml" line="317"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="318"/>
         <source>Während der Übertragung das Gerät nicht vom Kabel trennen und nicht ausschalten.</source>
         <translation>Do not disconnect or switch off the device during the transfer.</translation>
     </message>
     <message>
-        <location filename="../../qml/Update/KivUpdatePage.qml" line="325"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="326"/>
         <source>Update starten</source>
         <translation>Start update</translation>
     </message>
     <message>
-        <location filename="../../qml/Update/KivUpdatePage.qml" line="336"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="337"/>
         <source>%1 wird übertragen …</source>
         <translation>Transferring %1 …</translation>
     </message>
     <message>
-        <location filename="../../qml/Update/KivUpdatePage.qml" line="337"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="338"/>
         <source>Der Bootloader des Geräts wird gestartet …</source>
         <translation>Starting the device&apos;s bootloader …</translation>
     </message>
     <message>
-        <location filename="../../qml/Update/KivUpdatePage.qml" line="341"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="342"/>
         <source>%1 – %2 Byte/s, noch etwa %3 s</source>
         <translation>%1 – %2 bytes/s, about %3 s left</translation>
     </message>
     <message>
-        <location filename="../../qml/Update/KivUpdatePage.qml" line="367"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="368"/>
         <source>Neuere Firmware gefunden; sie wird geladen …</source>
         <translation>Newer firmware found; downloading it …</translation>
     </message>
     <message>
-        <location filename="../../qml/Update/KivUpdatePage.qml" line="371"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="372"/>
         <source>Kein Update verfügbar: Die Firmware des Geräts ist aktuell.</source>
         <translation>No update available: the device&apos;s firmware is up to date.</translation>
     </message>
     <message>
-        <location filename="../../qml/Update/KivUpdatePage.qml" line="372"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="373"/>
         <source>Für dieses Gerät ist kein Update verfügbar.</source>
         <translation>No update is available for this device.</translation>
     </message>
     <message>
-        <location filename="../../qml/Update/KivUpdatePage.qml" line="375"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="376"/>
         <source>Dieses Gerät ist in der Update-Liste nicht enthalten.</source>
         <translation>This device is not in the update list.</translation>
     </message>
     <message>
-        <location filename="../../qml/Update/KivUpdatePage.qml" line="379"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="380"/>
         <source>Firmware geladen. Das Update kann übertragen werden.</source>
         <translation>Firmware downloaded. The update can be transferred.</translation>
     </message>
     <message>
-        <location filename="../../qml/Update/KivUpdatePage.qml" line="383"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="384"/>
         <source>Download abgebrochen.</source>
         <translation>Download cancelled.</translation>
     </message>
     <message>
-        <location filename="../../qml/Update/KivUpdatePage.qml" line="387"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="388"/>
         <source>Download fehlgeschlagen (Netzwerkfehler %1). Adresse und Verbindung prüfen.</source>
         <translation>Download failed (network error %1). Check the address and the connection.</translation>
     </message>
     <message>
-        <location filename="../../qml/Update/KivUpdatePage.qml" line="404"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="405"/>
         <source>Hauptplatine</source>
         <translation>Main board</translation>
     </message>
     <message>
-        <location filename="../../qml/Update/KivUpdatePage.qml" line="408"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="409"/>
         <source>Optionsplatine</source>
         <translation>Option board</translation>
     </message>
     <message>
-        <location filename="../../qml/Update/KivUpdatePage.qml" line="416"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="417"/>
         <source>Hauptplatine übertragen; die Optionsplatine folgt gleich.</source>
         <translation>Main board transferred; the option board follows shortly.</translation>
     </message>
     <message>
-        <location filename="../../qml/Update/KivUpdatePage.qml" line="422"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="423"/>
         <source>Firmwareupdate erfolgreich abgeschlossen. Das Gerät wird neu ausgelesen.</source>
         <translation>Firmware update completed successfully. The device is being read again.</translation>
     </message>
     <message>
-        <location filename="../../qml/Update/KivUpdatePage.qml" line="426"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="427"/>
         <source>Die Updatedatei fehlt, ist leer oder kann nicht gelesen werden. Bitte erneut herunterladen.</source>
         <translation>The update file is missing, empty or unreadable. Please download it again.</translation>
     </message>
     <message>
-        <location filename="../../qml/Update/KivUpdatePage.qml" line="430"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="431"/>
         <source>Der Bootloader des Geräts meldet sich nicht. Bitte Verbindung prüfen und das Update erneut starten.</source>
         <translation>The device&apos;s bootloader does not respond. Please check the connection and start the update again.</translation>
     </message>
     <message>
-        <location filename="../../qml/Update/KivUpdatePage.qml" line="434"/>
+        <location filename="../../qml/Update/KivUpdatePage.qml" line="435"/>
         <source>Die Übertragung der Firmware wurde unterbrochen. Das Gerät bleibt im Bootloader; bitte das Update erneut starten.</source>
         <translation>The firmware transfer was interrupted. The device stays in its bootloader; please start the update again.</translation>
     </message>

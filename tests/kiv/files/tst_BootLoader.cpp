@@ -14,6 +14,10 @@
 #include <QTest>
 #include <QThread>
 
+#include <QTimer>
+
+#include <cmath>
+#include <limits>
 #include <memory>
 
 using namespace UploadRigSupport;
@@ -56,6 +60,10 @@ private slots:
     void loadFile_missingOrEmpty_fileUnavailableWithoutTouchingTheLink();
     void silentDevice_givesUpAfterSixteenAttempts();
     void transferStalls_reportedAndNextUploadAccepted();
+    void loadFile_sizes_pageCountsOrRefusal_data();
+    void loadFile_sizes_pageCountsOrRefusal();
+    void shortImage_blocksAtTheirRegistersZeroFilledRateFinite();
+    void wrongWords_retriedEvery3000msSeventeenthAttemptGivesUp();
 
 private:
     QTemporaryDir m_dir;
@@ -239,10 +247,11 @@ void tst_BootLoader::transferStalls_reportedAndNextUploadAccepted()
     bootLoader.setTiming(timing);
     answerReads(&bootLoader, BootLoader::kKey1, BootLoader::kKey2);
     int confirmed = 0;
+    int confirmLimit = 5;
     connect(
         &bootLoader, &BootLoader::writeRegs, &bootLoader,
-        [&bootLoader, &confirmed] {
-        if (++confirmed <= 5)
+        [&bootLoader, &confirmed, &confirmLimit] {
+        if (++confirmed <= confirmLimit)
             bootLoader.wasWritten();
         },
         Qt::QueuedConnection);
@@ -261,10 +270,161 @@ void tst_BootLoader::transferStalls_reportedAndNextUploadAccepted()
     QCOMPARE(finished.count(), 0);
     QVERIFY(!bootLoader.blActive());
 
+    // The link is back: the next upload runs through, and nothing of the first one (a late
+    // step, a guard timer) interleaves with it.
+    confirmLimit = std::numeric_limits<int>::max();
+    QSignalSpy writes(&bootLoader, &BootLoader::writeRegs);
     bootLoader.loadFile(path);
     QCOMPARE(raw.count(), 2);
     QVERIFY(bootLoader.blActive());
     QCOMPARE(bootLoader.curBytes(), 0);
+    QVERIFY(finished.wait(kWaitMs));
+    QVERIFY(!interrupted.wait(2 * timing.answerTimeoutMs));
+    QCOMPARE(interrupted.count(), 1);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(bootLoader.curProgress(), bootLoader.maxProgress());
+    QVERIFY(!bootLoader.blActive());
+    const int blocks = 1024 / BootLoader::kFastBlockWords + 1;
+    QCOMPARE(writes.count(), 1 + 3 * (blocks + 1) + 1);
+    for (int page = 0; page < 3; ++page) {
+        const QList<QVariant> commit = writes.at(1 + page * (blocks + 1) + blocks);
+        QCOMPARE(commit.at(1).value<QList<quint16>>(),
+                 QList<quint16>({0, 0, BootLoader::kKey1, BootLoader::kKey2, 3, quint16(page), 2}));
+    }
+}
+
+void tst_BootLoader::loadFile_sizes_pageCountsOrRefusal_data()
+{
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("two full pages") << qint64(4096) << 2;
+    QTest::newRow("one byte more") << qint64(4097) << 3;
+    // The device counts pages in 16 bits.
+    QTest::newRow("over 65535 pages") << qint64(65535) * kPage + 1 << 0;
+}
+
+void tst_BootLoader::loadFile_sizes_pageCountsOrRefusal()
+{
+    QFETCH(qint64, size);
+    QFETCH(int, pages);
+    const QString path = m_dir.filePath(QStringLiteral("sized.bin"));
+    {
+        // Sparse, so the oversized file costs no disk.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QVERIFY(file.resize(size));
+    }
+    BootLoader bootLoader;
+    QSignalSpy unavailable(&bootLoader, &BootLoader::errorFileUnavailable);
+    QSignalSpy raw(&bootLoader, &BootLoader::writeRawString);
+    bootLoader.loadFile(path);
+    QFile::remove(path);
+    if (pages == 0) {
+        QCOMPARE(unavailable.count(), 1);
+        QCOMPARE(raw.count(), 0);
+        QVERIFY(!bootLoader.blActive());
+        return;
+    }
+    QCOMPARE(unavailable.count(), 0);
+    QCOMPARE(raw.count(), 1);
+    QCOMPARE(bootLoader.maxProgress(), pages + 2);
+    QCOMPARE(bootLoader.maxBytes(), pages * kPage);
+    QCOMPARE(bootLoader.curProgress(), 0);
+}
+
+// A 100-byte image on the fast link, against a stand-in link that confirms everything: the
+// image fills the first 50-register block and the page is completed with zero blocks.
+void tst_BootLoader::shortImage_blocksAtTheirRegistersZeroFilledRateFinite()
+{
+    BootLoader bootLoader;
+    bootLoader.setFast(true);
+    bootLoader.setTiming(kQuick);
+    answerReads(&bootLoader, BootLoader::kKey1, BootLoader::kKey2);
+    connect(&bootLoader, &BootLoader::writeRegs, &bootLoader, &BootLoader::wasWritten, Qt::QueuedConnection);
+    const QByteArray image = makeImage(100, 9);
+    const QString path = m_dir.filePath(QStringLiteral("short.bin"));
+    QVERIFY(writeFile(path, image));
+
+    QList<double> rates;
+    connect(&bootLoader, &BootLoaderProperty::bytesPerSecChanged, &bootLoader,
+            [&rates](double rate) { rates.append(rate); });
+    QList<int> remaining;
+    connect(&bootLoader, &BootLoaderProperty::remainingTimeChanged, &bootLoader,
+            [&remaining](int seconds) { remaining.append(seconds); });
+    QSignalSpy writes(&bootLoader, &BootLoader::writeRegs);
+    QSignalSpy finished(&bootLoader, &BootLoader::bootLoaderFinished);
+    bootLoader.loadFile(path);
+    QVERIFY(finished.wait(kWaitMs));
+
+    // Start command, 21 data blocks, the commit, the finish.
+    QCOMPARE(writes.count(), 24);
+    QList<uint> starts;
+    QList<int> sizes;
+    QByteArray sent;
+    for (int i = 1; i <= 21; ++i) {
+        starts.append(writes.at(i).at(0).toUInt());
+        const QList<quint16> block = writes.at(i).at(1).value<QList<quint16>>();
+        sizes.append(int(block.size()));
+        for (quint16 word : block)
+            sent.append(char(word & 0xff)).append(char(word >> 8));
+    }
+    QList<uint> expectedStarts;
+    for (uint start = 10; start <= 1010; start += 50)
+        expectedStarts.append(start);
+    QCOMPARE(starts, expectedStarts);
+    QCOMPARE(sizes, QList<int>(20, 50) << 24);
+    QCOMPARE(sent, padded(image));
+    QCOMPARE(writes.at(22).at(1).value<QList<quint16>>(),
+             QList<quint16>({0, 0, BootLoader::kKey1, BootLoader::kKey2, 1, 0, 2}));
+
+    // The blocks follow each other within a millisecond or so: no infinite rate, no negative time.
+    for (double rate : std::as_const(rates))
+        QVERIFY2(std::isfinite(rate) && rate >= 0, qPrintable(QString::number(rate)));
+    for (int seconds : std::as_const(remaining))
+        QVERIFY(seconds >= 0);
+}
+
+// The device answers the presence read with other words: each start attempt waits 3000 ms
+// before it checks again, and the 17th attempt gives up. The timers are fired by hand.
+void tst_BootLoader::wrongWords_retriedEvery3000msSeventeenthAttemptGivesUp()
+{
+    BootLoader bootLoader;
+    bootLoader.setFast(true);
+    connect(&bootLoader, &BootLoader::readMultiReg, &bootLoader,
+            [&bootLoader](uint start, uint count) { bootLoader.modbusResponse(start, QList<quint16>(int(count), 1)); });
+    const QString path = m_dir.filePath(QStringLiteral("image.bin"));
+    QVERIFY(writeFile(path, makeImage(10, 0)));
+    QSignalSpy started(&bootLoader, &BootLoader::bootLoaderStarted);
+    QSignalSpy raw(&bootLoader, &BootLoader::writeRawString);
+    QSignalSpy reads(&bootLoader, &BootLoader::readMultiReg);
+    QSignalSpy couldNotStart(&bootLoader, &BootLoader::errorCouldNotStartBL);
+    QSignalSpy writes(&bootLoader, &BootLoader::writeRegs);
+
+    bootLoader.loadFile(path);
+    for (int attempt = 1; attempt <= BootLoader::kMaxAttempts + 1; ++attempt) {
+        QCOMPARE(started.count(), attempt);
+        QCOMPARE(raw.count(), attempt);
+        QCOMPARE(reads.count(), attempt - 1);
+        QTimer *pending = nullptr;
+        for (QTimer *timer : bootLoader.findChildren<QTimer *>()) {
+            if (timer->isActive()) {
+                QVERIFY2(!pending, "more than one timer running");
+                pending = timer;
+            }
+        }
+        QVERIFY(pending);
+        QCOMPARE(pending->interval(), 3000);
+        QVERIFY(pending->remainingTime() > 2500);
+        pending->stop();
+        QVERIFY(QMetaObject::invokeMethod(pending, "timeout"));
+    }
+    QCOMPARE(couldNotStart.count(), 1);
+    QCOMPARE(started.count(), BootLoader::kMaxAttempts + 1);
+    QCOMPARE(reads.count(), BootLoader::kMaxAttempts + 1);
+    QCOMPARE(writes.count(), 0);
+    QVERIFY(!bootLoader.blActive());
+    for (QTimer *timer : bootLoader.findChildren<QTimer *>())
+        QVERIFY(!timer->isActive());
 }
 
 QTEST_GUILESS_MAIN(tst_BootLoader)

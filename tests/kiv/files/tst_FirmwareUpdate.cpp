@@ -1,15 +1,25 @@
 #include "BootLoader.h"
 
 #include "BaseSettings.h"
+#include "KivSettings.h"
 #include "KivUpdateFile.h"
 #include "UpdateServerProcess.h"
 #include "UploadRig.h"
 
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace UploadRigSupport;
+
+namespace {
+QByteArray readBack(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+} // namespace
 
 // The whole update road against the emulated device: the list and images from the local
 // update server, the upload through the real link, and the bootloader's failure modes.
@@ -63,17 +73,38 @@ void tst_FirmwareUpdate::listToDevice_newerFirmwareDownloadedAndUploadedToBothBo
     download.checkForUpdate(2.3, 1.1, server.baseUrl() + "/updates.json", QStringLiteral("KIV room sensor"));
     QVERIFY(downloaded.wait(kWaitMs));
     QVERIFY(downloadErrors.isEmpty());
+    QCOMPARE(readBack(KivUpdateFile::imagePathGp()), mainBoard);
+    QCOMPARE(readBack(KivUpdateFile::imagePathAp()), addOn);
 
     UploadRig rig;
     QVERIFY(rig.connect({}));
     QSignalSpy finished(&rig.bootLoader, &BootLoader::bootLoaderFinished);
+    BaseSettings::getSettings()->remove(KivSettings::kKeyByteRate);
     rig.bootLoader.updateGpAndAp();
+    // The device holds the main board's image until the add-on's finish replaces it.
+    QVERIFY(finished.wait(kWaitMs));
+    QTRY_COMPARE_WITH_TIMEOUT(rig.received(), padded(readBack(www.filePath("kiv-gp-2.4.bin"))), kWaitMs);
+    QCOMPARE(finished.count(), 1);
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 2, kWaitMs);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.received(), padded(addOn), kWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.received(), padded(readBack(www.filePath("kiv-ap-1.1.bin"))), kWaitMs);
     const QByteArray log = rig.emulator.output();
     QVERIFY2(log.contains("start, 3 pages announced") && log.contains("page 3 of 3 committed") &&
                  log.contains("finished, 6144 bytes") && log.contains("start, 1 pages announced"),
              log.constData());
+
+    // The rate measured on the way in estimates the next download.
+    const int rate = BaseSettings::readInt(KivSettings::kKeyByteRate, 0);
+    QVERIFY(rate > 0);
+    const QByteArray big = makeImage(700000, 5);
+    QVERIFY(writeFile(www.filePath("kiv-gp-2.5.bin"), big));
+    QVERIFY(
+        writeFile(www.filePath("next.json"),
+                  QByteArray(R"([{"name": "KIV", "url_gp": "{base}/kiv-gp-2.5.bin", "url_ap": "{base}/kiv-ap-1.1.bin",
+                           "version_gp": 2.5, "version_ap": 1.1}])")
+                      .replace("{base}", server.baseUrl().toUtf8())));
+    download.checkForUpdate(2.4, 1.1, server.baseUrl() + "/next.json", QStringLiteral("KIV room sensor"));
+    QVERIFY(downloaded.wait(kWaitMs));
+    QCOMPARE(download.remTimeGp(), int(big.size() / rate));
 }
 
 void tst_FirmwareUpdate::wrongPresenceWords_retriedUntilTheBootloaderAnswers()

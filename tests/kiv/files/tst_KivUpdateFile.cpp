@@ -85,6 +85,13 @@ private slots:
     void checkWhileBusy_refusedWithoutSecondRequest();
     void cancel_inactiveAtOnceAndAbortStaysSilent();
     void imageCannotBeReplaced_reportedAndReset();
+    void brokenImage_neitherSavedNorDone_data();
+    void brokenImage_neitherSavedNorDone();
+    void unknownSize_noMaximumAndStillSaved();
+    void newCheck_removesEarlierImages();
+    void severalMatches_oneDownloadOfTheLastEntry();
+    void selectionWhileDownloading_refusedAndImagesStayPaired();
+    void cancelThenCheckAgain_onlyTheNewReplyCounts();
 
 private:
     QString list(const QByteArray &entries, const QString &name = QStringLiteral("list.json"));
@@ -194,7 +201,11 @@ void tst_KivUpdateFile::check_listMatchedAgainstDevice_data()
     row("same versions", "KIV", "KIV", 2.3, 1.1, 0, "none", true);
     row("versions 0 never newer", "KIV", "KIV", 0, 0, 0, "none", true);
     row("older in list", "KIV", "KIV", 2.2, 1.0, 0, "none", true);
-    row("double space matches all", "QEV  VDX", "KIV", 2.4, 0, 0, "new", true);
+    // Empty words would be contained in every device name.
+    row("double space, other device", "QEV  VDX", "KIV", 9, 9, 0, "none", false);
+    row("trailing space, other device", "QEV ", "KIV", 9, 9, 0, "none", false);
+    row("blanks only match none", "   ", "KIV", 9, 9, 1, "unknown", false);
+    row("double space, own word", "QEV  KIV", "room KIV", 2.4, 0, 0, "new", true);
     row("other device, user", "QEV VDX", "KIV", 9, 9, 0, "none", false);
     row("other device, internal", "QEV VDX", "KIV", 9, 9, 1, "unknown", false);
     row("unnamed entry matches none", "", "KIV", 9, 9, 2, "unknown", false);
@@ -366,6 +377,153 @@ void tst_KivUpdateFile::imageCannotBeReplaced_reportedAndReset()
     QCOMPARE(done.count(), 0);
     QVERIFY(!QFile::exists(KivUpdateFile::imagePathAp()));
     QDir(KivUpdateFile::imagePathGp()).removeRecursively();
+}
+
+void tst_KivUpdateFile::brokenImage_neitherSavedNorDone_data()
+{
+    QTest::addColumn<QString>("gpFile");
+    QTest::addColumn<QString>("apFile");
+    QTest::newRow("main board cut short") << "truncated/gp.bin"
+                                          << "ap.bin";
+    QTest::newRow("add-on cut short") << "gp.bin"
+                                      << "truncated/ap.bin";
+    QTest::newRow("main board empty") << "empty.bin"
+                                      << "ap.bin";
+    QTest::newRow("add-on empty") << "gp.bin"
+                                  << "empty.bin";
+}
+
+void tst_KivUpdateFile::brokenImage_neitherSavedNorDone()
+{
+    QFETCH(QString, gpFile);
+    QFETCH(QString, apFile);
+    QVERIFY(writeFile(m_www.filePath(QStringLiteral("empty.bin")), {}));
+    const QString url = list(entry("KIV", served(gpFile), served(apFile), 9, 9));
+    KivUpdateFile file;
+    QSignalSpy errors(&file, &KivUpdateFile::errorText);
+    QSignalSpy done(&file, &KivUpdateFile::allDownLoadsDone);
+    file.checkForUpdate(2.3, 1.1, url, QStringLiteral("KIV"));
+    QTRY_VERIFY_WITH_TIMEOUT(!errors.isEmpty() && file.state() == KivUpdateFile::inactive, kWaitMs);
+    // A late reply must not turn the failure into success.
+    QVERIFY(!done.wait(300));
+    QCOMPARE(file.state(), KivUpdateFile::inactive);
+    QVERIFY(!QFile::exists(KivUpdateFile::imagePathAp()));
+    if (gpFile != "gp.bin")
+        QVERIFY(!QFile::exists(KivUpdateFile::imagePathGp()));
+    // Nothing half-written is left beside the images.
+    const QStringList leftovers =
+        QDir(QFileInfo(KivUpdateFile::imagePathGp()).path()).entryList({QStringLiteral("update*")}, QDir::Files);
+    QVERIFY2(leftovers.size() <= 1, qPrintable(leftovers.join(' ')));
+}
+
+void tst_KivUpdateFile::unknownSize_noMaximumAndStillSaved()
+{
+    const QString url = list(entry("KIV", served("unsized/gp.bin"), served("ap.bin"), 9, 9));
+    KivUpdateFile file;
+    QList<quint64> maxima;
+    quint64 received = 0;
+    connect(&file, &KivUpdateFile::progressbarCurChanged, &file, [&] {
+        if (file.state() == KivUpdateFile::downloadGP) {
+            maxima.append(file.progressbarMax());
+            received = qMax(received, file.progressbarCur());
+        }
+    });
+    QSignalSpy done(&file, &KivUpdateFile::allDownLoadsDone);
+    file.checkForUpdate(2.3, 1.1, url, QStringLiteral("KIV"));
+    QVERIFY(done.wait(kWaitMs));
+    // No maximum lets the page show an indeterminate bar instead of a bogus huge one.
+    QVERIFY(received > 0);
+    QCOMPARE(maxima, QList<quint64>(maxima.size(), 0));
+    QCOMPARE(readFile(KivUpdateFile::imagePathGp()), m_gp);
+}
+
+void tst_KivUpdateFile::newCheck_removesEarlierImages()
+{
+    QVERIFY(writeFile(KivUpdateFile::imagePathGp(), "old main board"));
+    QVERIFY(writeFile(KivUpdateFile::imagePathAp(), "old add-on"));
+    const QString url = list(entry("KIV", served("gp.bin"), served("ap.bin"), 2.3, 1.1));
+    KivUpdateFile file;
+    QSignalSpy none(&file, &KivUpdateFile::noUpdateAvailable);
+    file.checkForUpdate(2.3, 1.1, url, QStringLiteral("KIV"));
+    QVERIFY(none.wait(kWaitMs));
+    QVERIFY(!QFile::exists(KivUpdateFile::imagePathGp()));
+    QVERIFY(!QFile::exists(KivUpdateFile::imagePathAp()));
+}
+
+void tst_KivUpdateFile::severalMatches_oneDownloadOfTheLastEntry()
+{
+    // The first entry's images do not exist: any request for them would be reported.
+    const QString url = list(entry("KIV", served("old-gp.bin"), served("old-ap.bin"), 9, 9) + "," +
+                             entry("Room", served("gp.bin"), served("ap.bin"), 9, 9));
+    KivUpdateFile file;
+    StateLog log(&file);
+    QSignalSpy errors(&file, &KivUpdateFile::errorText);
+    QSignalSpy network(&file, &KivUpdateFile::errorMessage);
+    QSignalSpy newUpdate(&file, &KivUpdateFile::newUpdateAailable);
+    QSignalSpy done(&file, &KivUpdateFile::allDownLoadsDone);
+    file.checkForUpdate(2.3, 1.1, url, QStringLiteral("KIV Room"));
+    QVERIFY(done.wait(kWaitMs));
+    QVERIFY(!done.wait(300));
+    QVERIFY2(errors.isEmpty(), qPrintable(texts(errors).join('\n')));
+    QCOMPARE(network.count(), 0);
+    QCOMPARE(newUpdate.count(), 1);
+    QCOMPARE(log.states, QList<int>({1, 0, 2, 0, 3, 0}));
+    QCOMPARE(file.downloadInfo().value<KivUpdateInfo *>()->deviceName(), QStringLiteral("Room"));
+    QCOMPARE(readFile(KivUpdateFile::imagePathGp()), m_gp);
+    QCOMPARE(readFile(KivUpdateFile::imagePathAp()), m_ap);
+}
+
+void tst_KivUpdateFile::selectionWhileDownloading_refusedAndImagesStayPaired()
+{
+    QVERIFY(writeFile(m_www.filePath(QStringLiteral("other-gp.bin")), makeImage(500, 7)));
+    QVERIFY(writeFile(m_www.filePath(QStringLiteral("other-ap.bin")), makeImage(600, 8)));
+    const QString url = list(entry("KIV", served("gp.bin"), served("ap.bin"), 9, 9) + "," +
+                             entry("QEV", served("other-gp.bin"), served("other-ap.bin"), 9, 9));
+    KivUpdateFile file;
+    QSignalSpy errors(&file, &KivUpdateFile::errorText);
+    QSignalSpy done(&file, &KivUpdateFile::allDownLoadsDone);
+    bool picked = false;
+    connect(&file, &KivUpdateFile::progressbarCurChanged, &file, [&] {
+        if (file.state() == KivUpdateFile::downloadGP && !picked) {
+            picked = true;
+            file.downloadGpAndAp(QUrl(served("other-gp.bin")), QUrl(served("other-ap.bin")));
+        }
+    });
+    file.checkForUpdate(2.3, 1.1, url, QStringLiteral("KIV"));
+    QVERIFY(done.wait(kWaitMs));
+    QVERIFY(!done.wait(300));
+    QVERIFY(picked);
+    QCOMPARE(texts(errors), QStringList{"Ein Download ist bereits in Gange"});
+    QCOMPARE(file.downloadInfo().value<KivUpdateInfo *>()->deviceName(), QStringLiteral("KIV"));
+    QCOMPARE(readFile(KivUpdateFile::imagePathGp()), m_gp);
+    QCOMPARE(readFile(KivUpdateFile::imagePathAp()), m_ap);
+}
+
+// A file: reply reports its end later even when aborted; by then the new check runs and must
+// not take the old reply's (empty) bytes for its list.
+void tst_KivUpdateFile::cancelThenCheckAgain_onlyTheNewReplyCounts()
+{
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath("gp.bin"), m_gp.left(300)));
+    QVERIFY(writeFile(dir.filePath("ap.bin"), m_ap.left(30)));
+    const QString listPath = dir.filePath("updates.json");
+    QVERIFY(writeFile(listPath,
+                      "[" +
+                          entry("KIV", QUrl::fromLocalFile(dir.filePath("gp.bin")).toString(),
+                                QUrl::fromLocalFile(dir.filePath("ap.bin")).toString(), 3, 0) +
+                          "]"));
+    KivUpdateFile file;
+    StateLog log(&file);
+    QSignalSpy done(&file, &KivUpdateFile::allDownLoadsDone);
+    const QString url = QUrl::fromLocalFile(listPath).toString();
+    file.checkForUpdate(2.3, 1.1, url, QStringLiteral("KIV"));
+    emit file.cancelDownloads();
+    file.checkForUpdate(2.3, 1.1, url, QStringLiteral("KIV"));
+    QVERIFY(done.wait(kWaitMs));
+    QVERIFY(!done.wait(300));
+    QCOMPARE(log.states, QList<int>({1, 0, 1, 0, 2, 0, 3, 0}));
+    QCOMPARE(readFile(KivUpdateFile::imagePathGp()), m_gp.left(300));
+    QCOMPARE(readFile(KivUpdateFile::imagePathAp()), m_ap.left(30));
 }
 
 QTEST_GUILESS_MAIN(tst_KivUpdateFile)

@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 // One input: the bytes of an update list. Whatever is read must be objects only, and every
-// named entry must serve a device of its own name.
+// entry with a word in its name must serve a device of its own name; blanks serve none.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
@@ -20,9 +20,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     for (const QJsonObject &entry : std::as_const(entries)) {
         const QString name = entry.value(QLatin1String("name")).toString();
-        if (!name.isEmpty() && !updateEntryMatches(name, name.toUpper()))
+        const bool hasWord = !name.split(QLatin1Char(' '), Qt::SkipEmptyParts).isEmpty();
+        if (hasWord && !updateEntryMatches(name, name.toUpper()))
             std::abort();
-        if (updateEntryMatches(QString(), name))
+        if (updateEntryMatches(QString(), name) || updateEntryMatches(QStringLiteral("  "), name))
             std::abort();
     }
     return 0;
