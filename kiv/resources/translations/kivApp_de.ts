@@ -2457,472 +2457,472 @@ Laden auf eigene Gewähr!</translation>
         <translation>Nein</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="161"/>
-        <location filename="../../files/KivWritePdf.cpp" line="452"/>
+        <location filename="../../files/KivWritePdf.cpp" line="131"/>
+        <location filename="../../files/KivWritePdf.cpp" line="421"/>
         <source>Temperatur</source>
         <translation>Temperatur</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="163"/>
+        <location filename="../../files/KivWritePdf.cpp" line="133"/>
         <source>Relative Feuchte</source>
         <translation>Relative Feuchte</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="165"/>
+        <location filename="../../files/KivWritePdf.cpp" line="135"/>
         <source>Absolute Feuchte</source>
         <translation>Absolute Feuchte</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="167"/>
+        <location filename="../../files/KivWritePdf.cpp" line="137"/>
         <source>Enthalpie</source>
         <translation>Enthalpie</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="169"/>
+        <location filename="../../files/KivWritePdf.cpp" line="139"/>
         <source>Taupunkt</source>
         <translation>Taupunkt</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="171"/>
+        <location filename="../../files/KivWritePdf.cpp" line="141"/>
         <source>CO2</source>
         <translation>CO2</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="173"/>
+        <location filename="../../files/KivWritePdf.cpp" line="143"/>
         <source>VOC</source>
         <translation>VOC</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="175"/>
+        <location filename="../../files/KivWritePdf.cpp" line="145"/>
         <source>CO2/VOC</source>
         <translation>CO2/VOC</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="177"/>
+        <location filename="../../files/KivWritePdf.cpp" line="147"/>
         <source>Volumenstrom</source>
         <translation>Volumenstrom</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="179"/>
+        <location filename="../../files/KivWritePdf.cpp" line="149"/>
         <source>Druck</source>
         <translation>Druck</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="181"/>
-        <location filename="../../files/KivWritePdf.cpp" line="453"/>
+        <location filename="../../files/KivWritePdf.cpp" line="151"/>
+        <location filename="../../files/KivWritePdf.cpp" line="422"/>
         <source>Helligkeit</source>
         <translation>Helligkeit</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="183"/>
+        <location filename="../../files/KivWritePdf.cpp" line="153"/>
         <source>Kondensat</source>
         <translation>Kondensat</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="185"/>
+        <location filename="../../files/KivWritePdf.cpp" line="155"/>
         <source>Luftdruck</source>
         <translation>Luftdruck</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="187"/>
+        <location filename="../../files/KivWritePdf.cpp" line="157"/>
         <source>Volumenstrom 2</source>
         <translation>Volumenstrom 2</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="189"/>
+        <location filename="../../files/KivWritePdf.cpp" line="159"/>
         <source>Druck 2</source>
         <translation>Druck 2</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="273"/>
+        <location filename="../../files/KivWritePdf.cpp" line="242"/>
         <source>Ungültiges Datum</source>
         <translation>Ungültiges Datum</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="360"/>
+        <location filename="../../files/KivWritePdf.cpp" line="329"/>
         <source>Protokoll vom:
 </source>
         <translation>Protokoll vom:
 </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="367"/>
+        <location filename="../../files/KivWritePdf.cpp" line="336"/>
         <source>Allgemeine Einstellungen:</source>
         <translation>Allgemeine Einstellungen:</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="368"/>
+        <location filename="../../files/KivWritePdf.cpp" line="337"/>
         <source>Name: </source>
         <translation>Name: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="369"/>
+        <location filename="../../files/KivWritePdf.cpp" line="338"/>
         <source>Einheitensystem: </source>
         <translation>Einheitensystem: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="370"/>
+        <location filename="../../files/KivWritePdf.cpp" line="339"/>
         <source>Ort: </source>
         <translation>Ort: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="370"/>
+        <location filename="../../files/KivWritePdf.cpp" line="339"/>
         <source>Höhe [m]: </source>
         <translation>Höhe [m]: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="371"/>
+        <location filename="../../files/KivWritePdf.cpp" line="340"/>
         <source>Spannungsuntergrenze [V]: </source>
         <translation>Spannungsuntergrenze [V]: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="372"/>
+        <location filename="../../files/KivWritePdf.cpp" line="341"/>
         <source>Spannungsobergrenze [V]: </source>
         <translation>Spannungsobergrenze [V]: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="373"/>
+        <location filename="../../files/KivWritePdf.cpp" line="342"/>
         <source>Versionsnummer: </source>
         <translation>Versionsnummer: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="373"/>
+        <location filename="../../files/KivWritePdf.cpp" line="342"/>
         <source>Seriennummer: </source>
         <translation>Seriennummer: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="387"/>
+        <location filename="../../files/KivWritePdf.cpp" line="356"/>
         <source>Ausgang </source>
         <translation>Ausgang </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="396"/>
+        <location filename="../../files/KivWritePdf.cpp" line="365"/>
         <source>Messbereich:</source>
         <translation>Messbereich:</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="397"/>
+        <location filename="../../files/KivWritePdf.cpp" line="366"/>
         <source>Untergrenze: </source>
         <translation>Untergrenze: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="398"/>
+        <location filename="../../files/KivWritePdf.cpp" line="367"/>
         <source>Unteres Limit: </source>
         <translation>Unteres Limit: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="399"/>
+        <location filename="../../files/KivWritePdf.cpp" line="368"/>
         <source>Obergrenze: </source>
         <translation>Obergrenze: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="400"/>
+        <location filename="../../files/KivWritePdf.cpp" line="369"/>
         <source>Oberes Limit: </source>
         <translation>Oberes Limit: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="401"/>
-        <location filename="../../files/KivWritePdf.cpp" line="501"/>
-        <location filename="../../files/KivWritePdf.cpp" line="522"/>
+        <location filename="../../files/KivWritePdf.cpp" line="370"/>
+        <location filename="../../files/KivWritePdf.cpp" line="470"/>
+        <location filename="../../files/KivWritePdf.cpp" line="491"/>
         <source>Einheit: </source>
         <translation>Einheit: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="402"/>
+        <location filename="../../files/KivWritePdf.cpp" line="371"/>
         <source>Offset: </source>
         <translation>Offset: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="406"/>
+        <location filename="../../files/KivWritePdf.cpp" line="375"/>
         <source>Mischverhältnis: %1 : %2</source>
         <translation>Mischverhältnis: %1 : %2</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="411"/>
+        <location filename="../../files/KivWritePdf.cpp" line="380"/>
         <source>Ansprechzeit [s]: </source>
         <translation>Ansprechzeit [s]: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="412"/>
+        <location filename="../../files/KivWritePdf.cpp" line="381"/>
         <source>K-Faktor: </source>
         <translation>K-Faktor: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="428"/>
+        <location filename="../../files/KivWritePdf.cpp" line="397"/>
         <source>Unbekannt: Id </source>
         <translation>Unbekannt: Id </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="430"/>
+        <location filename="../../files/KivWritePdf.cpp" line="399"/>
         <source>Hersteller: </source>
         <translation>Hersteller: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="433"/>
+        <location filename="../../files/KivWritePdf.cpp" line="402"/>
         <source>Rund</source>
         <translation>Rund</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="434"/>
+        <location filename="../../files/KivWritePdf.cpp" line="403"/>
         <source>Rechteckig</source>
         <translation>Rechteckig</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="435"/>
+        <location filename="../../files/KivWritePdf.cpp" line="404"/>
         <source>Individuelle Fläche</source>
         <translation>Individuelle Fläche</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="437"/>
+        <location filename="../../files/KivWritePdf.cpp" line="406"/>
         <source>Kanalform: </source>
         <translation>Kanalform: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="438"/>
+        <location filename="../../files/KivWritePdf.cpp" line="407"/>
         <source>Durchmesser [mm]: </source>
         <translation>Durchmesser [mm]: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="439"/>
+        <location filename="../../files/KivWritePdf.cpp" line="408"/>
         <source>Höhe Kanal [mm]: </source>
         <translation>Höhe Kanal [mm]: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="440"/>
+        <location filename="../../files/KivWritePdf.cpp" line="409"/>
         <source>Fläche [mm²]: </source>
         <translation>Fläche [mm²]: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="442"/>
+        <location filename="../../files/KivWritePdf.cpp" line="411"/>
         <source>Breite Kanal [mm]: </source>
         <translation>Breite Kanal [mm]: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="454"/>
+        <location filename="../../files/KivWritePdf.cpp" line="423"/>
         <source>Unbekannt</source>
         <translation>Unbekannt</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="457"/>
+        <location filename="../../files/KivWritePdf.cpp" line="426"/>
         <source>Mittelwert</source>
         <translation>Mittelwert</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="458"/>
+        <location filename="../../files/KivWritePdf.cpp" line="427"/>
         <source>Minimalwert aus %1 1 und 2</source>
         <translation>Minimalwert aus %1 1 und 2</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="459"/>
+        <location filename="../../files/KivWritePdf.cpp" line="428"/>
         <source>Maximalwert aus %1 1 und 2</source>
         <translation>Maximalwert aus %1 1 und 2</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="460"/>
+        <location filename="../../files/KivWritePdf.cpp" line="429"/>
         <source>Mischart: </source>
         <translation>Mischart: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="474"/>
+        <location filename="../../files/KivWritePdf.cpp" line="443"/>
         <source>Display: </source>
         <translation>Display: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="475"/>
+        <location filename="../../files/KivWritePdf.cpp" line="444"/>
         <source>Display vorhanden</source>
         <translation>Display vorhanden</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="475"/>
+        <location filename="../../files/KivWritePdf.cpp" line="444"/>
         <source>Kein Display vorhanden</source>
         <translation>Kein Display vorhanden</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="476"/>
+        <location filename="../../files/KivWritePdf.cpp" line="445"/>
         <source>Status: </source>
         <translation>Status: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="478"/>
+        <location filename="../../files/KivWritePdf.cpp" line="447"/>
         <source>Helligkeit[%]: </source>
         <translation>Helligkeit[%]: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="479"/>
+        <location filename="../../files/KivWritePdf.cpp" line="448"/>
         <source>Rotation[°]: </source>
         <translation>Rotation[°]: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="481"/>
+        <location filename="../../files/KivWritePdf.cpp" line="450"/>
         <source>Anzeige auf dem Display: </source>
         <translation>Anzeige auf dem Display: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="483"/>
+        <location filename="../../files/KivWritePdf.cpp" line="452"/>
         <source>Kanal %1: </source>
         <translation>Kanal %1: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="483"/>
-        <location filename="../../files/KivWritePdf.cpp" line="489"/>
+        <location filename="../../files/KivWritePdf.cpp" line="452"/>
+        <location filename="../../files/KivWritePdf.cpp" line="458"/>
         <source>Anzeige: </source>
         <translation>Anzeige: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="488"/>
+        <location filename="../../files/KivWritePdf.cpp" line="457"/>
         <source>Relais %1: </source>
         <translation>Relais %1: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="498"/>
+        <location filename="../../files/KivWritePdf.cpp" line="467"/>
         <source>TLF:</source>
         <translation>TLF:</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="500"/>
+        <location filename="../../files/KivWritePdf.cpp" line="469"/>
         <source>Messgröße: </source>
         <translation>Messgröße: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="502"/>
-        <location filename="../../files/KivWritePdf.cpp" line="519"/>
+        <location filename="../../files/KivWritePdf.cpp" line="471"/>
+        <location filename="../../files/KivWritePdf.cpp" line="488"/>
         <source>Schwellwert 1: </source>
         <translation>Schwellwert 1: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="503"/>
-        <location filename="../../files/KivWritePdf.cpp" line="520"/>
+        <location filename="../../files/KivWritePdf.cpp" line="472"/>
+        <location filename="../../files/KivWritePdf.cpp" line="489"/>
         <source>Schwellwert 2: </source>
         <translation>Schwellwert 2: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="504"/>
+        <location filename="../../files/KivWritePdf.cpp" line="473"/>
         <source>Farbe Bereich 1: </source>
         <translation>Farbe Bereich 1: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="505"/>
+        <location filename="../../files/KivWritePdf.cpp" line="474"/>
         <source>Farbe Bereich 2: </source>
         <translation>Farbe Bereich 2: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="506"/>
+        <location filename="../../files/KivWritePdf.cpp" line="475"/>
         <source>Farbe Bereich 3: </source>
         <translation>Farbe Bereich 3: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="517"/>
+        <location filename="../../files/KivWritePdf.cpp" line="486"/>
         <source>Relais</source>
         <translation>Relais</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="521"/>
+        <location filename="../../files/KivWritePdf.cpp" line="490"/>
         <source>Hysterese: </source>
         <translation>Hysterese: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="534"/>
+        <location filename="../../files/KivWritePdf.cpp" line="503"/>
         <source>Modbus</source>
         <translation>Modbus</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="535"/>
+        <location filename="../../files/KivWritePdf.cpp" line="504"/>
         <source>Adresse (BUS): </source>
         <translation>Adresse (BUS): </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="536"/>
+        <location filename="../../files/KivWritePdf.cpp" line="505"/>
         <source>Adresse (App): </source>
         <translation>Adresse (App): </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="537"/>
+        <location filename="../../files/KivWritePdf.cpp" line="506"/>
         <source>Baudrate: </source>
         <translation>Baudrate: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="539"/>
+        <location filename="../../files/KivWritePdf.cpp" line="508"/>
         <source>Übertragungsart: </source>
         <translation>Übertragungsart: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="540"/>
-        <location filename="../../files/KivWritePdf.cpp" line="557"/>
+        <location filename="../../files/KivWritePdf.cpp" line="509"/>
+        <location filename="../../files/KivWritePdf.cpp" line="526"/>
         <source>Parität: </source>
         <translation>Parität: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="553"/>
+        <location filename="../../files/KivWritePdf.cpp" line="522"/>
         <source>BACnet</source>
         <translation>BACnet</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="554"/>
+        <location filename="../../files/KivWritePdf.cpp" line="523"/>
         <source>MAC-Adresse:: </source>
         <translation>MAC-Adresse:: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="555"/>
+        <location filename="../../files/KivWritePdf.cpp" line="524"/>
         <source>BACnet Offset-ID: </source>
         <translation>BACnet Offset-ID: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="556"/>
+        <location filename="../../files/KivWritePdf.cpp" line="525"/>
         <source>Übertragungsrate: </source>
         <translation>Übertragungsrate: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="558"/>
+        <location filename="../../files/KivWritePdf.cpp" line="527"/>
         <source>BACnet-Description: </source>
         <translation>BACnet-Description: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="559"/>
+        <location filename="../../files/KivWritePdf.cpp" line="528"/>
         <source>COV-U: </source>
         <translation>COV-U: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="559"/>
+        <location filename="../../files/KivWritePdf.cpp" line="528"/>
         <source>aktiv</source>
         <translation>aktiv</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="559"/>
+        <location filename="../../files/KivWritePdf.cpp" line="528"/>
         <source>deaktiviert</source>
         <translation>deaktiviert</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="578"/>
+        <location filename="../../files/KivWritePdf.cpp" line="547"/>
         <source>Service: </source>
         <translation>Service: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="579"/>
+        <location filename="../../files/KivWritePdf.cpp" line="548"/>
         <source>Serviceintervall: %1 Monate</source>
         <translation>Serviceintervall: %1 Monate</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="580"/>
+        <location filename="../../files/KivWritePdf.cpp" line="549"/>
         <source>Kalibrierungsintervall: %1 Monate</source>
         <translation>Kalibrierungsintervall: %1 Monate</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="581"/>
+        <location filename="../../files/KivWritePdf.cpp" line="550"/>
         <source>Letzter Service: </source>
         <translation>Letzter Service: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="581"/>
+        <location filename="../../files/KivWritePdf.cpp" line="550"/>
         <source>Letzte Kalibrierung: </source>
         <translation>Letzte Kalibrierung: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="582"/>
+        <location filename="../../files/KivWritePdf.cpp" line="551"/>
         <source>Nächster Service: </source>
         <translation>Nächster Service: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="582"/>
+        <location filename="../../files/KivWritePdf.cpp" line="551"/>
         <source>Nächster Kalibrierung: </source>
         <translation>Nächster Kalibrierung: </translation>
     </message>

@@ -2457,472 +2457,472 @@ Load at your own risk!</translation>
         <translation>No</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="161"/>
-        <location filename="../../files/KivWritePdf.cpp" line="452"/>
+        <location filename="../../files/KivWritePdf.cpp" line="131"/>
+        <location filename="../../files/KivWritePdf.cpp" line="421"/>
         <source>Temperatur</source>
         <translation>Temperature</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="163"/>
+        <location filename="../../files/KivWritePdf.cpp" line="133"/>
         <source>Relative Feuchte</source>
         <translation>Relative humidity</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="165"/>
+        <location filename="../../files/KivWritePdf.cpp" line="135"/>
         <source>Absolute Feuchte</source>
         <translation>Absolute humidity</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="167"/>
+        <location filename="../../files/KivWritePdf.cpp" line="137"/>
         <source>Enthalpie</source>
         <translation>Enthalpy</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="169"/>
+        <location filename="../../files/KivWritePdf.cpp" line="139"/>
         <source>Taupunkt</source>
         <translation>Dew point</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="171"/>
+        <location filename="../../files/KivWritePdf.cpp" line="141"/>
         <source>CO2</source>
         <translation>CO2</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="173"/>
+        <location filename="../../files/KivWritePdf.cpp" line="143"/>
         <source>VOC</source>
         <translation>VOC</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="175"/>
+        <location filename="../../files/KivWritePdf.cpp" line="145"/>
         <source>CO2/VOC</source>
         <translation>CO2/VOC</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="177"/>
+        <location filename="../../files/KivWritePdf.cpp" line="147"/>
         <source>Volumenstrom</source>
         <translation>Air flow</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="179"/>
+        <location filename="../../files/KivWritePdf.cpp" line="149"/>
         <source>Druck</source>
         <translation>Pressure</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="181"/>
-        <location filename="../../files/KivWritePdf.cpp" line="453"/>
+        <location filename="../../files/KivWritePdf.cpp" line="151"/>
+        <location filename="../../files/KivWritePdf.cpp" line="422"/>
         <source>Helligkeit</source>
         <translation>Brightness</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="183"/>
+        <location filename="../../files/KivWritePdf.cpp" line="153"/>
         <source>Kondensat</source>
         <translation>Condensate</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="185"/>
+        <location filename="../../files/KivWritePdf.cpp" line="155"/>
         <source>Luftdruck</source>
         <translation>Air pressure</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="187"/>
+        <location filename="../../files/KivWritePdf.cpp" line="157"/>
         <source>Volumenstrom 2</source>
         <translation>Air flow 2</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="189"/>
+        <location filename="../../files/KivWritePdf.cpp" line="159"/>
         <source>Druck 2</source>
         <translation>Pressure 2</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="273"/>
+        <location filename="../../files/KivWritePdf.cpp" line="242"/>
         <source>Ungültiges Datum</source>
         <translation>Invalid date</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="360"/>
+        <location filename="../../files/KivWritePdf.cpp" line="329"/>
         <source>Protokoll vom:
 </source>
         <translation>Report of:
 </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="367"/>
+        <location filename="../../files/KivWritePdf.cpp" line="336"/>
         <source>Allgemeine Einstellungen:</source>
         <translation>General settings:</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="368"/>
+        <location filename="../../files/KivWritePdf.cpp" line="337"/>
         <source>Name: </source>
         <translation>Name: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="369"/>
+        <location filename="../../files/KivWritePdf.cpp" line="338"/>
         <source>Einheitensystem: </source>
         <translation>Unit system: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="370"/>
+        <location filename="../../files/KivWritePdf.cpp" line="339"/>
         <source>Ort: </source>
         <translation>Location: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="370"/>
+        <location filename="../../files/KivWritePdf.cpp" line="339"/>
         <source>Höhe [m]: </source>
         <translation>Altitude [m]: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="371"/>
+        <location filename="../../files/KivWritePdf.cpp" line="340"/>
         <source>Spannungsuntergrenze [V]: </source>
         <translation>Lower voltage limit [V]: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="372"/>
+        <location filename="../../files/KivWritePdf.cpp" line="341"/>
         <source>Spannungsobergrenze [V]: </source>
         <translation>Upper voltage limit [V]: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="373"/>
+        <location filename="../../files/KivWritePdf.cpp" line="342"/>
         <source>Versionsnummer: </source>
         <translation>Version: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="373"/>
+        <location filename="../../files/KivWritePdf.cpp" line="342"/>
         <source>Seriennummer: </source>
         <translation>Serial number: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="387"/>
+        <location filename="../../files/KivWritePdf.cpp" line="356"/>
         <source>Ausgang </source>
         <translation>Output </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="396"/>
+        <location filename="../../files/KivWritePdf.cpp" line="365"/>
         <source>Messbereich:</source>
         <translation>Measuring range:</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="397"/>
+        <location filename="../../files/KivWritePdf.cpp" line="366"/>
         <source>Untergrenze: </source>
         <translation>Lower range: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="398"/>
+        <location filename="../../files/KivWritePdf.cpp" line="367"/>
         <source>Unteres Limit: </source>
         <translation>Lower limit: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="399"/>
+        <location filename="../../files/KivWritePdf.cpp" line="368"/>
         <source>Obergrenze: </source>
         <translation>Upper range: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="400"/>
+        <location filename="../../files/KivWritePdf.cpp" line="369"/>
         <source>Oberes Limit: </source>
         <translation>Upper limit: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="401"/>
-        <location filename="../../files/KivWritePdf.cpp" line="501"/>
-        <location filename="../../files/KivWritePdf.cpp" line="522"/>
+        <location filename="../../files/KivWritePdf.cpp" line="370"/>
+        <location filename="../../files/KivWritePdf.cpp" line="470"/>
+        <location filename="../../files/KivWritePdf.cpp" line="491"/>
         <source>Einheit: </source>
         <translation>Unit: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="402"/>
+        <location filename="../../files/KivWritePdf.cpp" line="371"/>
         <source>Offset: </source>
         <translation>Offset: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="406"/>
+        <location filename="../../files/KivWritePdf.cpp" line="375"/>
         <source>Mischverhältnis: %1 : %2</source>
         <translation>Mixing ratio: %1 : %2</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="411"/>
+        <location filename="../../files/KivWritePdf.cpp" line="380"/>
         <source>Ansprechzeit [s]: </source>
         <translation>Response time [s]: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="412"/>
+        <location filename="../../files/KivWritePdf.cpp" line="381"/>
         <source>K-Faktor: </source>
         <translation>K factor: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="428"/>
+        <location filename="../../files/KivWritePdf.cpp" line="397"/>
         <source>Unbekannt: Id </source>
         <translation>Unknown: Id </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="430"/>
+        <location filename="../../files/KivWritePdf.cpp" line="399"/>
         <source>Hersteller: </source>
         <translation>Manufacturer: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="433"/>
+        <location filename="../../files/KivWritePdf.cpp" line="402"/>
         <source>Rund</source>
         <translation>Round</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="434"/>
+        <location filename="../../files/KivWritePdf.cpp" line="403"/>
         <source>Rechteckig</source>
         <translation>Rectangular</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="435"/>
+        <location filename="../../files/KivWritePdf.cpp" line="404"/>
         <source>Individuelle Fläche</source>
         <translation>Custom area</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="437"/>
+        <location filename="../../files/KivWritePdf.cpp" line="406"/>
         <source>Kanalform: </source>
         <translation>Duct shape: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="438"/>
+        <location filename="../../files/KivWritePdf.cpp" line="407"/>
         <source>Durchmesser [mm]: </source>
         <translation>Diameter [mm]: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="439"/>
+        <location filename="../../files/KivWritePdf.cpp" line="408"/>
         <source>Höhe Kanal [mm]: </source>
         <translation>Duct height [mm]: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="440"/>
+        <location filename="../../files/KivWritePdf.cpp" line="409"/>
         <source>Fläche [mm²]: </source>
         <translation>Area [mm²]: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="442"/>
+        <location filename="../../files/KivWritePdf.cpp" line="411"/>
         <source>Breite Kanal [mm]: </source>
         <translation>Duct width [mm]: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="454"/>
+        <location filename="../../files/KivWritePdf.cpp" line="423"/>
         <source>Unbekannt</source>
         <translation>Unknown</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="457"/>
+        <location filename="../../files/KivWritePdf.cpp" line="426"/>
         <source>Mittelwert</source>
         <translation>Average</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="458"/>
+        <location filename="../../files/KivWritePdf.cpp" line="427"/>
         <source>Minimalwert aus %1 1 und 2</source>
         <translation>Minimum of %1 1 and 2</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="459"/>
+        <location filename="../../files/KivWritePdf.cpp" line="428"/>
         <source>Maximalwert aus %1 1 und 2</source>
         <translation>Maximum of %1 1 and 2</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="460"/>
+        <location filename="../../files/KivWritePdf.cpp" line="429"/>
         <source>Mischart: </source>
         <translation>Mixing mode: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="474"/>
+        <location filename="../../files/KivWritePdf.cpp" line="443"/>
         <source>Display: </source>
         <translation>Display: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="475"/>
+        <location filename="../../files/KivWritePdf.cpp" line="444"/>
         <source>Display vorhanden</source>
         <translation>Display present</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="475"/>
+        <location filename="../../files/KivWritePdf.cpp" line="444"/>
         <source>Kein Display vorhanden</source>
         <translation>No display present</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="476"/>
+        <location filename="../../files/KivWritePdf.cpp" line="445"/>
         <source>Status: </source>
         <translation>Status: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="478"/>
+        <location filename="../../files/KivWritePdf.cpp" line="447"/>
         <source>Helligkeit[%]: </source>
         <translation>Brightness[%]: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="479"/>
+        <location filename="../../files/KivWritePdf.cpp" line="448"/>
         <source>Rotation[°]: </source>
         <translation>Rotation[°]: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="481"/>
+        <location filename="../../files/KivWritePdf.cpp" line="450"/>
         <source>Anzeige auf dem Display: </source>
         <translation>Shown on the display: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="483"/>
+        <location filename="../../files/KivWritePdf.cpp" line="452"/>
         <source>Kanal %1: </source>
         <translation>Channel %1: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="483"/>
-        <location filename="../../files/KivWritePdf.cpp" line="489"/>
+        <location filename="../../files/KivWritePdf.cpp" line="452"/>
+        <location filename="../../files/KivWritePdf.cpp" line="458"/>
         <source>Anzeige: </source>
         <translation>Shown: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="488"/>
+        <location filename="../../files/KivWritePdf.cpp" line="457"/>
         <source>Relais %1: </source>
         <translation>Relay %1: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="498"/>
+        <location filename="../../files/KivWritePdf.cpp" line="467"/>
         <source>TLF:</source>
         <translation>TLF:</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="500"/>
+        <location filename="../../files/KivWritePdf.cpp" line="469"/>
         <source>Messgröße: </source>
         <translation>Measure: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="502"/>
-        <location filename="../../files/KivWritePdf.cpp" line="519"/>
+        <location filename="../../files/KivWritePdf.cpp" line="471"/>
+        <location filename="../../files/KivWritePdf.cpp" line="488"/>
         <source>Schwellwert 1: </source>
         <translation>Threshold 1: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="503"/>
-        <location filename="../../files/KivWritePdf.cpp" line="520"/>
+        <location filename="../../files/KivWritePdf.cpp" line="472"/>
+        <location filename="../../files/KivWritePdf.cpp" line="489"/>
         <source>Schwellwert 2: </source>
         <translation>Threshold 2: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="504"/>
+        <location filename="../../files/KivWritePdf.cpp" line="473"/>
         <source>Farbe Bereich 1: </source>
         <translation>Colour range 1: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="505"/>
+        <location filename="../../files/KivWritePdf.cpp" line="474"/>
         <source>Farbe Bereich 2: </source>
         <translation>Colour range 2: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="506"/>
+        <location filename="../../files/KivWritePdf.cpp" line="475"/>
         <source>Farbe Bereich 3: </source>
         <translation>Colour range 3: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="517"/>
+        <location filename="../../files/KivWritePdf.cpp" line="486"/>
         <source>Relais</source>
         <translation>Relay</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="521"/>
+        <location filename="../../files/KivWritePdf.cpp" line="490"/>
         <source>Hysterese: </source>
         <translation>Hysteresis: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="534"/>
+        <location filename="../../files/KivWritePdf.cpp" line="503"/>
         <source>Modbus</source>
         <translation>Modbus</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="535"/>
+        <location filename="../../files/KivWritePdf.cpp" line="504"/>
         <source>Adresse (BUS): </source>
         <translation>Address (bus): </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="536"/>
+        <location filename="../../files/KivWritePdf.cpp" line="505"/>
         <source>Adresse (App): </source>
         <translation>Address (app): </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="537"/>
+        <location filename="../../files/KivWritePdf.cpp" line="506"/>
         <source>Baudrate: </source>
         <translation>Baud rate: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="539"/>
+        <location filename="../../files/KivWritePdf.cpp" line="508"/>
         <source>Übertragungsart: </source>
         <translation>Transmission mode: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="540"/>
-        <location filename="../../files/KivWritePdf.cpp" line="557"/>
+        <location filename="../../files/KivWritePdf.cpp" line="509"/>
+        <location filename="../../files/KivWritePdf.cpp" line="526"/>
         <source>Parität: </source>
         <translation>Parity: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="553"/>
+        <location filename="../../files/KivWritePdf.cpp" line="522"/>
         <source>BACnet</source>
         <translation>BACnet</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="554"/>
+        <location filename="../../files/KivWritePdf.cpp" line="523"/>
         <source>MAC-Adresse:: </source>
         <translation>MAC address:: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="555"/>
+        <location filename="../../files/KivWritePdf.cpp" line="524"/>
         <source>BACnet Offset-ID: </source>
         <translation>BACnet offset ID: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="556"/>
+        <location filename="../../files/KivWritePdf.cpp" line="525"/>
         <source>Übertragungsrate: </source>
         <translation>Transmission rate: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="558"/>
+        <location filename="../../files/KivWritePdf.cpp" line="527"/>
         <source>BACnet-Description: </source>
         <translation>BACnet description: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="559"/>
+        <location filename="../../files/KivWritePdf.cpp" line="528"/>
         <source>COV-U: </source>
         <translation>COV-U: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="559"/>
+        <location filename="../../files/KivWritePdf.cpp" line="528"/>
         <source>aktiv</source>
         <translation>active</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="559"/>
+        <location filename="../../files/KivWritePdf.cpp" line="528"/>
         <source>deaktiviert</source>
         <translation>deactivated</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="578"/>
+        <location filename="../../files/KivWritePdf.cpp" line="547"/>
         <source>Service: </source>
         <translation>Service: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="579"/>
+        <location filename="../../files/KivWritePdf.cpp" line="548"/>
         <source>Serviceintervall: %1 Monate</source>
         <translation>Service interval: %1 months</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="580"/>
+        <location filename="../../files/KivWritePdf.cpp" line="549"/>
         <source>Kalibrierungsintervall: %1 Monate</source>
         <translation>Calibration interval: %1 months</translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="581"/>
+        <location filename="../../files/KivWritePdf.cpp" line="550"/>
         <source>Letzter Service: </source>
         <translation>Last service: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="581"/>
+        <location filename="../../files/KivWritePdf.cpp" line="550"/>
         <source>Letzte Kalibrierung: </source>
         <translation>Last calibration: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="582"/>
+        <location filename="../../files/KivWritePdf.cpp" line="551"/>
         <source>Nächster Service: </source>
         <translation>Next service: </translation>
     </message>
     <message>
-        <location filename="../../files/KivWritePdf.cpp" line="582"/>
+        <location filename="../../files/KivWritePdf.cpp" line="551"/>
         <source>Nächster Kalibrierung: </source>
         <translation>Next calibration: </translation>
     </message>
