@@ -3,6 +3,7 @@
 // the wire limit of the same requests), once on the plain pty (the software's own time per
 // request). A libmodbus client doing the same requests is the reference, where it was built.
 #include "BaseSettings.h"
+#include "BenchCommon.h"
 #include "KivBackend.h"
 #include "KivSettings.h"
 #include "KivShareBackend.h"
@@ -33,29 +34,20 @@
 
 namespace {
 
+using Bench::ReadAnswerOverheadBytes;
+using Bench::ReadRequestBytes;
+using Bench::waitForPaths;
+
 constexpr int StartupTimeoutMs = 5000;
 constexpr int ReadTimeoutMs = 30000;
 constexpr int ProcessStopMs = 2000;
 constexpr int Baud = 115200;
-constexpr int ReadRequestBytes = 8;
-constexpr int ReadAnswerOverheadBytes = 5; // address, function, byte count, CRC
 constexpr int Blocks = 15;
 constexpr int BlockRegisters = 50;
 constexpr int FirstBlock = 1000;
 constexpr int BlockStride = 100;
 
 using Request = QPair<uint, uint>; // start register, count
-
-bool waitForPaths(const QStringList &paths, int timeoutMs)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!deadline.hasExpired()) {
-        if (std::all_of(paths.begin(), paths.end(), [](const QString &p) { return QFileInfo::exists(p); }))
-            return true;
-        QThread::msleep(10);
-    }
-    return false;
-}
 
 // The emulator's default device, widened to the largest supported one: 15 copies of block 0.
 bool writeFifteenBlockImage(const QString &emulator, const QString &path)
@@ -324,9 +316,7 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Full read of a 15-block KIV device over a pty pair"));
     parser.addHelpOption();
-    const QCommandLineOption emulatorOption(QStringLiteral("emulator"), QStringLiteral("kiv-emulator program"),
-                                            QStringLiteral("path"),
-                                            QCoreApplication::applicationDirPath() + QStringLiteral("/kiv-emulator"));
+    const QCommandLineOption emulatorOption = Bench::emulatorOption();
     const QCommandLineOption runsOption(QStringLiteral("runs"), QStringLiteral("full reads to time"),
                                         QStringLiteral("n"), QStringLiteral("10"));
     parser.addOption(emulatorOption);

@@ -1,5 +1,6 @@
 // Time per request of the KIV serial link over a socat pty pair against the kiv-emulator,
 // and the link's overhead beyond the protocol's inter-frame silence.
+#include "BenchCommon.h"
 #include "KivSerialIo.h"
 
 #include <QCommandLineParser>
@@ -21,24 +22,15 @@
 
 namespace {
 
+using Bench::ByteTimeUs8N1;
+using Bench::ReadAnswerOverheadBytes;
+using Bench::ReadRequestBytes;
+using Bench::SilenceMs;
+using Bench::waitForPaths;
+
 constexpr int StartupTimeoutMs = 5000;
 constexpr int ThreadStopMs = 2000;
 constexpr int AnswerTimeoutMs = 5000;
-constexpr double SilenceMs = 1.75; // 3.5 characters, fixed above 19200 baud
-constexpr double ByteTimeUs8N1 = 86.8; // 115200 baud, 10 bits per byte
-constexpr int ReadRequestBytes = 8;
-constexpr int ReadAnswerOverheadBytes = 5; // address, function, byte count, CRC
-
-bool waitForPaths(const QStringList &paths, int timeoutMs)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!deadline.hasExpired()) {
-        if (std::all_of(paths.begin(), paths.end(), [](const QString &p) { return QFileInfo::exists(p); }))
-            return true;
-        QThread::msleep(10);
-    }
-    return false;
-}
 
 struct Figures
 {
@@ -67,9 +59,7 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("KIV link benchmark over a pty pair"));
     parser.addHelpOption();
-    const QCommandLineOption emulatorOption(QStringLiteral("emulator"), QStringLiteral("kiv-emulator program"),
-                                            QStringLiteral("path"),
-                                            QCoreApplication::applicationDirPath() + QStringLiteral("/kiv-emulator"));
+    const QCommandLineOption emulatorOption = Bench::emulatorOption();
     const QCommandLineOption countOption(QStringLiteral("requests"), QStringLiteral("requests per size"),
                                          QStringLiteral("n"), QStringLiteral("300"));
     parser.addOption(emulatorOption);

@@ -2,6 +2,7 @@
 // kiv-emulator over a socat pty pair, set against what the protocol itself allows on a real
 // 115200 baud line: its fixed delays plus the wire time of every request and answer.
 #include "BaseSettings.h"
+#include "BenchCommon.h"
 #include "BootLoader.h"
 #include "KivSerialIo.h"
 
@@ -24,28 +25,19 @@
 
 namespace {
 
+using Bench::ByteTimeUs8N1;
+using Bench::ReadAnswerOverheadBytes;
+using Bench::ReadRequestBytes;
+using Bench::SilenceMs;
+using Bench::waitForPaths;
+
 constexpr int StartupTimeoutMs = 5000;
 constexpr int UploadTimeoutMs = 120000;
 constexpr int ProcessStopMs = 2000;
-constexpr double SilenceMs = 1.75; // before every frame above 19200 baud
-constexpr double ByteTimeUs8N1 = 86.8; // 115200 baud, 10 bits per byte
 constexpr int ImageBytes = 64 * 1024;
 // Frame sizes: address, function, CRC and the function's own fields.
-constexpr int ReadRequestBytes = 8;
-constexpr int ReadAnswerOverheadBytes = 5;
 constexpr int WriteRequestOverheadBytes = 9;
 constexpr int WriteAnswerBytes = 8;
-
-bool waitForPaths(const QStringList &paths, int timeoutMs)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!deadline.hasExpired()) {
-        if (std::all_of(paths.begin(), paths.end(), [](const QString &p) { return QFileInfo::exists(p); }))
-            return true;
-        QThread::msleep(10);
-    }
-    return false;
-}
 
 // What the protocol spends on the line: every frame with its silence, and the entry text.
 struct WireCount
@@ -64,9 +56,7 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Upload of a 64 KiB firmware image over a pty pair"));
     parser.addHelpOption();
-    const QCommandLineOption emulatorOption(QStringLiteral("emulator"), QStringLiteral("kiv-emulator program"),
-                                            QStringLiteral("path"),
-                                            QCoreApplication::applicationDirPath() + QStringLiteral("/kiv-emulator"));
+    const QCommandLineOption emulatorOption = Bench::emulatorOption();
     parser.addOption(emulatorOption);
     parser.process(app);
     const QString emulatorPath = parser.value(emulatorOption);

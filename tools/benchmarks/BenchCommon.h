@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QCommandLineOption>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QStringList>
+#include <QThread>
+
+#include <algorithm>
+
+// What the benchmarks share: the line's figures at 115200 baud and the pty-pair start-up.
+namespace Bench {
+
+constexpr double SilenceMs = 1.75; // 3.5 characters, fixed above 19200 baud
+constexpr double ByteTimeUs8N1 = 86.8; // 115200 baud, 10 bits per byte
+constexpr int ReadRequestBytes = 8;
+constexpr int ReadAnswerOverheadBytes = 5; // address, function, byte count, CRC
+
+// socat creates the pty links a moment after it starts.
+inline bool waitForPaths(const QStringList &paths, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (!deadline.hasExpired()) {
+        if (std::all_of(paths.begin(), paths.end(), [](const QString &p) { return QFileInfo::exists(p); }))
+            return true;
+        QThread::msleep(10);
+    }
+    return false;
+}
+
+// The emulator program, by default the one built beside the benchmark.
+inline QCommandLineOption emulatorOption()
+{
+    return QCommandLineOption(QStringLiteral("emulator"), QStringLiteral("kiv-emulator program"),
+                              QStringLiteral("path"),
+                              QCoreApplication::applicationDirPath() + QStringLiteral("/kiv-emulator"));
+}
+
+} // namespace Bench
