@@ -398,6 +398,8 @@ void KivBackend::connectChanged(bool isConnected)
         resetToStart();
         return;
     }
+    // A settle step left from before this connection must not announce data it has not read.
+    ++m_readGeneration;
     QMetaObject::invokeMethod(this, &KivBackend::getBlocks, Qt::QueuedConnection);
 }
 

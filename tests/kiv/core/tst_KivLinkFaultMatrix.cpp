@@ -3,6 +3,7 @@
 // error shown, no write claimed that the device did not get, nothing left queued for the next
 // device and the link thread gone. The cells are printed as a table at the end.
 #include "BaseSettings.h"
+#include "BootLoader.h"
 #include "EmulatorProcess.h"
 #include "KivBackend.h"
 #include "KivSettings.h"
@@ -11,6 +12,7 @@
 #include "SaveAndLoad.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QMap>
 #include <QPointer>
 #include <QSignalSpy>
@@ -34,8 +36,13 @@ constexpr uint kScratch = 4000;
 constexpr uint kAltitudeReg = 30;
 constexpr quint16 kWritten = 4242;
 
-const QStringList kPhases{QStringLiteral("identify"), QStringLiteral("full read"), QStringLiteral("polling"),
-                          QStringLiteral("single write"), QStringLiteral("cfg write-back")};
+const QStringList kPhases{QStringLiteral("identify"),       QStringLiteral("full read"),
+                          QStringLiteral("polling"),        QStringLiteral("single write"),
+                          QStringLiteral("cfg write-back"), QStringLiteral("bootloader")};
+// The upload's requests before the fault: presence read, info read, start command; the fault
+// strikes the first data block.
+constexpr int kBootloaderRequests = 3;
+constexpr int kImageBytes = 3 * BootLoader::kPageBytes;
 
 int requestsBefore(const QString &phase)
 {
@@ -43,12 +50,20 @@ int requestsBefore(const QString &phase)
         return 0;
     if (phase == QLatin1String("full read"))
         return kRequestsIntoRead;
+    if (phase == QLatin1String("bootloader"))
+        return kRequestsToReady + kBootloaderRequests;
     return kRequestsToReady;
 }
 
 bool writes(const QString &phase)
 {
-    return phase == QLatin1String("single write") || phase == QLatin1String("cfg write-back");
+    return phase == QLatin1String("single write") || phase == QLatin1String("cfg write-back") ||
+        phase == QLatin1String("bootloader");
+}
+
+BootLoader *bootLoader(const KivBackend &backend)
+{
+    return qobject_cast<BootLoader *>(backend.bootLoader().value<QObject *>());
 }
 
 SaveAndLoad *saveLoad(const KivBackend &backend)
@@ -121,7 +136,10 @@ void tst_KivLinkFaultMatrix::fault_inEveryPhase_endsInStartState()
     KivSettings::writeVerbindungsMode(0);
 
     // The cable and the restart strike while a request waits: the device stays silent from then.
-    QStringList args{QStringLiteral("--parity"), QStringLiteral("none"), QStringLiteral("--fault")};
+    const QString received = m_dir.filePath(QStringLiteral("received.bin"));
+    QFile::remove(received);
+    QStringList args{QStringLiteral("--parity"), QStringLiteral("none"), QStringLiteral("--bootloader-image"), received,
+                     QStringLiteral("--fault")};
     if (cable || restart)
         args << QStringLiteral("noreply");
     else if (fault == QLatin1String("drop-after"))
@@ -143,6 +161,13 @@ void tst_KivLinkFaultMatrix::fault_inEveryPhase_endsInStartState()
     QSignalSpy plainErrors(backend.get(), &KivBackend::errorPlainText);
     QSignalSpy infos(backend.get(), &KivBackend::infoPlainText);
     QSignalSpy ready(backend.get(), &KivBackend::switchToPoll);
+    BootLoader *upload = bootLoader(*backend);
+    QVERIFY(upload);
+    // Quick steps; each request waits as long as the link's own time-out allows.
+    upload->setTiming({50, 10, 20, 10, 20, 800, 0});
+    QSignalSpy uploadFinished(upload, &BootLoader::bootLoaderFinished);
+    QSignalSpy uploadFailed(upload, &BootLoader::errorUploadInterrupted);
+    QSignalSpy uploadNotStarted(upload, &BootLoader::errorCouldNotStartBL);
 
     // The faulty request is the first one after `before`; the cable and the restart strike then.
     int sent = 0;
@@ -162,6 +187,8 @@ void tst_KivLinkFaultMatrix::fault_inEveryPhase_endsInStartState()
     connect(backend.get(), &KivBackend::readPollRegister, this, onRequest);
     connect(backend.get(), &KivBackend::writeSingleRegister, this, onRequest);
     connect(backend.get(), &KivBackend::writeMultiRegister, this, onRequest);
+    connect(upload, &BootLoader::readMultiReg, this, onRequest);
+    connect(upload, &BootLoader::writeRegs, this, onRequest);
 
     QElapsedTimer clock;
     clock.start();
@@ -175,6 +202,13 @@ void tst_KivLinkFaultMatrix::fault_inEveryPhase_endsInStartState()
             backend->setDoPoll(true);
         } else if (phase == QLatin1String("single write")) {
             backend->singleWrite(kScratch, kWritten);
+        } else if (phase == QLatin1String("bootloader")) {
+            const QString image = m_dir.filePath(QStringLiteral("image.bin"));
+            QFile file(image);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.write(QByteArray(kImageBytes, '\x5A')) == kImageBytes);
+            file.close();
+            upload->loadFile(image);
         } else {
             QList<quint16> file = backend->registerImage();
             file[kAltitudeReg] = 777;
@@ -187,6 +221,12 @@ void tst_KivLinkFaultMatrix::fault_inEveryPhase_endsInStartState()
     // No hang: the link gives up within its time-out and the back end returns to the start.
     QTRY_VERIFY_WITH_TIMEOUT(!backend->connected() && !backend->hasSerialLink() && link.isNull(), kEndWaitMs);
     QTRY_VERIFY_WITH_TIMEOUT(backend->updateOngoing(), kEndWaitMs);
+    // An upload that lost its device ends with its own error, never as finished.
+    if (phase == QLatin1String("bootloader")) {
+        QTRY_VERIFY_WITH_TIMEOUT(!upload->blActive(), kEndWaitMs);
+        QCOMPARE(uploadFinished.count(), 0);
+        QCOMPARE(uploadFailed.count() + uploadNotStarted.count(), 1);
+    }
     const qint64 endedMs = clock.elapsed();
     QVERIFY(cable || restart ? struck : true);
     QVERIFY2(serialErrors.count() + plainErrors.count() >= 1, "no error shown");
@@ -215,11 +255,17 @@ void tst_KivLinkFaultMatrix::fault_inEveryPhase_endsInStartState()
         BaseSettings::writeTimeout(kLinkTimeoutMs);
         QSignalSpy singles(backend.get(), &KivBackend::writeSingleRegister);
         QSignalSpy multis(backend.get(), &KivBackend::writeMultiRegister);
+        QSignalSpy uploadWrites(upload, &BootLoader::writeRegs);
+        QSignalSpy uploadTexts(upload, &BootLoader::writeRawString);
         ready.clear();
         backend->connectDevice();
         QVERIFY(ready.wait(kReadWaitMs));
         QCOMPARE(singles.count() + multis.count(), 0);
         QVERIFY(emulator.registers().value(int(kScratch)) != kWritten);
+        // No step of the interrupted upload reaches the next device, however late.
+        QTest::qWait(0);
+        QCOMPARE(uploadWrites.count() + uploadTexts.count(), 0);
+        QVERIFY(!upload->blActive());
         backend->disconnectDevice();
         QTRY_VERIFY_WITH_TIMEOUT(!backend->hasSerialLink(), kEndWaitMs);
     }
