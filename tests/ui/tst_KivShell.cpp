@@ -72,6 +72,7 @@ private slots:
     void simulation_reachesLivePageWithScreenshots_data();
     void simulation_reachesLivePageWithScreenshots();
     void emulator_connectReadAndPollLiveValues();
+    void emulatorLost_pageKeptOnlyAtInternalLevels();
 
 private:
     QQuickItem *currentPage() const;
@@ -459,6 +460,49 @@ void tst_KivShell::emulator_connectReadAndPollLiveValues()
 
     QVERIFY(QMetaObject::invokeMethod(kiv, "disconnectDevice"));
     QTRY_VERIFY(!kiv->property("connected").toBool());
+}
+
+// A device that stops answering: technicians at the internal levels keep the page they work on,
+// users return to the connection page.
+void tst_KivShell::emulatorLost_pageKeptOnlyAtInternalLevels()
+{
+    QObject *kiv = m_ui->backend();
+    QObject *pages = m_ui->pageManager();
+    for (int level : {1, 2, 0}) {
+        PtyPair pty;
+        QVERIFY2(pty.start(), qPrintable(pty.errorString()));
+        EmulatorProcess emulator;
+        QVERIFY2(emulator.start(pty.deviceSide()), qPrintable(emulator.errorString()));
+        QMetaObject::invokeMethod(m_ui->errors(), "clearErrors");
+        kiv->setProperty("clearance", level);
+        kiv->setProperty("timeout", 200);
+        kiv->setProperty("retries", 0);
+        setPage(ConnectionPage);
+        auto *portBox = m_ui->visibleItemEndingWith(QStringLiteral("SerialFormPortBox"));
+        auto *connectButton = m_ui->visibleItemEndingWith(QStringLiteral("SerialFormConnectButton"));
+        QVERIFY(portBox && connectButton);
+        portBox->setProperty("editText", pty.appSide());
+        QVERIFY(QMetaObject::invokeMethod(connectButton, "clicked"));
+        QTRY_VERIFY_WITH_TIMEOUT(kiv->property("connected").toBool(), kConnectTimeoutMs);
+        const int expectedAfterRead = level == 0 ? int(MonitoringPage) : int(ConnectionPage);
+        QTRY_COMPARE_WITH_TIMEOUT(pages->property("pageIndex").toInt(), expectedAfterRead, kConnectTimeoutMs);
+        if (level > 0)
+            setPage(AboutPage);
+        pages->setProperty("monitoringPageIndex", LiveSubPage);
+        kiv->setProperty("doPoll", true);
+
+        emulator.stop();
+        QTRY_VERIFY_WITH_TIMEOUT(!kiv->property("connected").toBool(), kConnectTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_ui->errors()->property("hasErrors").toBool(), kConnectTimeoutMs);
+        if (level > 0) {
+            QCoreApplication::processEvents();
+            QCOMPARE(pages->property("pageIndex").toInt(), int(AboutPage));
+        } else {
+            QTRY_COMPARE(pages->property("pageIndex").toInt(), int(ConnectionPage));
+        }
+    }
+    kiv->setProperty("timeout", 1000);
+    kiv->setProperty("retries", 3);
 }
 
 QTEST_MAIN(tst_KivShell)
