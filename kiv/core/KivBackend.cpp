@@ -34,6 +34,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <utility>
+
 Q_LOGGING_CATEGORY(lcKivBackend, "kiv.backend")
 
 using namespace KivRegisterMap;
@@ -267,6 +269,12 @@ int KivBackend::readChunk() const
 
 void KivBackend::connectDevice(const QString &btAdress)
 {
+    // A disconnect asked for earlier goes first; carried out later, it would cut off this connection.
+    if (m_disconnectQueued || m_disconnectWait) {
+        m_connectAfterDisconnect = true;
+        m_pendingConnectAddress = btAdress;
+        return;
+    }
     if (verbindungsMode() == 0) {
         const QString portName = BaseSettings::readPortName();
         if (portName.isEmpty()) {
@@ -311,8 +319,22 @@ void KivBackend::disconnectDevice()
         return;
     }
     setConnected(false);
+    queueDisconnect();
+}
+
+void KivBackend::queueDisconnect()
+{
     // Queued: the link and resetToStart must not run inside the caller (often a QML handler).
-    QMetaObject::invokeMethod(this, qOverload<>(&KivBackend::doDisconnect), Qt::QueuedConnection);
+    m_disconnectQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+        m_disconnectQueued = false;
+        emit doDisconnect();
+        if (std::exchange(m_connectAfterDisconnect, false))
+            connectDevice(m_pendingConnectAddress);
+        },
+        Qt::QueuedConnection);
 }
 
 void KivBackend::finishDisconnect()
@@ -321,7 +343,7 @@ void KivBackend::finishDisconnect()
         return;
     m_disconnectWait->deleteLater();
     m_disconnectWait = nullptr;
-    QMetaObject::invokeMethod(this, qOverload<>(&KivBackend::doDisconnect), Qt::QueuedConnection);
+    queueDisconnect();
 }
 
 void KivBackend::setupSerial()

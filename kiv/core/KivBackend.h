@@ -193,6 +193,7 @@ private:
     void publishBlocks();
     void stopSerialThread();
     void finishDisconnect();
+    void queueDisconnect();
     void wireBootLoaderOutcome(BootLoader *bootLoader);
 
     KivShareBackend *m_shareBackend = nullptr;
@@ -211,6 +212,9 @@ private:
     QDateTime m_suspendedAt;
     // Lives while a disconnect waits for the restore of forced relays to leave.
     QObject *m_disconnectWait = nullptr;
+    bool m_disconnectQueued = false;
+    bool m_connectAfterDisconnect = false;
+    QString m_pendingConnectAddress;
     QString m_simulationFile = QStringLiteral(":/KivTestData.txt");
     // Set while the main-board upload runs and the add-on upload is still to follow.
     bool m_addOnUploadFollows = false;

@@ -28,17 +28,21 @@ bool KivPoller::isPausing() const
 void KivPoller::restartCycle()
 {
     m_pauseTimer->stop();
+    // An answer still on its way, or one whose next step is already scheduled, continues the
+    // cycle where it stands: a second chain would double the rate, and starting the plan over
+    // under it would poll the same block twice.
+    if (m_mayPoll() && (m_inFlight || m_stepScheduled))
+        return;
     m_plan.reset();
     if (!m_mayPoll() || m_plan.isEmpty())
         return;
-    // An answer still on its way continues the cycle; a second chain would double the rate.
-    if (!m_inFlight)
-        request(m_plan.getPair());
+    request(m_plan.getPair());
 }
 
 void KivPoller::stop()
 {
     m_inFlight = false;
+    m_stepScheduled = false;
     m_pauseTimer->stop();
 }
 
@@ -63,12 +67,15 @@ void KivPoller::request(const QList<uint> &pair)
 void KivPoller::onAnswer()
 {
     m_inFlight = false;
-    if (m_mayPoll())
+    if (m_mayPoll() && !m_stepScheduled) {
+        m_stepScheduled = true;
         QTimer::singleShot(0, this, &KivPoller::nextStep);
+    }
 }
 
 void KivPoller::nextStep()
 {
+    m_stepScheduled = false;
     if (!m_mayPoll() || m_inFlight)
         return;
     const QList<uint> next = m_plan.getNextPair();

@@ -53,4 +53,5 @@ private:
     QTimer *m_pauseTimer = nullptr;
     std::function<bool()> m_mayPoll;
     bool m_inFlight = false;
+    bool m_stepScheduled = false;
 };

@@ -254,6 +254,9 @@ void tst_KivBackendLink::connect_identifiesReadsInPiecesPollsAndDisconnects()
     backend.disconnectDevice();
     QTRY_VERIFY(!backend.hasSerialLink());
     QVERIFY(rig.connectAndRead());
+    // Disconnect and connect in one go: the disconnect goes first and leaves the new connection be.
+    backend.disconnectDevice();
+    QVERIFY(rig.connectAndRead());
 
     QPointer<QObject> link = backend.serialLink();
     QVERIFY(link);
