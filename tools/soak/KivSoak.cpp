@@ -115,12 +115,30 @@ public:
 
     ~Soak() { stopProcesses(); }
 
+    // Replays one fault (emulator spelling, or "cable" / "restart") instead of drawing them.
+    bool setReplay(const QString &fault, int after, int retries)
+    {
+        m_replayFault = fault;
+        m_replayAfter = after;
+        m_replayRetries = retries;
+        return fault == QLatin1String("cable") || fault == QLatin1String("restart") || !fault.isEmpty();
+    }
+
     bool round(Totals &totals, bool verbose)
     {
-        const Fault fault = drawFault();
-        const int after = int(m_rng.bounded(0, 40));
-        const int retries = int(m_rng.bounded(0, 3));
+        Fault fault = drawFault();
+        int after = int(m_rng.bounded(0, 40));
+        int retries = int(m_rng.bounded(0, 3));
         QString spec = describe(fault, after);
+        if (!m_replayFault.isEmpty() && fault != Fault::None) {
+            after = m_replayAfter;
+            retries = m_replayRetries;
+            fault = m_replayFault == QLatin1String("cable") ? Fault::Cable
+                : m_replayFault == QLatin1String("restart") ? Fault::Restart
+                                                            : Fault::Exception;
+            m_faultArg = fault == Fault::Exception ? m_replayFault : QString();
+            spec = QStringLiteral("%1 after %2").arg(m_replayFault).arg(after);
+        }
         ++totals.rounds;
         ++totals.perFault[QString::fromLatin1(faultName(fault))];
 
@@ -330,6 +348,9 @@ private:
     QString m_deviceSide;
     QString m_appSide;
     QString m_faultArg;
+    QString m_replayFault;
+    int m_replayAfter = 0;
+    int m_replayRetries = 0;
     int m_roundNo = 0;
     int m_roundRequests = 0;
     int m_errors = 0;
@@ -353,7 +374,16 @@ int main(int argc, char *argv[])
                                             QStringLiteral("path"),
                                             QCoreApplication::applicationDirPath() + QStringLiteral("/kiv-emulator"));
     const QCommandLineOption verboseOption(QStringLiteral("verbose"), QStringLiteral("print every round"));
-    parser.addOptions({minutesOption, seedOption, emulatorOption, verboseOption});
+    const QCommandLineOption replayOption(QStringLiteral("replay"),
+                                          QStringLiteral("replay one fault in every faulty round: "
+                                                         "an emulator --fault, \"cable\" or \"restart\""),
+                                          QStringLiteral("fault"));
+    const QCommandLineOption afterOption(QStringLiteral("after"), QStringLiteral("requests before the replayed fault"),
+                                         QStringLiteral("n"), QStringLiteral("0"));
+    const QCommandLineOption retriesOption(QStringLiteral("retries"), QStringLiteral("link retries in replayed rounds"),
+                                           QStringLiteral("n"), QStringLiteral("0"));
+    parser.addOptions(
+        {minutesOption, seedOption, emulatorOption, verboseOption, replayOption, afterOption, retriesOption});
     parser.process(app);
 
     const double minutes = parser.value(minutesOption).toDouble();
@@ -366,6 +396,9 @@ int main(int argc, char *argv[])
     }
 
     Soak soak(socat, parser.value(emulatorOption), seed);
+    if (parser.isSet(replayOption))
+        soak.setReplay(parser.value(replayOption), parser.value(afterOption).toInt(),
+                       parser.value(retriesOption).toInt());
     Totals totals;
     QElapsedTimer clock;
     clock.start();
