@@ -116,12 +116,11 @@ public:
     ~Soak() { stopProcesses(); }
 
     // Replays one fault (emulator spelling, or "cable" / "restart") instead of drawing them.
-    bool setReplay(const QString &fault, int after, int retries)
+    void setReplay(const QString &fault, int after, int retries)
     {
         m_replayFault = fault;
         m_replayAfter = after;
         m_replayRetries = retries;
-        return fault == QLatin1String("cable") || fault == QLatin1String("restart") || !fault.isEmpty();
     }
 
     bool round(Totals &totals, bool verbose)
@@ -166,7 +165,8 @@ public:
         clock.start();
         bool started = false;
         QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
-            if (!started && m_backend->hasSerialLink())
+            // A link that fails on its first requests may be gone before this tick sees it.
+            if (!started && (m_backend->hasSerialLink() || m_roundRequests > 0 || m_errors > 0))
                 started = true;
             // The cable and the restart strike once the device has answered `after` requests.
             if (!struck && (fault == Fault::Cable || fault == Fault::Restart) && m_roundRequests > after) {
