@@ -12,6 +12,7 @@
 #include <NemtraPropertyFile.h>
 
 #include <QQmlComponent>
+#include <QQmlContext>
 #include <QQmlEngine>
 #include <QSignalSpy>
 #include <QTest>
@@ -55,6 +56,7 @@ private slots:
     void expertMode_addsOnceAndToleratesTheLastRegister();
     void tlfLoraGateway_derivedValues();
     void processWide_instanceSurvivesUntilReleasedAndEnumsReachQml();
+    void refeedingProperties_leavesNoPositionPointingAtADeletedProperty();
 
 private:
     NemtraDeviceInformation *m_info = nullptr;
@@ -426,6 +428,38 @@ void tst_NemtraContainers::processWide_instanceSurvivesUntilReleasedAndEnumsReac
     QVERIFY2(object, qPrintable(component.errorString()));
     QCOMPARE(object->property("command").toInt(), int(NemtraDeviceInformation::Command));
     QCOMPARE(object->property("enc").toInt(), int(NemtraControlsContainer::Encoder));
+
+    // The expert page walks the list and the containers' properties by position.
+    NemtraExpertMode expert;
+    expert.addProperty(0x8100);
+    m_info->setData(m_image);
+    engine.rootContext()->setContextProperty(QStringLiteral("expert"), &expert);
+    engine.rootContext()->setContextProperty(QStringLiteral("info"), m_info);
+    QQmlComponent reader(&engine);
+    reader.setData("import QtQml 2.15\nQtObject { property int count: expert.expertList.length;"
+                   " property int reg: expert.expertList[0].registerIndex;"
+                   " property real battery: info.property(11).value }",
+                   QUrl());
+    std::unique_ptr<QObject> values(reader.create());
+    QVERIFY2(values, qPrintable(reader.errorString()));
+    QCOMPARE(values->property("count").toInt(), 1);
+    QCOMPARE(values->property("reg").toInt(), 0x8100);
+    QCOMPARE(values->property("battery").toDouble(), 1.0);
+}
+
+void tst_NemtraContainers::refeedingProperties_leavesNoPositionPointingAtADeletedProperty()
+{
+    // A second container manager hands the channels new properties before the controls get theirs.
+    QList<NemtraProperty *> all = NemtraPropertyFile::fallbackProperties();
+    QList<NemtraProperty *> channelProperties = NemtraPropertyFile::takeChannelProperties(all);
+    qDeleteAll(all);
+    m_channels->setProperties(channelProperties);
+    QCOMPARE(m_controls->propertyCount(), 0);
+    QVERIFY(!m_controls->property(uchar(NemtraControlsContainer::Button0Mode)).isValid());
+    QCOMPARE(m_controls->buttonMode1Index(), NemtraControlsContainer::Invalid);
+    m_controls->setProperties(m_channels->properties());
+    QVERIFY(m_controls->hasAllProperties());
+    QCOMPARE(m_channels->blocks(1).size(), 11);
 }
 
 QTEST_MAIN(tst_NemtraContainers)
