@@ -402,9 +402,24 @@ void tst_NemtraContainers::tlfLoraGateway_derivedValues()
     QCOMPARE(ids->data(ids->index(1), NemtraGatewayFilterModel::DescriptionRole).toString(), QStringLiteral("ID 2:"));
     QCOMPARE(ids->data(ids->index(0), NemtraGatewayFilterModel::NumberOfBytesRole).toInt(), 4);
     QSignalSpy writes(m_gateway, &BaseContainer::writeSingleRegister);
+    QSignalSpy inserted(ids, &QAbstractItemModel::rowsInserted);
     ids->addEntry();
     QCOMPARE(ids->rowCount(), 3);
+    QCOMPARE(inserted.count(), 1);
     QCOMPARE(lastArgs(writes).value(0).toUInt(), 0xC407u);
+    QCOMPARE(lastArgs(writes).value(1).toUInt(), 3u);
+
+    // A count pushed from the device resets the rows; the list never grows past its limit.
+    QSignalSpy resets(ids, &QAbstractItemModel::modelReset);
+    m_image[0xC407] = 30;
+    m_gateway->setData(m_image);
+    QCOMPARE(resets.count(), 1);
+    QCOMPARE(ids->rowCount(), 30);
+    QVERIFY(ids->data(ids->index(29), NemtraGatewayFilterModel::MaxEntryReachedRole).toBool());
+    ids->addEntry();
+    QCOMPARE(ids->rowCount(), 30);
+    ids->removeEntry();
+    QCOMPARE(ids->rowCount(), 29);
     QCOMPARE(m_gateway->gatewayTypeToString(1), QStringLiteral("LoRaWAN-EnOcean"));
 }
 
