@@ -205,6 +205,19 @@ void tst_NemtraContainers::channelManager_groupsBlocksPerChannelAndShowsOnlyList
     for (const NemtraChannelDatablock *block : combined)
         QVERIFY(block->hasAllProperties() && block->propertyCount() >= 2);
 
+    // A type that channel 1 lacks still lists its blocks in channel order.
+    NemtraChannelManager other;
+    const auto make = [](uint reg, quint16 type) {
+        return new NemtraProperty(reg, 0, 100, 1, false, type, BaseProperty::UInt16, 1, 0, QString());
+    };
+    other.setProperties({make(0x8100, NemtraEnums::Temperature), make(0x9120, NemtraEnums::CO2),
+                         make(0xB120, NemtraEnums::CO2), make(0xA120, NemtraEnums::CO2),
+                         make(0xB100, NemtraEnums::Temperature)});
+    QList<int> order;
+    for (const NemtraChannelDatablock *block : other.combinedBlocks())
+        order.append(block->type() * 10 + block->channel());
+    QCOMPARE(order, (QList<int>{161, 164, 182, 183, 184}));
+
     m_info->setData(m_image);
     m_channels->setData(m_image);
     auto *model1 = m_channels->channel1Model().value<NemtraChannelListModel *>();
