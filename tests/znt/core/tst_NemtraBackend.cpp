@@ -1,6 +1,7 @@
 #include "NemtraBackend.h"
 #include "NemtraConnectionManager.h"
 #include "NemtraContainerManager.h"
+#include "NemtraDeviceInformation.h"
 
 #include <QDataStream>
 #include <QFile>
@@ -42,6 +43,8 @@ class tst_NemtraBackend : public QObject
 private slots:
     void simulationText_anyLength_givesWholeImage();
     void imageFile_checksLengthAndDevice();
+    void simulateDevice_bothModelsWithoutPort_data();
+    void simulateDevice_bothModelsWithoutPort();
     void simulateLoading_padsShortAndCutsLongImages();
     void disconnect_duringSimulation_stopsTimersAndClearsState();
     void readReply_pastImageEnd_isDropped();
@@ -127,6 +130,35 @@ void tst_NemtraBackend::imageFile_checksLengthAndDevice()
     const QList<quint16> huge = NemtraBackend::readImageFile(
         writeImageFile(m_dir.filePath("huge.dat"), {}, imageWithDevice(kImageWords + 500, 16386)));
     QCOMPARE(huge.size(), kImageWords);
+}
+
+void tst_NemtraBackend::simulateDevice_bothModelsWithoutPort_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("deviceType");
+    QTest::newRow("F3") << 0 << int(NemtraDeviceInformation::Ferox3ZNT);
+    QTest::newRow("VTX") << 1 << int(NemtraDeviceInformation::ZNT);
+    QTest::newRow("other index means F3") << 7 << int(NemtraDeviceInformation::Ferox3ZNT);
+}
+
+void tst_NemtraBackend::simulateDevice_bothModelsWithoutPort()
+{
+    QFETCH(int, index);
+    QFETCH(int, deviceType);
+    NemtraBackend backend;
+    QSignalSpy loaded(&backend, &NemtraBackend::connectedAndDataLoaded);
+    QSignalSpy errors(&backend, &BackendBase::errorPlainText);
+    backend.setProgressMax(3);
+    backend.simulateDevice(index);
+    QVERIFY(loaded.wait(5000));
+    QCOMPARE(errors.count(), 0);
+    QVERIFY(backend.isSimulation());
+    QVERIFY(!backend.connectionManager()->connected());
+    QCOMPARE(int(NemtraDeviceInformation::instance()->deviceType()), deviceType);
+    QVERIFY(NemtraDeviceInformation::instance()->channelCount() > 0);
+    QCOMPARE(backend.registerImage().at(NemtraConnectionManager::kIdentificationRegister), quint16(0xFFFF));
+    emit backend.disconnectFromDevice();
+    QCOMPARE(int(NemtraDeviceInformation::instance()->deviceType()), 0);
 }
 
 void tst_NemtraBackend::simulateLoading_padsShortAndCutsLongImages()
