@@ -48,7 +48,6 @@ private slots:
     void simulateLoading_padsShortAndCutsLongImages();
     void disconnect_duringSimulation_stopsTimersAndClearsState();
     void readReply_pastImageEnd_isDropped();
-    void channelTables_decodeGroupsOfEightWords();
     void containerManager_forwardsOnlyWhileEnabled();
     void connectionManager_withoutLink_dropsRequests();
 
@@ -213,35 +212,6 @@ void tst_NemtraBackend::readReply_pastImageEnd_isDropped()
     QCOMPARE(image.mid(65532), (QList<quint16>{1, 2, 3}));
     backend.onReadRead(0xFFFFFFFFu, {7});
     QCOMPARE(backend.registerImage(), image);
-}
-
-void tst_NemtraBackend::channelTables_decodeGroupsOfEightWords()
-{
-    QList<quint16> words(16, 0);
-    words[1] = 0x0001; // channel 1, type 16
-    words[1 + 8] = 0x0002; // channel 2, type 17
-    words[5] = 0x0020; // channel 1, type 85
-    auto tables = NemtraConnectionManager::decodeChannelTables(words);
-    QVERIFY(tables[0].testBit(16));
-    QVERIFY(tables[0].testBit(85));
-    QVERIFY(tables[1].testBit(17));
-    QCOMPARE(tables[0].count(true), 2);
-    QCOMPARE(tables[2].count(true) + tables[3].count(true), 0);
-
-    QList<quint16> image(kImageWords, 0xFFFF);
-    image[24 + 1] = 0x0001;
-    for (int i = 24; i < 32; ++i)
-        image[i] = (i == 25) ? 0x0001 : 0;
-    tables = NemtraConnectionManager::decodeChannelTables(image);
-    QCOMPARE(tables[0].count(true), 128);
-    QCOMPARE(tables[3].count(true), 1);
-    QVERIFY(tables[3].testBit(16));
-
-    for (int odd : {0, 7, 12, 40}) {
-        tables = NemtraConnectionManager::decodeChannelTables(QList<quint16>(odd, 0xFFFF));
-        for (const QBitArray &t : tables)
-            QCOMPARE(t.count(true), 0);
-    }
 }
 
 void tst_NemtraBackend::containerManager_forwardsOnlyWhileEnabled()
