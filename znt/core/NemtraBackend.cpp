@@ -104,6 +104,10 @@ NemtraBackend::NemtraBackend(QObject *parent)
 NemtraBackend::~NemtraBackend()
 {
     stopSimulation();
+    // The managers are deleted after this object's own members; nothing of theirs may reach it then.
+    m_connectionManager->disconnect(this);
+    m_containerManager->disconnect(this);
+    m_errorManagement->disconnect(this);
 }
 
 void NemtraBackend::pushImage()
