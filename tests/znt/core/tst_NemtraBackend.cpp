@@ -2,6 +2,7 @@
 #include "NemtraConnectionManager.h"
 #include "NemtraContainerManager.h"
 #include "NemtraDeviceInformation.h"
+#include "NemtraSimulationImage.h"
 
 #include <QDataStream>
 #include <QFile>
@@ -82,7 +83,7 @@ void tst_NemtraBackend::simulationText_anyLength_givesWholeImage()
                             "x;5\n"
                             "14\n"
                             "15;a;300\n";
-    const QList<quint16> image = NemtraBackend::parseSimulationText(text);
+    const QList<quint16> image = NemtraSimulationImage::fromText(text);
     QCOMPARE(image.size(), kImageWords);
     QCOMPARE(image.at(10), quint16(65535));
     QCOMPARE(image.at(1024), quint16(16386));
@@ -92,8 +93,8 @@ void tst_NemtraBackend::simulationText_anyLength_givesWholeImage()
     QCOMPARE(image.at(14), quint16(0));
     QCOMPARE(image.at(15), quint16(300));
 
-    QCOMPARE(NemtraBackend::parseSimulationText({}).size(), kImageWords);
-    QCOMPARE(NemtraBackend::parseSimulationText("Register;Wert\n").size(), kImageWords);
+    QCOMPARE(NemtraSimulationImage::fromText({}).size(), kImageWords);
+    QCOMPARE(NemtraSimulationImage::fromText("Register;Wert\n").size(), kImageWords);
 }
 
 void tst_NemtraBackend::imageFile_checksLengthAndDevice()
@@ -121,12 +122,12 @@ void tst_NemtraBackend::imageFile_checksLengthAndDevice()
     QVERIFY(!backend.connected());
     QVERIFY(!backend.simulationRunning());
 
-    const QList<quint16> headed = NemtraBackend::readImageFile(
+    const QList<quint16> headed = NemtraSimulationImage::fromFile(
         writeImageFile(m_dir.filePath("lora.dat"), QStringLiteral("LORA_2.1.2"), imageWithDevice(3000, 16385)));
     QCOMPARE(headed.size(), 3000);
     QCOMPARE(headed.at(NemtraBackend::kDeviceTypeWord), quint16(16385));
     // Words beyond the register space are never read into memory.
-    const QList<quint16> huge = NemtraBackend::readImageFile(
+    const QList<quint16> huge = NemtraSimulationImage::fromFile(
         writeImageFile(m_dir.filePath("huge.dat"), {}, imageWithDevice(kImageWords + 500, 16386)));
     QCOMPARE(huge.size(), kImageWords);
 }
