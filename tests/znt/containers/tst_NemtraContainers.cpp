@@ -205,6 +205,19 @@ void tst_NemtraContainers::channelManager_groupsBlocksPerChannelAndShowsOnlyList
     for (const NemtraChannelDatablock *block : combined)
         QVERIFY(block->hasAllProperties() && block->propertyCount() >= 2);
 
+    // A type that channel 1 lacks still lists its blocks in channel order.
+    NemtraChannelManager other;
+    const auto make = [](uint reg, quint16 type) {
+        return new NemtraProperty(reg, 0, 100, 1, false, type, BaseProperty::UInt16, 1, 0, QString());
+    };
+    other.setProperties({make(0x8100, NemtraEnums::Temperature), make(0x9120, NemtraEnums::CO2),
+                         make(0xB120, NemtraEnums::CO2), make(0xA120, NemtraEnums::CO2),
+                         make(0xB100, NemtraEnums::Temperature)});
+    QList<int> order;
+    for (const NemtraChannelDatablock *block : other.combinedBlocks())
+        order.append(block->type() * 10 + block->channel());
+    QCOMPARE(order, (QList<int>{161, 164, 182, 183, 184}));
+
     m_info->setData(m_image);
     m_channels->setData(m_image);
     auto *model1 = m_channels->channel1Model().value<NemtraChannelListModel *>();
@@ -402,9 +415,24 @@ void tst_NemtraContainers::tlfLoraGateway_derivedValues()
     QCOMPARE(ids->data(ids->index(1), NemtraGatewayFilterModel::DescriptionRole).toString(), QStringLiteral("ID 2:"));
     QCOMPARE(ids->data(ids->index(0), NemtraGatewayFilterModel::NumberOfBytesRole).toInt(), 4);
     QSignalSpy writes(m_gateway, &BaseContainer::writeSingleRegister);
+    QSignalSpy inserted(ids, &QAbstractItemModel::rowsInserted);
     ids->addEntry();
     QCOMPARE(ids->rowCount(), 3);
+    QCOMPARE(inserted.count(), 1);
     QCOMPARE(lastArgs(writes).value(0).toUInt(), 0xC407u);
+    QCOMPARE(lastArgs(writes).value(1).toUInt(), 3u);
+
+    // A count pushed from the device resets the rows; the list never grows past its limit.
+    QSignalSpy resets(ids, &QAbstractItemModel::modelReset);
+    m_image[0xC407] = 30;
+    m_gateway->setData(m_image);
+    QCOMPARE(resets.count(), 1);
+    QCOMPARE(ids->rowCount(), 30);
+    QVERIFY(ids->data(ids->index(29), NemtraGatewayFilterModel::MaxEntryReachedRole).toBool());
+    ids->addEntry();
+    QCOMPARE(ids->rowCount(), 30);
+    ids->removeEntry();
+    QCOMPARE(ids->rowCount(), 29);
     QCOMPARE(m_gateway->gatewayTypeToString(1), QStringLiteral("LoRaWAN-EnOcean"));
 }
 
