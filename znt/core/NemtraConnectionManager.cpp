@@ -226,15 +226,21 @@ void NemtraConnectionManager::processGetAllQueue()
 void NemtraConnectionManager::finishGetAll()
 {
     setDeviceToNormal();
+    reportUnreadRegisters();
+    emit allDataReceived();
+    setProgressValue(m_progressMax);
+    setCurrentTask(Polling);
+    queueStep("readPollData");
+}
+
+void NemtraConnectionManager::reportUnreadRegisters()
+{
+    // What was read is still handed on, but a full read with gaps is never reported as complete.
     if (m_unreadRegisters > 0) {
         emit errorPlainText(tr("Das Gerät konnte nicht vollständig gelesen werden: %n Register wurden nicht geliefert.",
                                nullptr, m_unreadRegisters));
     }
     m_unreadRegisters = 0;
-    emit allDataReceived();
-    setProgressValue(m_progressMax);
-    setCurrentTask(Polling);
-    queueStep("readPollData");
 }
 
 void NemtraConnectionManager::updateAllData()
@@ -415,9 +421,7 @@ void NemtraConnectionManager::onReadRetry()
     setProgressMax(m_getAllQueue.size());
     if (!left) {
         setDeviceToNormal();
-        emit errorPlainText(tr("Das Gerät konnte nicht vollständig gelesen werden: %n Register wurden nicht geliefert.",
-                               nullptr, m_unreadRegisters));
-        m_unreadRegisters = 0;
+        reportUnreadRegisters();
         emit allDataReceived();
         setCurrentTask(NothingToDo);
         return;

@@ -128,6 +128,7 @@ private:
     void startPollTimer();
     void continuePolling();
     void finishGetAll();
+    void reportUnreadRegisters();
     void clearPending();
     QList<Range> ranges(RangeKind kind) const;
     void onGetAllReply(uint start);
