@@ -21,6 +21,7 @@
 #include <cstdio>
 #include <memory>
 #include <numeric>
+#include <utility>
 
 namespace {
 
@@ -183,9 +184,25 @@ int main(int argc, char *argv[])
             std::printf("%-10u %9.3f %9.3f %9.3f %9.3f %14.2f %13.3f ms\n", registers, f.mean, f.median, f.p95, f.min,
                         wire + 2 * SilenceMs, f.median - SilenceMs);
         }
-        if (traffic)
+        if (traffic) {
             std::printf("traffic log: %llu requests recorded, %d kept\n", traffic->recorded(),
                         int(traffic->records().size()));
+            // What one record costs the link's thread, apart from the pty's noise.
+            constexpr int kRecords = 100000;
+            TrafficLog probe;
+            const QList<quint16> values(100, 0x1234);
+            QElapsedTimer recordClock;
+            recordClock.start();
+            for (int i = 0; i < kRecords; ++i) {
+                TrafficRecord entry;
+                entry.function = TrafficRecord::ReadHolding;
+                entry.count = 100;
+                entry.values = values;
+                probe.record(std::move(entry));
+            }
+            std::printf("one record of a 100-register answer: %.3f us\n",
+                        recordClock.nsecsElapsed() / 1000.0 / kRecords);
+        }
         std::printf("wire 8N1: bytes on a real 115200 baud line plus two silences of %.2f ms; a pty has no wire time,\n"
                     "so 'beyond silence' is the median round trip minus one silence: link, thread hops, emulator.\n",
                     SilenceMs);
