@@ -980,6 +980,7 @@ QString KivBackend::loadJsonString(const QString &name)
 
 void KivBackend::retranslate()
 {
+    m_traffic->retranslate();
     updateChannelLabels();
     updateAvailableOutputs();
     updateLastWartung();

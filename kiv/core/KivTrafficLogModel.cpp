@@ -95,8 +95,8 @@ QVariant KivTrafficLogModel::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> KivTrafficLogModel::roleNames() const
 {
-    return {{TimeRole, "time"},   {FunctionRole, "function"}, {RangeRole, "range"},        {ValuesRole, "values"},
-            {ErrorRole, "error"}, {FailedRole, "failed"},     {RoundTripRole, "roundTrip"}};
+    return {{TimeRole, "time"},   {FunctionRole, "functionText"}, {RangeRole, "range"},        {ValuesRole, "values"},
+            {ErrorRole, "error"}, {FailedRole, "failed"},         {RoundTripRole, "roundTrip"}};
 }
 
 QString KivTrafficLogModel::functionText(TrafficRecord::Function function)
@@ -181,6 +181,12 @@ void KivTrafficLogModel::refresh()
     }
     endInsertRows();
     emit countChanged();
+}
+
+void KivTrafficLogModel::retranslate()
+{
+    if (!m_rows.isEmpty())
+        emit dataChanged(index(0), index(int(m_rows.size() - 1)), {FunctionRole, RangeRole});
 }
 
 void KivTrafficLogModel::clear()

@@ -55,6 +55,8 @@ public:
     // Takes what the link recorded since the last refresh.
     Q_INVOKABLE void refresh();
     Q_INVOKABLE void clear();
+    // The function and range texts are translated; rows already shown take the new language.
+    void retranslate();
     // Writes everything held to filePath; false when the file cannot be written.
     Q_INVOKABLE bool exportCsv(const QString &filePath);
     // Writes a CSV under a time-stamped name into the save folder and reports where.

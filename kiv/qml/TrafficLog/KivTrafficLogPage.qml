@@ -154,7 +154,8 @@ Rectangle {
                     ScrollBar.vertical: ScrollBar {
                         objectName: list.objectName + "ScrollBar"
                     }
-                    onCountChanged: if (page.follow) positionViewAtEnd()
+                    // After the new rows are laid out, or the view stops short of them.
+                    onCountChanged: if (page.follow) Qt.callLater(positionViewAtEnd)
                     onMovementEnded: page.follow = atYEnd
 
                     delegate: Rectangle {
@@ -181,7 +182,7 @@ Rectangle {
                             Text {
                                 objectName: row.objectName + "Function"
                                 Layout.preferredWidth: (table.width - 24) * page.columnWidths[1]
-                                text: model.function
+                                text: model.functionText
                                 font.pixelSize: Style.small(page.fontSize)
                                 color: Style.text
                                 elide: Text.ElideRight
