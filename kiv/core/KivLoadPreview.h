@@ -19,6 +19,8 @@ class KivLoadPreview : public QObject
     Q_OBJECT
     Q_PROPERTY(bool open READ isOpen NOTIFY stateChanged)
     Q_PROPERTY(bool busy READ isBusy NOTIFY stateChanged)
+    // False until a cancelled preview has put the blocks back; no new load before then.
+    Q_PROPERTY(bool idle READ isIdle NOTIFY stateChanged)
     Q_PROPERTY(QString fileName READ fileName NOTIFY stateChanged)
     Q_PROPERTY(QVariantList changes READ changesForQml NOTIFY stateChanged)
     Q_PROPERTY(int changeCount READ changeCount NOTIFY stateChanged)

@@ -16,7 +16,11 @@ CustomPopup {
     readonly property int changeCount: preview ? preview.changeCount : 0
     readonly property var columnWidths: [0.5, 0.25, 0.25]
 
-    width: T.Overlay.overlay ? Math.min(T.Overlay.overlay.width * 0.9, 680) : 600
+    // Taken when the pop-up opens: a width bound to the overlay would be laid out again while
+    // the page and its window part, with the table's rows already half torn down.
+    property real openWidth: 600
+    width: openWidth
+    onAboutToShow: openWidth = T.Overlay.overlay ? Math.min(T.Overlay.overlay.width * 0.9, 680) : 600
     closable: false
     title: preview ? qsTr("Vorschau: %1").arg(preview.fileName) : ""
     text: busy ? qsTr("Die Änderungen werden ermittelt …")
@@ -85,7 +89,8 @@ CustomPopup {
             model: popup.preview ? popup.preview.changes : []
             ScrollBar.vertical: ScrollBar {
                 objectName: list.objectName + "ScrollBar"
-                policy: list.contentHeight > list.height ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
+                visible: list.contentHeight > list.height
+                policy: ScrollBar.AlwaysOn
             }
 
             delegate: Rectangle {

@@ -251,7 +251,7 @@ Rectangle {
                             visible: Kiv.connected
                             // Register images and JSON documents can be written back into a device.
                             enabled: (page.selectedFile.endsWith(".cfg") || page.selectedFile.endsWith(".json"))
-                                     && !Kiv.isLoadingFromDisc && !(Kiv.loadPreview && Kiv.loadPreview.open)
+                                     && !Kiv.isLoadingFromDisc && (!Kiv.loadPreview || Kiv.loadPreview.idle)
                             onClicked: page.load(page.selectedFile)
                         }
                         CustomButton {
