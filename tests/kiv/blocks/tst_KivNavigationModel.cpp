@@ -62,10 +62,10 @@ void tst_KivNavigationModel::construction_showsTheWholeListWithItsRoles()
     QCOMPARE(roles.value(260), QByteArray("imageRole"));
 
     QCOMPARE(model.data(model.index(0), Qt::DisplayRole).toString(), QStringLiteral("Expertenmodus"));
-    QCOMPARE(model.data(model.index(6), KivNavigationModel::TextRole).toString(), QStringLiteral("Zurück"));
-    QCOMPARE(model.data(model.index(4), KivNavigationModel::ImageRole).toString(),
+    QCOMPARE(model.data(model.index(7), KivNavigationModel::TextRole).toString(), QStringLiteral("Zurück"));
+    QCOMPARE(model.data(model.index(5), KivNavigationModel::ImageRole).toString(),
              QStringLiteral("qrc:/images/Menu Icons/GlobeWhiteWithMeridians.png"));
-    QVERIFY(!model.data(model.index(5), KivNavigationModel::ImageRole).isValid());
+    QVERIFY(!model.data(model.index(6), KivNavigationModel::ImageRole).isValid());
 }
 
 void tst_KivNavigationModel::data_outsideTheVisibleRowsOrUnknownRoleIsEmpty()
