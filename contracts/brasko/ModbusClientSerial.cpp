@@ -1,8 +1,10 @@
 #include "ModbusClientSerial.h"
 
 #include "BraskoLogging.h"
+#include "TrafficLog.h"
 
 #include <QDataStream>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QModbusDataUnit>
 #include <QModbusReply>
@@ -10,6 +12,8 @@
 #include <QSerialPort>
 #include <QTimer>
 #include <QVariant>
+
+#include <utility>
 
 namespace {
 
@@ -297,6 +301,10 @@ void ModbusClientSerial::dispatch(const Datagram &request)
     m_busy = true;
     m_current = request;
     m_last = request;
+    if (m_traffic) {
+        m_sentMsecs = QDateTime::currentMSecsSinceEpoch();
+        m_sentClock.start();
+    }
     emit requestSent(request);
 
     if (request.kind() == Datagram::Kind::Raw) {
@@ -308,7 +316,9 @@ void ModbusClientSerial::dispatch(const Datagram &request)
     const uint count = request.count();
     const uint maxCount = request.kind() == Datagram::Kind::Read ? MaxReadCount : MaxWriteCount;
     if (!request.isValid() || count == 0 || count > maxCount || start + count > RegisterSpace) {
-        failLater(InvalidRequestError, tr("Ungültige Anfrage: Register %1, Anzahl %2.").arg(start).arg(count));
+        const QString text = tr("Ungültige Anfrage: Register %1, Anzahl %2.").arg(start).arg(count);
+        logOutcome(request, {}, text);
+        failLater(InvalidRequestError, text);
         return;
     }
 
@@ -321,8 +331,9 @@ void ModbusClientSerial::dispatch(const Datagram &request)
             QModbusDataUnit(QModbusDataUnit::HoldingRegisters, int(start), request.getValues()), m_serverAddress);
     }
     if (!reply) {
-        failLater(ModbusClientErrors(int(m_client->error())),
-                  tr("Die Anfrage konnte nicht gesendet werden: %1").arg(m_client->errorString()));
+        const QString text = tr("Die Anfrage konnte nicht gesendet werden: %1").arg(m_client->errorString());
+        logOutcome(request, {}, text);
+        failLater(ModbusClientErrors(int(m_client->error())), text);
         return;
     }
     m_reply = reply;
@@ -380,12 +391,14 @@ void ModbusClientSerial::onReplyFinished(QModbusReply *reply)
                          .arg(m_settings.port)
                          .arg(values.size())
                          .arg(request.count()));
+                logOutcome(request, values, m_errorString);
                 return;
             }
             answer = Datagram(request.getStartAdress(), values);
         } else {
             answer = Datagram(request.getStartAdress(), request.getValues());
         }
+        logOutcome(request, answer.getValues(), {});
         answer.setRequestType(request.requestType());
         emit allBytesWritten();
         emit datagramReceived(answer);
@@ -399,6 +412,7 @@ void ModbusClientSerial::onReplyFinished(QModbusReply *reply)
                  .arg(m_settings.port)
                  .arg(exception)
                  .arg(exceptionText(exception)));
+        logOutcome(request, {}, m_errorString);
         return;
     }
     switch (error) {
@@ -413,6 +427,37 @@ void ModbusClientSerial::onReplyFinished(QModbusReply *reply)
              tr("Fehler bei der Kommunikation über %1: %2").arg(m_settings.port, reply->errorString()));
         break;
     }
+    logOutcome(request, {}, m_errorString);
+}
+
+void ModbusClientSerial::logOutcome(const Datagram &request, const QList<quint16> &values, const QString &error)
+{
+    if (!m_traffic || !request.isValid())
+        return;
+    TrafficRecord entry;
+    entry.sentMsecs = m_sentMsecs;
+    entry.roundTripUs = m_sentClock.isValid() ? m_sentClock.nsecsElapsed() / 1000 : 0;
+    entry.start = request.getStartAdress();
+    switch (request.kind()) {
+    case Datagram::Kind::Read:
+        entry.function = TrafficRecord::ReadHolding;
+        entry.count = request.count();
+        break;
+    case Datagram::Kind::Write:
+        // QtSerialBus sends a single value as a single-register write.
+        entry.count = request.count();
+        entry.function = entry.count == 1 ? TrafficRecord::WriteSingle : TrafficRecord::WriteMultiple;
+        break;
+    default:
+        entry.function = TrafficRecord::Raw;
+        entry.start = 0;
+        entry.count = uint(request.rawBytes().size());
+        break;
+    }
+    // A write's values are what was asked to be written, also when it failed.
+    entry.values = request.kind() == Datagram::Kind::Write ? request.getValues() : values;
+    entry.error = error;
+    m_traffic->record(std::move(entry));
 }
 
 void ModbusClientSerial::onGuardTimeout()
@@ -425,7 +470,10 @@ void ModbusClientSerial::onGuardTimeout()
         return;
     abandonReply();
     m_busy = false;
+    // The owner may drop the link while told of the failure, and the request with it.
+    const Datagram request = m_current;
     fail(TimeoutError, tr("Das Gerät an %1 hat die Anfrage nicht abgeschlossen.").arg(m_settings.port));
+    logOutcome(request, {}, m_errorString);
 }
 
 void ModbusClientSerial::abandonReply()
@@ -462,10 +510,14 @@ void ModbusClientSerial::onLinkLost(const QString &detail)
         return;
     m_linkFailed = true;
     ++m_epoch;
+    const bool requestLost = m_busy && m_reply;
+    const Datagram request = m_current;
     abandonReply();
     m_queue.clear();
     m_busy = false;
     fail(ConnectionError, tr("Die Verbindung über %1 wurde unterbrochen: %2").arg(m_settings.port, detail));
+    if (requestLost)
+        logOutcome(request, {}, m_errorString);
     if (m_client && m_client->state() == QModbusDevice::UnconnectedState)
         reportState(0);
 }
@@ -527,18 +579,22 @@ void ModbusClientSerial::finishHandover(bool written, const QString &writeError)
     m_ownTransition = false;
     m_handover = false;
     m_busy = false;
+    const Datagram request = m_current;
 
     if (!reopened) {
         ++m_epoch;
         m_queue.clear();
         fail(ConnectionError, openErrorText(m_client->errorString()));
+        logOutcome(request, {}, m_errorString);
         reportState(0);
         return;
     }
     if (!written) {
         fail(WriteError, tr("Schreiben auf %1 fehlgeschlagen: %2").arg(m_settings.port, writeError));
+        logOutcome(request, {}, m_errorString);
         return;
     }
+    logOutcome(request, {}, {});
     emit allBytesWritten();
     // Raw bytes get no answer, so nobody else would move the queue on.
     processPendingRequests();

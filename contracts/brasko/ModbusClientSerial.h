@@ -3,17 +3,20 @@
 #include "BraskoGlobal.h"
 #include "Datagram.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 class QModbusReply;
 class QModbusRtuSerialClient;
 class QSerialPort;
 class QTimer;
+class TrafficLog;
 
 // Modbus RTU client on one serial port with a request queue. Framing, CRC, the protocol's
 // silence, time-outs and retries are QtSerialBus's; this class adds the queue (one request on
@@ -102,6 +105,8 @@ public:
     int pendingCount() const { return int(m_queue.size()); }
     bool isBusy() const { return m_busy; }
     Datagram lastDatagram() const { return m_last; }
+    // Every request from now on is recorded there with its outcome; null records nothing.
+    void setTrafficLog(std::shared_ptr<TrafficLog> log) { m_traffic = std::move(log); }
     QString errorString() const { return m_errorString; }
     ModbusClientErrors lastError() const { return m_lastError; }
 
@@ -131,6 +136,7 @@ private:
     void closeHandoverPort();
     QString openErrorText(const QString &fallback) const;
     int guardIntervalMs() const;
+    void logOutcome(const Datagram &request, const QList<quint16> &values, const QString &error);
 
     QModbusRtuSerialClient *m_client = nullptr;
     QTimer *m_guard = nullptr;
@@ -139,6 +145,9 @@ private:
     QList<Datagram> m_queue;
     Datagram m_current;
     Datagram m_last;
+    std::shared_ptr<TrafficLog> m_traffic;
+    QElapsedTimer m_sentClock;
+    qint64 m_sentMsecs = 0;
     PortSettings m_settings;
     QString m_errorString;
     ModbusClientErrors m_lastError = NoError;

@@ -1,6 +1,9 @@
 #include "SerialIo.h"
 
 #include "BraskoLogging.h"
+#include "TrafficLog.h"
+
+#include <utility>
 
 SerialIo::SerialIo(QObject *parent)
     : QObject(parent)
@@ -20,11 +23,19 @@ ModbusClientSerial *SerialIo::ensureMaster()
         return m_master;
     m_master = new ModbusClientSerial(this);
     m_master->setServerAddress(m_modbusId);
+    m_master->setTrafficLog(m_traffic);
     connect(m_master, &ModbusClientSerial::datagramReceived, this, &SerialIo::onDatagramReceived);
     connect(m_master, &ModbusClientSerial::stateChanged, this, &SerialIo::onStateChanged);
     connect(m_master, &ModbusClientSerial::errorOccurred, this, &SerialIo::onErrorOccured);
     emit initDone();
     return m_master;
+}
+
+void SerialIo::setTrafficLog(std::shared_ptr<TrafficLog> log)
+{
+    m_traffic = std::move(log);
+    if (m_master)
+        m_master->setTrafficLog(m_traffic);
 }
 
 void SerialIo::setParameter(const QString &port, const QList<int> &parameters)

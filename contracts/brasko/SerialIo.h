@@ -8,6 +8,10 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
+class TrafficLog;
+
 // A Modbus RTU link on one serial port. Meant to live in a worker thread: it creates its
 // Modbus client lazily, so every object it owns is born in that thread. Subclasses get each
 // answer, state change and failure through the three virtual handlers.
@@ -23,6 +27,8 @@ public:
     ModbusClientSerial *modbusMaster() const { return m_master; }
     QString errorString() const;
     uchar modbusId() const { return m_modbusId; }
+    // Records every request and its outcome in log. Call before the link moves to its thread.
+    void setTrafficLog(std::shared_ptr<TrafficLog> log);
 
 public slots:
     // parameters: [baud rate, parity, data bits, stop bits, timeout ms, retries]. Opens the port.
@@ -52,4 +58,5 @@ protected:
 private:
     ModbusClientSerial *m_master = nullptr;
     uchar m_modbusId = 1;
+    std::shared_ptr<TrafficLog> m_traffic;
 };

@@ -54,7 +54,9 @@ public:
         KivLoraParameter,
         KivLoraCommand,
         KivSavePage,
-        KivLoadPage
+        KivLoadPage,
+        // Internal page (access level 1 and above): the link's requests and answers.
+        KivTrafficLogPage
     };
     Q_ENUM(KivPageIndex)
 };

@@ -45,6 +45,7 @@ KivNavigationItems KivNavigationModel::bottomItems()
         {QT_TRANSLATE_NOOP("NavigationItems", "Expertenmodus"), P::KivExpertPage},
         {QT_TRANSLATE_NOOP("NavigationItems", "Laden/Speichern"), P::KivSaveLoadPage},
         {QT_TRANSLATE_NOOP("NavigationItems", "Exportieren"), P::KivExportPage},
+        {QT_TRANSLATE_NOOP("NavigationItems", "Datenverkehr"), P::KivTrafficLogPage},
         {QT_TRANSLATE_NOOP("NavigationItems", "Spracheinstellungen"), P::KivLanguagePage},
         {QT_TRANSLATE_NOOP("NavigationItems", "Handbuch"), P::KivManuel},
         {QT_TRANSLATE_NOOP("NavigationItems", "Verbindung trennen"), P::KivDisconnect},

@@ -284,6 +284,14 @@ void KivPageManager::reset()
         emit isLoRaChanged(false);
 }
 
+void KivPageManager::setClearance(int clearance)
+{
+    if (m_clearance == clearance)
+        return;
+    m_clearance = clearance;
+    updateModels();
+}
+
 void KivPageManager::updateModels()
 {
     const auto showIf = [](KivNavigationModel *model, KivPageIndex page, bool show) {
@@ -299,6 +307,8 @@ void KivPageManager::updateModels()
     showIf(m_topModel, KivTlfPage, m_isLcd && m_isConnected);
     showIf(m_topModel, KivLoraPage, m_isLoRa && m_isConnected);
     showIf(m_bottomModel, KivExpertPage, m_isConnected && (m_isVoc || m_isCo2));
+    // Also without a device: the traffic of a failed connection attempt is worth a look.
+    showIf(m_bottomModel, KivTrafficLogPage, m_clearance > 0);
 
     for (KivPageIndex page : {KivMonitoringPage, KivOutputPage, KivOffsetPage, KivServicePage})
         showIf(m_topModel, page, m_isConnected);

@@ -101,6 +101,8 @@ public slots:
     void setIsCo2(bool isCo2);
     void setIsVoc(bool isVoc);
     void setIsLoRa(bool isLoRa);
+    // The user's access level; the internal pages are listed from level 1 on.
+    void setClearance(int clearance);
     void reset();
     void updateModels() override;
 
@@ -121,6 +123,7 @@ private:
     bool m_isCo2 = false;
     bool m_isVoc = false;
     bool m_isLoRa = false;
+    int m_clearance = 0;
 
     KivNavigationModel *m_topModel = nullptr;
     KivNavigationModel *m_bottomModel = nullptr;

@@ -4,6 +4,7 @@
 #include "BootLoader.h"
 #include "Functions.h"
 #include "KivBlockSet.h"
+#include "KivCfgFile.h"
 #include "KivDatenblock.h"
 #include "KivDeviceCommands.h"
 #include "KivDeviceSetup.h"
@@ -11,6 +12,7 @@
 #include "KivExpertModeContainer.h"
 #include "KivFileActions.h"
 #include "KivLcdBlock.h"
+#include "KivLoadPreview.h"
 #include "KivLoraBlock.h"
 #include "KivOutputAssignment.h"
 #include "KivPoller.h"
@@ -24,16 +26,20 @@
 #include "KivSerialIo.h"
 #include "KivSettings.h"
 #include "KivShareBackend.h"
+#include "KivThresholdFormat.h"
 #include "KivTlfBlock.h"
+#include "KivTrafficLogModel.h"
 #include "KivWriteGate.h"
 #include "SerialLinkOwner.h"
 
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMetaObject>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
 #include <utility>
 
 Q_LOGGING_CATEGORY(lcKivBackend, "kiv.backend")
@@ -79,6 +85,28 @@ KivBackend::KivBackend(KivShareBackend *shareBackend, QObject *parent)
     m_blocks = new KivBlockSet(this, m_deviceInfo, m_gate, this);
     m_commands = new KivDeviceCommands(this, &m_registerImage, m_gate, m_blocks, this);
     m_outputs = new KivOutputAssignment(this, m_deviceInfo);
+    m_traffic = new KivTrafficLogModel(std::make_shared<TrafficLog>(), this);
+    connect(m_traffic, &KivTrafficLogModel::errorPlainText, this, &KivBackend::errorPlainText);
+    connect(m_traffic, &KivTrafficLogModel::infoPlainText, this, &KivBackend::infoPlainText);
+    KivLoadPreview::Hooks previewHooks;
+    previewHooks.refresh = [this] { updateData(); };
+    previewHooks.context = [this] {
+        KivSettingCatalog::Context context;
+        context.board = m_deviceInfo->boardType();
+        context.relayThresholdsFloat = m_deviceInfo->mainBoard() == Enums::MP_Qev;
+        context.tlfThresholdsFloat = KivThresholdFormat::tlfIsFloat(m_deviceInfo);
+        for (const KivDatenblock *block : m_blocks->dataBlocks()) {
+            const int index = int((block->baseRegister() - kFirstBlock) / kBlockStride);
+            if (index >= 0 && index < kMaxBlocks) {
+                if (context.blockTypes.size() <= index)
+                    context.blockTypes.resize(index + 1, Enums::Invalid);
+                context.blockTypes[index] = block->type();
+            }
+        }
+        return context;
+    };
+    previewHooks.send = [this] { sendPreviewedLoad(); };
+    m_preview = new KivLoadPreview(m_gate, &m_registerImage, std::move(previewHooks), this);
     connect(m_outputs, &KivOutputAssignment::busyChanged, this, &KivBackend::outputBusyChanged);
     connect(m_outputs, &KivOutputAssignment::activeChannelsChanged, this, [this] {
         m_activeChannels = m_outputs->activeChannels();
@@ -224,6 +252,16 @@ bool KivBackend::outputBusy() const
     return m_outputs->isBusy();
 }
 
+QObject *KivBackend::trafficLog() const
+{
+    return m_traffic;
+}
+
+QObject *KivBackend::loadPreview() const
+{
+    return m_preview;
+}
+
 QVariant KivBackend::expertBackend() const
 {
     return QVariant::fromValue(static_cast<QObject *>(m_blocks->expert()));
@@ -352,7 +390,10 @@ void KivBackend::setupSerial()
         return;
     // The link's thread starts once a retired link has released the port; requests made
     // before then wait in its queue.
-    auto *link = m_link->start(new KivSerialIo);
+    auto *io = new KivSerialIo;
+    // Every link records into the same log, so a reconnect keeps the traffic before it.
+    io->setTrafficLog(m_traffic->log());
+    auto *link = m_link->start(io);
 
     connect(this, qOverload<bool>(&KivBackend::expectWriteFinishedSignal), link, &KivSerialIo::setDoWriteDoneSignal,
             Qt::QueuedConnection);
@@ -597,6 +638,7 @@ void KivBackend::resetToStart()
     m_commands->reset();
     m_poller->stop();
     // Writes of an interrupted file load have no device to go to any more.
+    m_preview->abort();
     m_gate->clear();
     setIsLoadingFromDisc(false);
     setMaximum(0);
@@ -793,15 +835,10 @@ void KivBackend::onLoadJsonFromFilePath(QString filePath)
         setIsLoadingFromDisc(false);
         return;
     }
-    KivReadJson reader(filePath);
-    reader.setExpectedBoardType(qint32(Functions::toUInt32(m_registerImage, int(kBoardTypeRegister))));
-    connect(&reader, &KivReadJson::readFailed, this, &KivBackend::errorPlainText);
-    KivDocuments::connectLoad(&reader, this, m_blocks);
-
     // The settings' writes are queued like those of a loaded image and leave once the setters
     // (and their debounce timers) are done; the device is read again after the last one.
     setIsLoadingFromDisc(true);
-    if (!reader.read()) {
+    if (!applyJsonDocument(filePath)) {
         setIsLoadingFromDisc(false);
         emit errorPlainText(tr("Fehler beim Laden"));
         return;
@@ -811,6 +848,69 @@ void KivBackend::onLoadJsonFromFilePath(QString filePath)
     QTimer::singleShot(2 * kLoadProgressStepMs, this, &KivBackend::progressProgressbar);
     m_gate->startQueue();
     emit infoPlainText(tr("Werte ausgelesen und übertragen"));
+}
+
+bool KivBackend::applyJsonDocument(const QString &filePath)
+{
+    KivReadJson reader(filePath);
+    reader.setExpectedBoardType(qint32(Functions::toUInt32(m_registerImage, int(kBoardTypeRegister))));
+    connect(&reader, &KivReadJson::readFailed, this, &KivBackend::errorPlainText);
+    KivDocuments::connectLoad(&reader, this, m_blocks);
+    return reader.read();
+}
+
+bool KivBackend::previewLoad(const QString &filePath)
+{
+    if (!connected() || !m_preview->isIdle() || isLoadingFromDisc())
+        return false;
+    const QString name = QFileInfo(filePath).fileName();
+    switch (KivDocuments::kindOf(filePath)) {
+    case KivDocuments::Kind::Cfg: {
+        // An unreadable file is silent here, as in a plain load; the page reports it.
+        const QList<quint16> loaded = readCfgFile(filePath);
+        if (loaded.isEmpty())
+            return false;
+        QList<quint16> probe = m_registerImage;
+        if (KivSaveAndLoad::applyLoadedImage(loaded, probe) == KivSaveAndLoad::LoadCheck::OtherDevice) {
+            emit errorPlainText(tr("Die Datei passt nicht zum verbundenen Gerät!"));
+            return false;
+        }
+        return m_preview->start(name, false, [this, loaded] {
+            KivSaveAndLoad::applyLoadedImage(loaded, m_registerImage);
+            updateData();
+            return true;
+        });
+    }
+    case KivDocuments::Kind::Json:
+        if (m_registerImage.size() > qsizetype(kBoardTypeRegister) + 1 &&
+            m_preview->start(name, true, [this, filePath] { return applyJsonDocument(filePath); })) {
+            return true;
+        }
+        emit errorPlainText(tr("Fehler beim Laden"));
+        return false;
+    case KivDocuments::Kind::Pdf:
+    case KivDocuments::Kind::Unknown:
+        break;
+    }
+    emit errorPlainText(tr("Laden fehlgeschlagen!"));
+    return false;
+}
+
+void KivBackend::sendPreviewedLoad()
+{
+    const QList<KivWriteGate::Write> writes = m_gate->queuedWrites();
+    const bool unitSystem = std::any_of(writes.cbegin(), writes.cend(), [](const KivWriteGate::Write &write) {
+        return write.first <= kUnitSystem && kUnitSystem < write.first + uint(write.second.size());
+    });
+    if (unitSystem)
+        m_commands->expectUnitSystemAck();
+    // From here on as a load without preview: progress, the queued writes, then a re-read.
+    setIsLoadingFromDisc(true);
+    setMaximum(KivSaveAndLoad::progressMaximumFor(pendingWrites()));
+    QTimer::singleShot(kLoadProgressStepMs, this, &KivBackend::progressProgressbar);
+    QTimer::singleShot(2 * kLoadProgressStepMs, this, &KivBackend::progressProgressbar);
+    if (m_preview->isJson())
+        emit infoPlainText(tr("Werte ausgelesen und übertragen"));
 }
 
 void KivBackend::onWriteJson(QString filePath)
@@ -903,6 +1003,7 @@ QString KivBackend::loadJsonString(const QString &name)
 
 void KivBackend::retranslate()
 {
+    m_traffic->retranslate();
     updateChannelLabels();
     updateAvailableOutputs();
     updateLastWartung();

@@ -12,10 +12,12 @@
 class BootLoader;
 class KivBlockSet;
 class KivDeviceCommands;
+class KivLoadPreview;
 class KivOutputAssignment;
 class KivPoller;
 class KivReadSequencer;
 class KivShareBackend;
+class KivTrafficLogModel;
 class KivWriteGate;
 class SerialLinkOwner;
 
@@ -30,6 +32,8 @@ class KivBackend : public KivBackendProperty
     Q_PROPERTY(QVariant lora READ lora NOTIFY noSignal)
     Q_PROPERTY(bool showUi READ showUi NOTIFY showUiChanged)
     Q_PROPERTY(bool outputBusy READ outputBusy NOTIFY outputBusyChanged)
+    Q_PROPERTY(QObject *trafficLog READ trafficLog CONSTANT)
+    Q_PROPERTY(QObject *loadPreview READ loadPreview CONSTANT)
 
 public:
     enum serialOperation { noOp = 0, datenblock = 1, getAllOp = 2, getOneBlock = 3 };
@@ -46,6 +50,12 @@ public:
     bool showUi() const { return m_showUi; }
     // True while an output selection is being applied.
     bool outputBusy() const;
+    // The link's recorded requests and answers; outlives every link.
+    KivTrafficLogModel *trafficLogModel() const { return m_traffic; }
+    QObject *trafficLog() const;
+    // What a load would change on the connected device, shown before it writes.
+    KivLoadPreview *loadPreviewObject() const { return m_preview; }
+    QObject *loadPreview() const;
 
     // Registers the image mirrors: addresses 0 to 4999.
     static constexpr int kImageSize = 5000;
@@ -75,6 +85,9 @@ public:
     Q_INVOKABLE void resetForcedRelais(int index);
     Q_INVOKABLE QString loadJsonString(const QString &name);
     Q_INVOKABLE void continueLoading(const QString &filepath);
+    // Loads a ".cfg" or ".json" file with its writes held and opens the preview of its changes;
+    // false (with the refusal reported, where there is one) when nothing is to be shown.
+    Q_INVOKABLE bool previewLoad(const QString &filePath);
     Q_INVOKABLE void forceDeviceReset();
     Q_INVOKABLE void forceReloadAllData();
     Q_INVOKABLE void updateUnitByApp(int unit);
@@ -195,6 +208,8 @@ private:
     void finishDisconnect();
     void queueDisconnect();
     void wireBootLoaderOutcome(BootLoader *bootLoader);
+    bool applyJsonDocument(const QString &filePath);
+    void sendPreviewedLoad();
 
     KivShareBackend *m_shareBackend = nullptr;
     SerialLinkOwner *m_link = nullptr;
@@ -204,6 +219,8 @@ private:
     KivBlockSet *m_blocks = nullptr;
     KivDeviceCommands *m_commands = nullptr;
     KivOutputAssignment *m_outputs = nullptr;
+    KivTrafficLogModel *m_traffic = nullptr;
+    KivLoadPreview *m_preview = nullptr;
     bool m_pollWasOn = false;
     bool m_manualRead = false;
     bool m_showUi = false;

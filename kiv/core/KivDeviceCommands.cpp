@@ -90,9 +90,10 @@ void KivDeviceCommands::onUnitSystemChanged()
     // Only a write that leaves (now or from the load queue) can be acknowledged; a value taken
     // over from a read or a reset is not one.
     if (m_state->updateOngoing() && m_gate->acceptsWrites() && m_image->size() > qsizetype(kUnitSystem)) {
-        emit expectWriteFinishedSignal(true);
+        // A held write may never leave; its acknowledgement is asked for once it does.
+        if (!m_gate->isCapturing())
+            expectUnitSystemAck();
         writeUInt32(kUnitSystem, quint32(m_state->unitSystem()));
-        m_expectWrittenAck = true;
     }
     if (m_state->testMode())
         QTimer::singleShot(kTestModeUnitDoneMs, this, &KivDeviceCommands::changeUnitSystemDone);
@@ -115,6 +116,12 @@ void KivDeviceCommands::onAllWritten()
         m_unitPollPending = true;
         m_state->setDoPoll(true);
     });
+}
+
+void KivDeviceCommands::expectUnitSystemAck()
+{
+    emit expectWriteFinishedSignal(true);
+    m_expectWrittenAck = true;
 }
 
 bool KivDeviceCommands::takeUnitPollPending()

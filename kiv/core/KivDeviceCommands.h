@@ -59,6 +59,8 @@ public:
 
     // The link drained after the unit-system write: one poll cycle then finishes the change.
     void onAllWritten();
+    // A unit-system write held back by a load preview is leaving now: ask for its acknowledgement.
+    void expectUnitSystemAck();
     bool takeUnitPollPending();
 
     // Forgets everything that belonged to the device.

@@ -25,7 +25,7 @@ KivWriteGate::KivWriteGate(KivBackendProperty *state, QList<quint16> *image, QOb
 {
     m_queueTimer = new QTimer(this);
     m_queueTimer->setSingleShot(true);
-    connect(m_queueTimer, &QTimer::timeout, this, &KivWriteGate::flush);
+    connect(m_queueTimer, &QTimer::timeout, this, &KivWriteGate::onQueueTimer);
 }
 
 bool KivWriteGate::isOpen(bool connected, bool updateOngoing, bool doPoll)
@@ -40,7 +40,56 @@ bool KivWriteGate::isOpen() const
 
 bool KivWriteGate::acceptsWrites() const
 {
-    return m_state->isLoadingFromDisc() || isOpen();
+    return queuing() || isOpen();
+}
+
+bool KivWriteGate::queuing() const
+{
+    return m_capturing || m_state->isLoadingFromDisc();
+}
+
+void KivWriteGate::restartQueueTimer()
+{
+    m_queueTimer->start(m_capturing ? kCaptureQuietMs : kQueueStartMs);
+}
+
+void KivWriteGate::onQueueTimer()
+{
+    if (m_capturing)
+        emit captureSettled();
+    else
+        flush();
+}
+
+void KivWriteGate::beginCapture()
+{
+    m_capturing = true;
+    restartQueueTimer();
+}
+
+QList<KivWriteGate::Write> KivWriteGate::queuedWrites() const
+{
+    QList<Write> writes;
+    for (const auto &single : m_singles)
+        writes.append({single.first, {single.second}});
+    writes.append(m_multis);
+    return writes;
+}
+
+void KivWriteGate::retainWrites(const std::function<bool(const Write &)> &keep)
+{
+    m_singles.removeIf([&keep](const QPair<uint, quint16> &single) { return !keep({single.first, {single.second}}); });
+    m_multis.removeIf([&keep](const Write &write) { return !keep(write); });
+}
+
+void KivWriteGate::endCapture(bool send)
+{
+    m_capturing = false;
+    m_queueTimer->stop();
+    if (send)
+        startQueue();
+    else
+        clear();
 }
 
 QList<KivWriteGate::Write> KivWriteGate::slices(uint start, const QList<quint16> &values, bool radioLink)
@@ -63,6 +112,7 @@ void KivWriteGate::startQueue()
 
 void KivWriteGate::clear()
 {
+    m_capturing = false;
     m_queueTimer->stop();
     m_singles.clear();
     m_multis.clear();
@@ -78,8 +128,8 @@ void KivWriteGate::storeInImage(uint start, const QList<quint16> &values)
 
 void KivWriteGate::singleWrite(uint reg, quint16 value)
 {
-    if (m_state->isLoadingFromDisc()) {
-        m_queueTimer->start(kQueueStartMs);
+    if (queuing()) {
+        restartQueueTimer();
         storeInImage(reg, {value});
         m_singles.append({reg, value});
         updatePendingMaximum();
@@ -97,13 +147,13 @@ void KivWriteGate::multiWrite(uint start, const QList<quint16> &values)
 {
     if (values.isEmpty())
         return;
-    const bool queue = m_state->isLoadingFromDisc();
+    const bool queue = queuing();
     if (!queue && !isOpen()) {
         qCDebug(lcKivWriteGate) << "write dropped" << start << values.size();
         return;
     }
     if (queue)
-        m_queueTimer->start(kQueueStartMs);
+        restartQueueTimer();
     storeInImage(start, values);
     const QList<Write> pieces = slices(start, values, m_state->verbindungsMode() != 0);
     if (queue) {

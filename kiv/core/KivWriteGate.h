@@ -4,12 +4,15 @@
 #include <QObject>
 #include <QPair>
 
+#include <functional>
+
 class KivBackendProperty;
 class QTimer;
 
 // Every register write of every block passes here. Outside a file load a write reaches the
 // device only while the device's data is ready and polling is off; during a file load writes
-// are queued and leave one every 50 ms once the load stops adding to the queue.
+// are queued and leave one every 50 ms once the load stops adding to the queue. A capture
+// queues the same way but holds the writes until the caller decides whether they leave.
 class KivWriteGate : public QObject
 {
     Q_OBJECT
@@ -19,6 +22,9 @@ public:
 
     static constexpr int kQueueStartMs = 1000;
     static constexpr int kQueueStepMs = 50;
+    // Longer than the slowest block debounce (a measuring range's 1000 ms), so a capture only
+    // counts as settled once every setter has written.
+    static constexpr int kCaptureQuietMs = 1500;
 
     // state supplies the flags the gate obeys and receives the progress of a queued load; the
     // image is the back end's register image. Neither is owned.
@@ -37,8 +43,19 @@ public:
     int pendingWrites() const { return int(m_singles.size() + m_multis.size()); }
     // Starts sending the queue after the start delay (a loaded image has been applied).
     void startQueue();
-    // Drops every queued write; the device they were meant for is gone.
+    // Drops every queued write and ends a capture; the device they were meant for is gone.
     void clear();
+
+    // From now on writes are queued and held; captureSettled() follows once none came for
+    // kCaptureQuietMs.
+    void beginCapture();
+    bool isCapturing() const { return m_capturing; }
+    // The queued writes in the order they would leave.
+    QList<Write> queuedWrites() const;
+    // Keeps only the queued writes for which keep() is true, in their order.
+    void retainWrites(const std::function<bool(const Write &)> &keep);
+    // Ends the capture: the held writes leave as a file load's do, or are dropped.
+    void endCapture(bool send);
 
 public slots:
     void singleWrite(uint reg, quint16 value);
@@ -53,9 +70,14 @@ signals:
     void queuedWriteSent();
     // The last queued write has been handed on.
     void queueDrained();
+    // A capture has seen no write for kCaptureQuietMs.
+    void captureSettled();
 
 private:
     void flush();
+    void onQueueTimer();
+    bool queuing() const;
+    void restartQueueTimer();
     void storeInImage(uint start, const QList<quint16> &values);
     void updatePendingMaximum();
 
@@ -64,4 +86,5 @@ private:
     QList<QPair<uint, quint16>> m_singles;
     QList<Write> m_multis;
     QTimer *m_queueTimer = nullptr;
+    bool m_capturing = false;
 };

@@ -141,6 +141,8 @@ void KivApp::connectGraph()
     // The expert page depends on CO2/VOC blocks; the back end is the one that knows of them.
     connect(m_backend, &KivBackend::hasCo2, m_pageManager, &KivPageManager::setIsCo2);
     connect(m_backend, &KivBackend::hasVoc, m_pageManager, &KivPageManager::setIsVoc);
+    connect(m_backend, &KivBackendProperty::clearanceChanged, m_pageManager, &KivPageManager::setClearance);
+    m_pageManager->setClearance(m_backend->clearance());
 }
 
 void KivApp::publish(QQmlContext *context)

@@ -2,6 +2,7 @@
 // and the link's overhead beyond the protocol's inter-frame silence.
 #include "BenchCommon.h"
 #include "KivSerialIo.h"
+#include "TrafficLog.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -18,7 +19,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <numeric>
+#include <utility>
 
 namespace {
 
@@ -62,8 +65,12 @@ int main(int argc, char *argv[])
     const QCommandLineOption emulatorOption = Bench::emulatorOption();
     const QCommandLineOption countOption(QStringLiteral("requests"), QStringLiteral("requests per size"),
                                          QStringLiteral("n"), QStringLiteral("300"));
+    // Recording costs the link a lock and a copy per request; compare with and without.
+    const QCommandLineOption trafficOption(
+        QStringLiteral("traffic-log"), QStringLiteral("record every request in a traffic log, as the plug-in does"));
     parser.addOption(emulatorOption);
     parser.addOption(countOption);
+    parser.addOption(trafficOption);
     parser.process(app);
     const int requests = qMax(10, parser.value(countOption).toInt());
 
@@ -99,6 +106,8 @@ int main(int argc, char *argv[])
 
     auto *thread = new QThread;
     auto *link = new KivSerialIo;
+    const auto traffic = parser.isSet(trafficOption) ? std::make_shared<TrafficLog>() : nullptr;
+    link->setTrafficLog(traffic);
     link->moveToThread(thread);
     QObject::connect(thread, &QThread::finished, link, &QObject::deleteLater);
     thread->start();
@@ -149,7 +158,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "could not connect to %s\n", qPrintable(appSide));
         rc = 1;
     } else {
-        std::printf("KIV link over a pty pair, %d requests per size (115200 8N1 settings)\n", requests);
+        std::printf("KIV link over a pty pair, %d requests per size (115200 8N1 settings), traffic log %s\n", requests,
+                    traffic ? "on" : "off");
         std::printf("%-10s %9s %9s %9s %9s %14s %16s\n", "registers", "mean ms", "median ms", "p95 ms", "min ms",
                     "wire 8N1 ms", "beyond silence");
         for (const uint registers : {1u, 50u, 100u}) {
@@ -173,6 +183,25 @@ int main(int argc, char *argv[])
             const double wire = (ReadRequestBytes + ReadAnswerOverheadBytes + 2 * registers) * ByteTimeUs8N1 / 1000.0;
             std::printf("%-10u %9.3f %9.3f %9.3f %9.3f %14.2f %13.3f ms\n", registers, f.mean, f.median, f.p95, f.min,
                         wire + 2 * SilenceMs, f.median - SilenceMs);
+        }
+        if (traffic) {
+            std::printf("traffic log: %llu requests recorded, %d kept\n", traffic->recorded(),
+                        int(traffic->records().size()));
+            // What one record costs the link's thread, apart from the pty's noise.
+            constexpr int kRecords = 100000;
+            TrafficLog probe;
+            const QList<quint16> values(100, 0x1234);
+            QElapsedTimer recordClock;
+            recordClock.start();
+            for (int i = 0; i < kRecords; ++i) {
+                TrafficRecord entry;
+                entry.function = TrafficRecord::ReadHolding;
+                entry.count = 100;
+                entry.values = values;
+                probe.record(std::move(entry));
+            }
+            std::printf("one record of a 100-register answer: %.3f us\n",
+                        recordClock.nsecsElapsed() / 1000.0 / kRecords);
         }
         std::printf("wire 8N1: bytes on a real 115200 baud line plus two silences of %.2f ms; a pty has no wire time,\n"
                     "so 'beyond silence' is the median round trip minus one silence: link, thread hops, emulator.\n",

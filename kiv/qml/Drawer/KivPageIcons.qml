@@ -35,6 +35,7 @@ QtObject {
         case KivPage.KivManuel: return folder + "Manual.png"
         case KivPage.KivGoHome: return folder + "Back.png"
         case KivPage.KivAbout: return folder + "About.png"
+        case KivPage.KivTrafficLogPage: return folder + "Serial.png"
         case KivPage.KivBlueTooth: return folder + "Connect.png"
         case KivPage.KivSerialPage: return folder + "Serial.png"
         case KivPage.KivSpecial: return folder + "Special.png"

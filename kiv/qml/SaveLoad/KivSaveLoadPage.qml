@@ -22,7 +22,6 @@ Rectangle {
     property string selectedFile: ""
     // The back end answers a load request synchronously; these record its answer.
     property bool loading: false
-    property bool loadAccepted: false
     property bool loadRefused: false
 
     function fileNameFor(name, suffix) {
@@ -45,36 +44,19 @@ Rectangle {
         save(fileName)
     }
 
+    // A register image or JSON document is loaded with its writes held: the preview pop-up lists
+    // what would change, and only its "Übernehmen" lets the writes leave.
     function load(fileName) {
         if (!backend)
             return
-        if (fileName.endsWith(".json")) {
-            loadDocument(fileName)
-            return
-        }
-        // The replay of the file's values is queued only while this is set; the back end clears
-        // it when it starts sending them.
-        loadAccepted = false
+        const info = backend.getSaveInfo(fileName)
         loadRefused = false
         loading = true
-        Kiv.isLoadingFromDisc = true
-        backend.loadSettingsFromHd(fileName)
+        const started = Kiv.previewLoad(info.length > 1 ? info[1] : "")
         loading = false
-        if (loadAccepted && !loadRefused)
-            return
-        // No replay follows: leave the loading state, or the progress pop-up would wait for
-        // writes that never come and then drop the connection.
-        Kiv.isLoadingFromDisc = false
         // A refused file has been reported already; an unreadable one has not.
-        if (!loadRefused)
+        if (!started && !loadRefused)
             ErrMessage.addErrorMessage(qsTr("Laden fehlgeschlagen!"))
-    }
-
-    // A JSON document goes through the back end, which sets each of its values through the
-    // blocks and reports refusals and success itself.
-    function loadDocument(fileName) {
-        const info = backend.getSaveInfo(fileName)
-        Kiv.continueLoading(info.length > 1 ? info[1] : "")
     }
 
     Component.onCompleted: if (backend) backend.updateSavedFiles("")
@@ -82,7 +64,6 @@ Rectangle {
     Connections {
         target: page.backend
         ignoreUnknownSignals: true
-        function onLoadedFromFile() { page.loadAccepted = true }
         function onWritingFileSuccessfully() { nameField.text = "" }
         function onSavedFilesChanged() {
             if (page.backend.savedFiles.indexOf(page.selectedFile) < 0)
@@ -270,7 +251,7 @@ Rectangle {
                             visible: Kiv.connected
                             // Register images and JSON documents can be written back into a device.
                             enabled: (page.selectedFile.endsWith(".cfg") || page.selectedFile.endsWith(".json"))
-                                     && !Kiv.isLoadingFromDisc
+                                     && !Kiv.isLoadingFromDisc && (!Kiv.loadPreview || Kiv.loadPreview.idle)
                             onClicked: page.load(page.selectedFile)
                         }
                         CustomButton {
@@ -327,5 +308,11 @@ Rectangle {
             page.save(fileName)
         }
         onRejectClicked: close()
+    }
+
+    KivLoadPreviewPopup {
+        id: previewPopup
+        objectName: page.objectName + "PreviewPopup"
+        fontSize: page.fontSize
     }
 }

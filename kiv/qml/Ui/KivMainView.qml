@@ -31,6 +31,7 @@ CustomStackView {
         map[KivPage.KivSaveLoadPage] = ["../SaveLoad/KivSaveLoadPage.qml", "SaveLoadPage"]
         map[KivPage.KivLanguagePage] = ["qrc:/Dependencies/Mirrel/qml/General/CustomLanguageSettings.qml", "LanguagePage"]
         map[KivPage.KivAbout] = ["../About/KivAboutPage.qml", "AboutPage"]
+        map[KivPage.KivTrafficLogPage] = ["../TrafficLog/KivTrafficLogPage.qml", "TrafficLogPage"]
         return map
     }
 

@@ -215,62 +215,66 @@
 <context>
     <name>KivBackend</name>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="273"/>
+        <location filename="../../core/KivBackend.cpp" line="312"/>
         <source>Kein COM-Port ausgewählt!</source>
         <translation>Kein COM-Port ausgewählt!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="94"/>
+        <location filename="../../core/KivBackend.cpp" line="123"/>
         <source>Das angeschlossene Gerät wird nicht unterstüzt.</source>
         <translation>Das angeschlossene Gerät wird nicht unterstüzt.</translation>
     </message>
     <message>
-        <location filename="../../core/KivDeviceCommands.cpp" line="142"/>
+        <location filename="../../core/KivDeviceCommands.cpp" line="149"/>
         <source>Ungültiges Datum</source>
         <translation>Ungültiges Datum</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="748"/>
+        <location filename="../../core/KivBackend.cpp" line="791"/>
         <source>Fehler beim Laden der Datei!</source>
         <translation>Fehler beim Laden der Datei!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="751"/>
+        <location filename="../../core/KivBackend.cpp" line="794"/>
+        <location filename="../../core/KivBackend.cpp" line="852"/>
         <source>Die Datei passt nicht zum verbundenen Gerät!</source>
         <translation>Die Datei passt nicht zum verbundenen Gerät!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="768"/>
-        <location filename="../../core/KivBackend.cpp" line="782"/>
+        <location filename="../../core/KivBackend.cpp" line="811"/>
+        <location filename="../../core/KivBackend.cpp" line="820"/>
+        <location filename="../../core/KivBackend.cpp" line="866"/>
         <source>Fehler beim Laden</source>
         <translation>Fehler beim Laden</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="789"/>
+        <location filename="../../core/KivBackend.cpp" line="827"/>
+        <location filename="../../core/KivBackend.cpp" line="890"/>
         <source>Werte ausgelesen und übertragen</source>
         <translation>Werte ausgelesen und übertragen</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="795"/>
-        <location filename="../../core/KivBackend.cpp" line="804"/>
-        <location filename="../../core/KivBackend.cpp" line="838"/>
-        <location filename="../../core/KivBackend.cpp" line="844"/>
-        <location filename="../../core/KivBackend.cpp" line="855"/>
+        <location filename="../../core/KivBackend.cpp" line="896"/>
+        <location filename="../../core/KivBackend.cpp" line="905"/>
+        <location filename="../../core/KivBackend.cpp" line="939"/>
+        <location filename="../../core/KivBackend.cpp" line="945"/>
+        <location filename="../../core/KivBackend.cpp" line="956"/>
         <source>Speichern ist fehlgeschlagen</source>
         <translation>Speichern ist fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="863"/>
+        <location filename="../../core/KivBackend.cpp" line="872"/>
+        <location filename="../../core/KivBackend.cpp" line="964"/>
         <source>Laden fehlgeschlagen!</source>
         <translation>Laden fehlgeschlagen!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="869"/>
+        <location filename="../../core/KivBackend.cpp" line="970"/>
         <source>Vorschau nur für *.json Dateien möglich.</source>
         <translation>Vorschau nur für *.json Dateien möglich.</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="874"/>
+        <location filename="../../core/KivBackend.cpp" line="975"/>
         <source>Angebene Datei existiert nicht.</source>
         <translation>Angebene Datei existiert nicht.</translation>
     </message>
@@ -805,6 +809,62 @@ Genauere Informationen finden Sie der Justieranleitung: Link tbd</translation>
         <location filename="../../qml/Monitoring/KivLivePage.qml" line="95"/>
         <source>Ausgang %1: %2 V · %3 mA</source>
         <translation>Ausgang %1: %2 V · %3 mA</translation>
+    </message>
+</context>
+<context>
+    <name>KivLoadPreviewPopup</name>
+    <message>
+        <location filename="../../qml/SaveLoad/KivLoadPreviewPopup.qml" line="25"/>
+        <source>Vorschau: %1</source>
+        <translation>Vorschau: %1</translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivLoadPreviewPopup.qml" line="26"/>
+        <source>Die Änderungen werden ermittelt …</source>
+        <translation>Die Änderungen werden ermittelt …</translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivLoadPreviewPopup.qml" line="27"/>
+        <source>Die Datei enthält keine Änderungen gegenüber dem Gerät. Es wird nichts geschrieben.</source>
+        <translation>Die Datei enthält keine Änderungen gegenüber dem Gerät. Es wird nichts geschrieben.</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../qml/SaveLoad/KivLoadPreviewPopup.qml" line="28"/>
+        <source>%n Einstellung(en) werden am Gerät geändert:</source>
+        <translation>
+            <numerusform>%n Einstellung wird am Gerät geändert:</numerusform>
+            <numerusform>%n Einstellungen werden am Gerät geändert:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivLoadPreviewPopup.qml" line="29"/>
+        <source>Übernehmen</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivLoadPreviewPopup.qml" line="29"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivLoadPreviewPopup.qml" line="30"/>
+        <source>Abbrechen</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivLoadPreviewPopup.qml" line="63"/>
+        <source>Einstellung</source>
+        <translation>Einstellung</translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivLoadPreviewPopup.qml" line="63"/>
+        <source>Gerät</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivLoadPreviewPopup.qml" line="63"/>
+        <source>Datei</source>
+        <translation>Datei</translation>
     </message>
 </context>
 <context>
@@ -1739,104 +1799,104 @@ Laden auf eigene Gewähr!</translation>
 <context>
     <name>KivSaveLoadPage</name>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="70"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="59"/>
         <source>Laden fehlgeschlagen!</source>
         <translation>Laden fehlgeschlagen!</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="123"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="104"/>
         <source>LADEN/SPEICHERN</source>
         <translation>LADEN/SPEICHERN</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="124"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="105"/>
         <source>Verbunden mit %1</source>
         <translation>Verbunden mit %1</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="125"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="106"/>
         <source>Kein Gerät verbunden</source>
         <translation>Kein Gerät verbunden</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="134"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="115"/>
         <source>Konfiguration speichern</source>
         <translation>Konfiguration speichern</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="147"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="128"/>
         <source>Dateiname</source>
         <translation>Dateiname</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="162"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="143"/>
         <source>Speichern</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="174"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="155"/>
         <source>Gespeicherte Dateien</source>
         <translation>Gespeicherte Dateien</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="187"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="168"/>
         <source>Suchen</source>
         <translation>Suchen</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="196"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="177"/>
         <source>Keine gespeicherten Dateien vorhanden.</source>
         <translation>Keine gespeicherten Dateien vorhanden.</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="237"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="218"/>
         <source>Gerät: %1</source>
         <translation>Gerät: %1</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="246"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="227"/>
         <source>Geändert: %1</source>
         <translation>Geändert: %1</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="268"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="249"/>
         <source>Laden</source>
         <translation>Laden</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="279"/>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="305"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="260"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="286"/>
         <source>Löschen</source>
         <translation>Löschen</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="303"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="284"/>
         <source>Datei löschen</source>
         <translation>Datei löschen</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="304"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="285"/>
         <source>Soll die Datei &quot;%1&quot; gelöscht werden?</source>
         <translation>Soll die Datei &quot;%1&quot; gelöscht werden?</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="306"/>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="323"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="287"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="304"/>
         <source>Abbrechen</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="320"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="301"/>
         <source>Datei überschreiben</source>
         <translation>Datei überschreiben</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="321"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="302"/>
         <source>Die Datei &quot;%1&quot; existiert bereits. Soll sie überschrieben werden?</source>
         <translation>Die Datei &quot;%1&quot; existiert bereits. Soll sie überschrieben werden?</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="322"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="303"/>
         <source>Überschreiben</source>
         <translation>Überschreiben</translation>
     </message>
@@ -1885,6 +1945,238 @@ Laden auf eigene Gewähr!</translation>
         <location filename="../../qml/Service/KivServiceCard.qml" line="85"/>
         <source>Übernehmen setzt die Zeit bis zum nächsten Termin auf das neue Intervall.</source>
         <translation>Übernehmen setzt die Zeit bis zum nächsten Termin auf das neue Intervall.</translation>
+    </message>
+</context>
+<context>
+    <name>KivSettingCatalog</name>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="71"/>
+        <source>Display: %1</source>
+        <translation>Display: %1</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="72"/>
+        <source>Ampelfunktion: %1</source>
+        <translation>Ampelfunktion: %1</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="76"/>
+        <source>Einheitensystem</source>
+        <translation>Einheitensystem</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="78"/>
+        <source>Höhe über NN [m]</source>
+        <translation>Höhe über NN [m]</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="80"/>
+        <source>Spannungsbereich</source>
+        <translation>Spannungsbereich</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="82"/>
+        <source>Maximale Spannung</source>
+        <translation>Maximale Spannung</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="84"/>
+        <source>Anzeige</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="85"/>
+        <source>Helligkeit</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="87"/>
+        <source>Drehung</source>
+        <translation>Drehung</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="88"/>
+        <source>Ampel</source>
+        <translation>Ampel</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="90"/>
+        <source>Servicehinweis</source>
+        <translation>Servicehinweis</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="92"/>
+        <source>Kalibrierhinweis anzeigen</source>
+        <translation>Kalibrierhinweis anzeigen</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="93"/>
+        <source>Zustand Relais 1 anzeigen</source>
+        <translation>Zustand Relais 1 anzeigen</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="95"/>
+        <source>Zustand Relais 2 anzeigen</source>
+        <translation>Zustand Relais 2 anzeigen</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="96"/>
+        <source>Anzahl Sensoren</source>
+        <translation>Anzahl Sensoren</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="99"/>
+        <location filename="../../core/KivSettingCatalog.cpp" line="100"/>
+        <source>Kanal %1 anzeigen</source>
+        <translation>Kanal %1 anzeigen</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="103"/>
+        <location filename="../../core/KivSettingCatalog.cpp" line="130"/>
+        <location filename="../../core/KivSettingCatalog.cpp" line="190"/>
+        <source>Kanal</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="104"/>
+        <source>Farbe unter Schwelle 1</source>
+        <translation>Farbe unter Schwelle 1</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="106"/>
+        <source>Farbe zwischen den Schwellen</source>
+        <translation>Farbe zwischen den Schwellen</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="107"/>
+        <source>Farbe über Schwelle 2</source>
+        <translation>Farbe über Schwelle 2</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="109"/>
+        <source>Schwelle 1</source>
+        <translation>Schwelle 1</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="111"/>
+        <source>Schwelle 2</source>
+        <translation>Schwelle 2</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="124"/>
+        <source>Relais %1</source>
+        <translation>Relais %1</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="133"/>
+        <source>Unter Schwelle 1</source>
+        <translation>Unter Schwelle 1</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="136"/>
+        <source>Zwischen den Schwellen</source>
+        <translation>Zwischen den Schwellen</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="139"/>
+        <source>Über Schwelle 2</source>
+        <translation>Über Schwelle 2</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="142"/>
+        <source>Einschaltschwelle</source>
+        <translation>Einschaltschwelle</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="146"/>
+        <source>Ausschaltschwelle</source>
+        <translation>Ausschaltschwelle</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="150"/>
+        <source>Hysterese</source>
+        <translation>Hysterese</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="160"/>
+        <source>BACnet-Geräte-ID</source>
+        <translation>BACnet-Geräte-ID</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="160"/>
+        <source>Modbus-Adresse</source>
+        <translation>Modbus-Adresse</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="161"/>
+        <location filename="../../core/KivSettingCatalog.cpp" line="165"/>
+        <source>BUS: %1</source>
+        <translation>BUS: %1</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="165"/>
+        <source>Beschreibung</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="179"/>
+        <source>Messkanal %1</source>
+        <translation>Messkanal %1</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="180"/>
+        <source>Messkanal %1 (%2)</source>
+        <translation>Messkanal %1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="185"/>
+        <source>Messbereich Anfang</source>
+        <translation>Messbereich Anfang</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="185"/>
+        <source>Messbereich Ende</source>
+        <translation>Messbereich Ende</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="188"/>
+        <source>Korrekturfaktor</source>
+        <translation>Korrekturfaktor</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="192"/>
+        <source>Parameter %1</source>
+        <translation>Parameter %1</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="207"/>
+        <source>Register %1</source>
+        <translation>Register %1</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="232"/>
+        <source>an</source>
+        <translation>an</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="232"/>
+        <source>aus</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="248"/>
+        <source>metrisch (SI)</source>
+        <translation>metrisch (SI)</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="250"/>
+        <source>imperial</source>
+        <translation>imperial</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="252"/>
+        <source>Unbekannt (%1)</source>
+        <translation>Unbekannt (%1)</translation>
     </message>
 </context>
 <context>
@@ -2149,6 +2441,145 @@ Laden auf eigene Gewähr!</translation>
         <location filename="../../qml/Tlf/KivTlfPage.qml" line="252"/>
         <source>Schwelle 2:</source>
         <translation>Schwelle 2:</translation>
+    </message>
+</context>
+<context>
+    <name>KivTrafficLogModel</name>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="106"/>
+        <source>03 Lesen</source>
+        <translation>03 Lesen</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="108"/>
+        <source>06 Schreiben</source>
+        <translation>06 Schreiben</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="110"/>
+        <source>16 Schreiben</source>
+        <translation>16 Schreiben</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="114"/>
+        <source>Rohdaten</source>
+        <translation>Rohdaten</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../core/KivTrafficLogModel.cpp" line="120"/>
+        <source>%n Byte(s)</source>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="128"/>
+        <source>Nr.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="128"/>
+        <source>Zeit</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="128"/>
+        <source>Funktion</source>
+        <translation>Funktion</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="128"/>
+        <source>Startregister</source>
+        <translation>Startregister</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="128"/>
+        <source>Endregister</source>
+        <translation>Endregister</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="129"/>
+        <source>Anzahl</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="129"/>
+        <source>Dauer [ms]</source>
+        <translation>Dauer [ms]</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="129"/>
+        <source>Werte</source>
+        <translation>Werte</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="129"/>
+        <source>Fehler</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="218"/>
+        <source>Datenverkehr gespeichert unter %1</source>
+        <translation>Datenverkehr gespeichert unter %1</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="220"/>
+        <source>Speichern ist fehlgeschlagen</source>
+        <translation>Speichern ist fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>KivTrafficLogPage</name>
+    <message>
+        <location filename="../../qml/TrafficLog/KivTrafficLogPage.qml" line="47"/>
+        <source>DATENVERKEHR</source>
+        <translation>DATENVERKEHR</translation>
+    </message>
+    <message>
+        <location filename="../../qml/TrafficLog/KivTrafficLogPage.qml" line="48"/>
+        <source>%1 Anfragen, davon %2 fehlgeschlagen (höchstens %3 werden behalten)</source>
+        <translation>%1 Anfragen, davon %2 fehlgeschlagen (höchstens %3 werden behalten)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/TrafficLog/KivTrafficLogPage.qml" line="64"/>
+        <source>Neuen Anfragen folgen</source>
+        <translation>Neuen Anfragen folgen</translation>
+    </message>
+    <message>
+        <location filename="../../qml/TrafficLog/KivTrafficLogPage.qml" line="80"/>
+        <source>Als CSV exportieren</source>
+        <translation>Als CSV exportieren</translation>
+    </message>
+    <message>
+        <location filename="../../qml/TrafficLog/KivTrafficLogPage.qml" line="88"/>
+        <source>Leeren</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <location filename="../../qml/TrafficLog/KivTrafficLogPage.qml" line="117"/>
+        <source>Zeit</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <location filename="../../qml/TrafficLog/KivTrafficLogPage.qml" line="117"/>
+        <source>Funktion</source>
+        <translation>Funktion</translation>
+    </message>
+    <message>
+        <location filename="../../qml/TrafficLog/KivTrafficLogPage.qml" line="117"/>
+        <source>Register</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <location filename="../../qml/TrafficLog/KivTrafficLogPage.qml" line="117"/>
+        <source>Werte / Fehler</source>
+        <translation>Werte / Fehler</translation>
+    </message>
+    <message>
+        <location filename="../../qml/TrafficLog/KivTrafficLogPage.qml" line="141"/>
+        <source>Noch kein Datenverkehr aufgezeichnet.</source>
+        <translation>Noch kein Datenverkehr aufgezeichnet.</translation>
     </message>
 </context>
 <context>
@@ -2945,7 +3376,7 @@ Laden auf eigene Gewähr!</translation>
     </message>
     <message>
         <location filename="../../blocks/KivNavigationModel.cpp" line="30"/>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="64"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="65"/>
         <source>Live-Daten</source>
         <translation>Live-Daten</translation>
     </message>
@@ -3006,106 +3437,111 @@ Laden auf eigene Gewähr!</translation>
     </message>
     <message>
         <location filename="../../blocks/KivNavigationModel.cpp" line="48"/>
+        <source>Datenverkehr</source>
+        <translation>Datenverkehr</translation>
+    </message>
+    <message>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="49"/>
         <source>Spracheinstellungen</source>
         <translation>Spracheinstellungen</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="49"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="50"/>
         <source>Handbuch</source>
         <translation>Handbuch</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="50"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="51"/>
         <source>Verbindung trennen</source>
         <translation>Verbindung trennen</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="51"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="52"/>
         <source>Zurück</source>
         <translation>Zurück</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="59"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="60"/>
         <source>Serial</source>
         <translation>Serial</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="60"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="61"/>
         <source>Gerät simulieren</source>
         <translation>Gerät simulieren</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="61"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="62"/>
         <source>Special</source>
         <translation>Special</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="63"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="64"/>
         <source>Geräteinformationen</source>
         <translation>Geräteinformationen</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="66"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="67"/>
         <source>Ausgänge</source>
         <translation>Ausgänge</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="67"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="68"/>
         <source>Allgemein</source>
         <translation>Allgemein</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="69"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="70"/>
         <source>Einstellung</source>
         <translation>Einstellung</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="70"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="71"/>
         <source>Erzwingen</source>
         <translation>Erzwingen</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="72"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="73"/>
         <source>Service</source>
         <translation>Service</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="73"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="74"/>
         <source>Kontakt</source>
         <translation>Kontakt</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="75"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="76"/>
         <source>CO2</source>
         <translation>CO2</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="76"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="77"/>
         <source>VOC</source>
         <translation>VOC</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="78"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="79"/>
         <source>Speichern</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="79"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="80"/>
         <source>Laden</source>
         <translation>Laden</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="81"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="82"/>
         <source>Informationen</source>
         <translation>Informationen</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="82"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="83"/>
         <source>Parameter</source>
         <translation>Parameter</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="83"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="84"/>
         <source>Control Command</source>
         <translation>Control Command</translation>
     </message>

@@ -215,62 +215,66 @@
 <context>
     <name>KivBackend</name>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="273"/>
+        <location filename="../../core/KivBackend.cpp" line="312"/>
         <source>Kein COM-Port ausgewählt!</source>
         <translation>No COM port selected!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="94"/>
+        <location filename="../../core/KivBackend.cpp" line="123"/>
         <source>Das angeschlossene Gerät wird nicht unterstüzt.</source>
         <translation>The connected device is not supported.</translation>
     </message>
     <message>
-        <location filename="../../core/KivDeviceCommands.cpp" line="142"/>
+        <location filename="../../core/KivDeviceCommands.cpp" line="149"/>
         <source>Ungültiges Datum</source>
         <translation>Invalid date</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="748"/>
+        <location filename="../../core/KivBackend.cpp" line="791"/>
         <source>Fehler beim Laden der Datei!</source>
         <translation>Error loading the file!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="751"/>
+        <location filename="../../core/KivBackend.cpp" line="794"/>
+        <location filename="../../core/KivBackend.cpp" line="852"/>
         <source>Die Datei passt nicht zum verbundenen Gerät!</source>
         <translation>The file does not match the connected device!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="768"/>
-        <location filename="../../core/KivBackend.cpp" line="782"/>
+        <location filename="../../core/KivBackend.cpp" line="811"/>
+        <location filename="../../core/KivBackend.cpp" line="820"/>
+        <location filename="../../core/KivBackend.cpp" line="866"/>
         <source>Fehler beim Laden</source>
         <translation>Error while loading</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="789"/>
+        <location filename="../../core/KivBackend.cpp" line="827"/>
+        <location filename="../../core/KivBackend.cpp" line="890"/>
         <source>Werte ausgelesen und übertragen</source>
         <translation>Values read and transferred</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="795"/>
-        <location filename="../../core/KivBackend.cpp" line="804"/>
-        <location filename="../../core/KivBackend.cpp" line="838"/>
-        <location filename="../../core/KivBackend.cpp" line="844"/>
-        <location filename="../../core/KivBackend.cpp" line="855"/>
+        <location filename="../../core/KivBackend.cpp" line="896"/>
+        <location filename="../../core/KivBackend.cpp" line="905"/>
+        <location filename="../../core/KivBackend.cpp" line="939"/>
+        <location filename="../../core/KivBackend.cpp" line="945"/>
+        <location filename="../../core/KivBackend.cpp" line="956"/>
         <source>Speichern ist fehlgeschlagen</source>
         <translation>Saving failed</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="863"/>
+        <location filename="../../core/KivBackend.cpp" line="872"/>
+        <location filename="../../core/KivBackend.cpp" line="964"/>
         <source>Laden fehlgeschlagen!</source>
         <translation>Loading failed!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="869"/>
+        <location filename="../../core/KivBackend.cpp" line="970"/>
         <source>Vorschau nur für *.json Dateien möglich.</source>
         <translation>Preview is only available for *.json files.</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="874"/>
+        <location filename="../../core/KivBackend.cpp" line="975"/>
         <source>Angebene Datei existiert nicht.</source>
         <translation>The specified file does not exist.</translation>
     </message>
@@ -805,6 +809,62 @@ For details see the adjustment instructions: Link tbd</translation>
         <location filename="../../qml/Monitoring/KivLivePage.qml" line="95"/>
         <source>Ausgang %1: %2 V · %3 mA</source>
         <translation>Output %1: %2 V · %3 mA</translation>
+    </message>
+</context>
+<context>
+    <name>KivLoadPreviewPopup</name>
+    <message>
+        <location filename="../../qml/SaveLoad/KivLoadPreviewPopup.qml" line="25"/>
+        <source>Vorschau: %1</source>
+        <translation>Preview: %1</translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivLoadPreviewPopup.qml" line="26"/>
+        <source>Die Änderungen werden ermittelt …</source>
+        <translation>Determining the changes …</translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivLoadPreviewPopup.qml" line="27"/>
+        <source>Die Datei enthält keine Änderungen gegenüber dem Gerät. Es wird nichts geschrieben.</source>
+        <translation>The file holds no changes against the device. Nothing is written.</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../qml/SaveLoad/KivLoadPreviewPopup.qml" line="28"/>
+        <source>%n Einstellung(en) werden am Gerät geändert:</source>
+        <translation>
+            <numerusform>%n setting will be changed on the device:</numerusform>
+            <numerusform>%n settings will be changed on the device:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivLoadPreviewPopup.qml" line="29"/>
+        <source>Übernehmen</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivLoadPreviewPopup.qml" line="29"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivLoadPreviewPopup.qml" line="30"/>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivLoadPreviewPopup.qml" line="63"/>
+        <source>Einstellung</source>
+        <translation>Setting</translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivLoadPreviewPopup.qml" line="63"/>
+        <source>Gerät</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <location filename="../../qml/SaveLoad/KivLoadPreviewPopup.qml" line="63"/>
+        <source>Datei</source>
+        <translation>File</translation>
     </message>
 </context>
 <context>
@@ -1739,104 +1799,104 @@ Load at your own risk!</translation>
 <context>
     <name>KivSaveLoadPage</name>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="70"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="59"/>
         <source>Laden fehlgeschlagen!</source>
         <translation>Loading failed!</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="123"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="104"/>
         <source>LADEN/SPEICHERN</source>
         <translation>LOAD/SAVE</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="124"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="105"/>
         <source>Verbunden mit %1</source>
         <translation>Connected to %1</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="125"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="106"/>
         <source>Kein Gerät verbunden</source>
         <translation>No device connected</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="134"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="115"/>
         <source>Konfiguration speichern</source>
         <translation>Save configuration</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="147"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="128"/>
         <source>Dateiname</source>
         <translation>File name</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="162"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="143"/>
         <source>Speichern</source>
         <translation>Save</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="174"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="155"/>
         <source>Gespeicherte Dateien</source>
         <translation>Saved files</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="187"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="168"/>
         <source>Suchen</source>
         <translation>Search</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="196"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="177"/>
         <source>Keine gespeicherten Dateien vorhanden.</source>
         <translation>No saved files.</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="237"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="218"/>
         <source>Gerät: %1</source>
         <translation>Device: %1</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="246"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="227"/>
         <source>Geändert: %1</source>
         <translation>Modified: %1</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="268"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="249"/>
         <source>Laden</source>
         <translation>Load</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="279"/>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="305"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="260"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="286"/>
         <source>Löschen</source>
         <translation>Delete</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="303"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="284"/>
         <source>Datei löschen</source>
         <translation>Delete file</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="304"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="285"/>
         <source>Soll die Datei &quot;%1&quot; gelöscht werden?</source>
         <translation>Delete the file &quot;%1&quot;?</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="306"/>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="323"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="287"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="304"/>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="320"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="301"/>
         <source>Datei überschreiben</source>
         <translation>Overwrite file</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="321"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="302"/>
         <source>Die Datei &quot;%1&quot; existiert bereits. Soll sie überschrieben werden?</source>
         <translation>The file &quot;%1&quot; already exists. Overwrite it?</translation>
     </message>
     <message>
-        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="322"/>
+        <location filename="../../qml/SaveLoad/KivSaveLoadPage.qml" line="303"/>
         <source>Überschreiben</source>
         <translation>Overwrite</translation>
     </message>
@@ -1885,6 +1945,238 @@ Load at your own risk!</translation>
         <location filename="../../qml/Service/KivServiceCard.qml" line="85"/>
         <source>Übernehmen setzt die Zeit bis zum nächsten Termin auf das neue Intervall.</source>
         <translation>Applying restarts the time until the next date with the new interval.</translation>
+    </message>
+</context>
+<context>
+    <name>KivSettingCatalog</name>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="71"/>
+        <source>Display: %1</source>
+        <translation>Display: %1</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="72"/>
+        <source>Ampelfunktion: %1</source>
+        <translation>Traffic light: %1</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="76"/>
+        <source>Einheitensystem</source>
+        <translation>Unit system</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="78"/>
+        <source>Höhe über NN [m]</source>
+        <translation>Altitude above sea level [m]</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="80"/>
+        <source>Spannungsbereich</source>
+        <translation>Voltage range</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="82"/>
+        <source>Maximale Spannung</source>
+        <translation>Maximum voltage</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="84"/>
+        <source>Anzeige</source>
+        <translation>Display on</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="85"/>
+        <source>Helligkeit</source>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="87"/>
+        <source>Drehung</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="88"/>
+        <source>Ampel</source>
+        <translation>Traffic light</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="90"/>
+        <source>Servicehinweis</source>
+        <translation>Service note</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="92"/>
+        <source>Kalibrierhinweis anzeigen</source>
+        <translation>Show calibration note</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="93"/>
+        <source>Zustand Relais 1 anzeigen</source>
+        <translation>Show relay 1 state</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="95"/>
+        <source>Zustand Relais 2 anzeigen</source>
+        <translation>Show relay 2 state</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="96"/>
+        <source>Anzahl Sensoren</source>
+        <translation>Number of sensors</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="99"/>
+        <location filename="../../core/KivSettingCatalog.cpp" line="100"/>
+        <source>Kanal %1 anzeigen</source>
+        <translation>Show channel %1</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="103"/>
+        <location filename="../../core/KivSettingCatalog.cpp" line="130"/>
+        <location filename="../../core/KivSettingCatalog.cpp" line="190"/>
+        <source>Kanal</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="104"/>
+        <source>Farbe unter Schwelle 1</source>
+        <translation>Colour below threshold 1</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="106"/>
+        <source>Farbe zwischen den Schwellen</source>
+        <translation>Colour between the thresholds</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="107"/>
+        <source>Farbe über Schwelle 2</source>
+        <translation>Colour above threshold 2</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="109"/>
+        <source>Schwelle 1</source>
+        <translation>Threshold 1</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="111"/>
+        <source>Schwelle 2</source>
+        <translation>Threshold 2</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="124"/>
+        <source>Relais %1</source>
+        <translation>Relay %1</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="133"/>
+        <source>Unter Schwelle 1</source>
+        <translation>Below threshold 1</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="136"/>
+        <source>Zwischen den Schwellen</source>
+        <translation>Between the thresholds</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="139"/>
+        <source>Über Schwelle 2</source>
+        <translation>Above threshold 2</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="142"/>
+        <source>Einschaltschwelle</source>
+        <translation>Switch-on threshold</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="146"/>
+        <source>Ausschaltschwelle</source>
+        <translation>Switch-off threshold</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="150"/>
+        <source>Hysterese</source>
+        <translation>Hysteresis</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="160"/>
+        <source>BACnet-Geräte-ID</source>
+        <translation>BACnet device ID</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="160"/>
+        <source>Modbus-Adresse</source>
+        <translation>Modbus address</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="161"/>
+        <location filename="../../core/KivSettingCatalog.cpp" line="165"/>
+        <source>BUS: %1</source>
+        <translation>Bus: %1</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="165"/>
+        <source>Beschreibung</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="179"/>
+        <source>Messkanal %1</source>
+        <translation>Measuring channel %1</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="180"/>
+        <source>Messkanal %1 (%2)</source>
+        <translation>Measuring channel %1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="185"/>
+        <source>Messbereich Anfang</source>
+        <translation>Range start</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="185"/>
+        <source>Messbereich Ende</source>
+        <translation>Range end</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="188"/>
+        <source>Korrekturfaktor</source>
+        <translation>Correction value</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="192"/>
+        <source>Parameter %1</source>
+        <translation>Parameter %1</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="207"/>
+        <source>Register %1</source>
+        <translation>Register %1</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="232"/>
+        <source>an</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="232"/>
+        <source>aus</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="248"/>
+        <source>metrisch (SI)</source>
+        <translation>metric (SI)</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="250"/>
+        <source>imperial</source>
+        <translation>imperial</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivSettingCatalog.cpp" line="252"/>
+        <source>Unbekannt (%1)</source>
+        <translation>Unknown (%1)</translation>
     </message>
 </context>
 <context>
@@ -2149,6 +2441,145 @@ Load at your own risk!</translation>
         <location filename="../../qml/Tlf/KivTlfPage.qml" line="252"/>
         <source>Schwelle 2:</source>
         <translation>Threshold 2:</translation>
+    </message>
+</context>
+<context>
+    <name>KivTrafficLogModel</name>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="106"/>
+        <source>03 Lesen</source>
+        <translation>03 Read</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="108"/>
+        <source>06 Schreiben</source>
+        <translation>06 Write</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="110"/>
+        <source>16 Schreiben</source>
+        <translation>16 Write multiple</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="114"/>
+        <source>Rohdaten</source>
+        <translation>Raw bytes</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../core/KivTrafficLogModel.cpp" line="120"/>
+        <source>%n Byte(s)</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="128"/>
+        <source>Nr.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="128"/>
+        <source>Zeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="128"/>
+        <source>Funktion</source>
+        <translation>Function</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="128"/>
+        <source>Startregister</source>
+        <translation>First register</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="128"/>
+        <source>Endregister</source>
+        <translation>Last register</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="129"/>
+        <source>Anzahl</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="129"/>
+        <source>Dauer [ms]</source>
+        <translation>Duration [ms]</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="129"/>
+        <source>Werte</source>
+        <translation>Values</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="129"/>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="218"/>
+        <source>Datenverkehr gespeichert unter %1</source>
+        <translation>Traffic log saved to %1</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="220"/>
+        <source>Speichern ist fehlgeschlagen</source>
+        <translation>Saving failed</translation>
+    </message>
+</context>
+<context>
+    <name>KivTrafficLogPage</name>
+    <message>
+        <location filename="../../qml/TrafficLog/KivTrafficLogPage.qml" line="47"/>
+        <source>DATENVERKEHR</source>
+        <translation>TRAFFIC LOG</translation>
+    </message>
+    <message>
+        <location filename="../../qml/TrafficLog/KivTrafficLogPage.qml" line="48"/>
+        <source>%1 Anfragen, davon %2 fehlgeschlagen (höchstens %3 werden behalten)</source>
+        <translation>%1 requests, %2 of them failed (at most %3 are kept)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/TrafficLog/KivTrafficLogPage.qml" line="64"/>
+        <source>Neuen Anfragen folgen</source>
+        <translation>Follow new requests</translation>
+    </message>
+    <message>
+        <location filename="../../qml/TrafficLog/KivTrafficLogPage.qml" line="80"/>
+        <source>Als CSV exportieren</source>
+        <translation>Export as CSV</translation>
+    </message>
+    <message>
+        <location filename="../../qml/TrafficLog/KivTrafficLogPage.qml" line="88"/>
+        <source>Leeren</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <location filename="../../qml/TrafficLog/KivTrafficLogPage.qml" line="117"/>
+        <source>Zeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <location filename="../../qml/TrafficLog/KivTrafficLogPage.qml" line="117"/>
+        <source>Funktion</source>
+        <translation>Function</translation>
+    </message>
+    <message>
+        <location filename="../../qml/TrafficLog/KivTrafficLogPage.qml" line="117"/>
+        <source>Register</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <location filename="../../qml/TrafficLog/KivTrafficLogPage.qml" line="117"/>
+        <source>Werte / Fehler</source>
+        <translation>Values / error</translation>
+    </message>
+    <message>
+        <location filename="../../qml/TrafficLog/KivTrafficLogPage.qml" line="141"/>
+        <source>Noch kein Datenverkehr aufgezeichnet.</source>
+        <translation>No traffic recorded yet.</translation>
     </message>
 </context>
 <context>
@@ -2945,7 +3376,7 @@ Load at your own risk!</translation>
     </message>
     <message>
         <location filename="../../blocks/KivNavigationModel.cpp" line="30"/>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="64"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="65"/>
         <source>Live-Daten</source>
         <translation>Live data</translation>
     </message>
@@ -3006,106 +3437,111 @@ Load at your own risk!</translation>
     </message>
     <message>
         <location filename="../../blocks/KivNavigationModel.cpp" line="48"/>
+        <source>Datenverkehr</source>
+        <translation>Traffic log</translation>
+    </message>
+    <message>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="49"/>
         <source>Spracheinstellungen</source>
         <translation>Language settings</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="49"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="50"/>
         <source>Handbuch</source>
         <translation>Manual</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="50"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="51"/>
         <source>Verbindung trennen</source>
         <translation>Disconnect</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="51"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="52"/>
         <source>Zurück</source>
         <translation>Back</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="59"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="60"/>
         <source>Serial</source>
         <translation>Serial</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="60"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="61"/>
         <source>Gerät simulieren</source>
         <translation>Simulate device</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="61"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="62"/>
         <source>Special</source>
         <translation>Special</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="63"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="64"/>
         <source>Geräteinformationen</source>
         <translation>Device information</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="66"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="67"/>
         <source>Ausgänge</source>
         <translation>Outputs</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="67"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="68"/>
         <source>Allgemein</source>
         <translation>General</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="69"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="70"/>
         <source>Einstellung</source>
         <translation>Settings</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="70"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="71"/>
         <source>Erzwingen</source>
         <translation>Force</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="72"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="73"/>
         <source>Service</source>
         <translation>Service</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="73"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="74"/>
         <source>Kontakt</source>
         <translation>Contact</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="75"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="76"/>
         <source>CO2</source>
         <translation>CO2</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="76"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="77"/>
         <source>VOC</source>
         <translation>VOC</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="78"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="79"/>
         <source>Speichern</source>
         <translation>Save</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="79"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="80"/>
         <source>Laden</source>
         <translation>Load</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="81"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="82"/>
         <source>Informationen</source>
         <translation>Information</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="82"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="83"/>
         <source>Parameter</source>
         <translation>Parameters</translation>
     </message>
     <message>
-        <location filename="../../blocks/KivNavigationModel.cpp" line="83"/>
+        <location filename="../../blocks/KivNavigationModel.cpp" line="84"/>
         <source>Control Command</source>
         <translation>Control command</translation>
     </message>

@@ -52,7 +52,7 @@ void tst_KivNavigationModel::construction_showsTheWholeListWithItsRoles()
     KivNavigationModel model(KivNavigationModel::bottomItems());
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
 
-    QCOMPARE(visiblePages(model), QList<int>({10, 11, 12, 14, 16, 15, 17}));
+    QCOMPARE(visiblePages(model), QList<int>({10, 11, 12, 44, 14, 16, 15, 17}));
     QCOMPARE(model.rowCount(model.index(0)), 0);
 
     const QHash<int, QByteArray> roles = model.roleNames();
@@ -62,10 +62,10 @@ void tst_KivNavigationModel::construction_showsTheWholeListWithItsRoles()
     QCOMPARE(roles.value(260), QByteArray("imageRole"));
 
     QCOMPARE(model.data(model.index(0), Qt::DisplayRole).toString(), QStringLiteral("Expertenmodus"));
-    QCOMPARE(model.data(model.index(6), KivNavigationModel::TextRole).toString(), QStringLiteral("Zurück"));
-    QCOMPARE(model.data(model.index(4), KivNavigationModel::ImageRole).toString(),
+    QCOMPARE(model.data(model.index(7), KivNavigationModel::TextRole).toString(), QStringLiteral("Zurück"));
+    QCOMPARE(model.data(model.index(5), KivNavigationModel::ImageRole).toString(),
              QStringLiteral("qrc:/images/Menu Icons/GlobeWhiteWithMeridians.png"));
-    QVERIFY(!model.data(model.index(5), KivNavigationModel::ImageRole).isValid());
+    QVERIFY(!model.data(model.index(6), KivNavigationModel::ImageRole).isValid());
 }
 
 void tst_KivNavigationModel::data_outsideTheVisibleRowsOrUnknownRoleIsEmpty()
@@ -180,7 +180,7 @@ void tst_KivNavigationModel::subEntries_servedAsModelsForGroupPagesOnly()
 void tst_KivNavigationModel::texts_translatedWhenShownInNavigationContext()
 {
     KivNavigationModel model(KivNavigationModel::bottomItems());
-    const QModelIndex manual = model.index(4);
+    const QModelIndex manual = model.index(5);
     QCOMPARE(model.data(manual, Qt::DisplayRole).toString(), QStringLiteral("Handbuch"));
 
     NavigationTranslator translator;

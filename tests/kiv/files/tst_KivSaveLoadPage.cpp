@@ -54,6 +54,7 @@ class FakeKiv : public QObject
     Q_PROPERTY(bool isLoadingFromDisc MEMBER m_isLoadingFromDisc NOTIFY isLoadingFromDiscChanged)
     Q_PROPERTY(QVariant saveLoadBackend READ saveLoadBackend CONSTANT)
     Q_PROPERTY(QVariant deviceInfo READ deviceInfo CONSTANT)
+    Q_PROPERTY(QObject *loadPreview READ loadPreview CONSTANT)
 
 public:
     FakeKiv()
@@ -81,9 +82,27 @@ public:
     }
 
     QVariant saveLoadBackend() { return QVariant::fromValue<QObject *>(&m_saveLoad); }
-    // The JSON path of the back end: the page hands it the document's full path.
-    Q_INVOKABLE void continueLoading(const QString &filePath) { m_loadedDocuments << filePath; }
-    QStringList m_loadedDocuments;
+    // The back end's load with preview: the page hands it the file's full path; a file of
+    // another device is refused with a message, an unreadable one silently.
+    Q_INVOKABLE bool previewLoad(const QString &filePath)
+    {
+        if (!filePath.endsWith(QStringLiteral(".json"))) {
+            QList<quint16> probe = m_image;
+            switch (KivSaveAndLoad::applyLoadedImage(readCfgFile(filePath), probe)) {
+            case KivSaveAndLoad::LoadCheck::Applied:
+                break;
+            case KivSaveAndLoad::LoadCheck::Empty:
+                return false;
+            case KivSaveAndLoad::LoadCheck::OtherDevice:
+                emit errorPlainText(kOtherDevice);
+                return false;
+            }
+        }
+        m_previewed << filePath;
+        return true;
+    }
+    QStringList m_previewed;
+    QObject *loadPreview() const { return nullptr; }
     QVariant deviceInfo() { return QVariant::fromValue<QObject *>(&m_setup); }
 
     QList<quint16> m_image;
@@ -120,8 +139,8 @@ private slots:
 
     void list_showsEachSavedFileWithItsDevice();
     void save_underANewName_writesAndListsIt_existingNameAsksFirst();
-    void load_fileOfThisDevice_startsTheReplay();
-    void load_refusedOrUnreadableFile_leavesTheLoadingState();
+    void load_fileOfThisDevice_startsThePreview();
+    void load_refusedOrUnreadableFile_reportedOnce();
     void delete_afterConfirmation_removesTheFile();
     void jsonDocument_savedAndLoadedThroughTheBackEnd();
 
@@ -267,20 +286,18 @@ void tst_KivSaveLoadPage::save_underANewName_writesAndListsIt_existingNameAsksFi
     QCOMPARE(readCfgFile(UtilityFunctions::saveFileDirectory() + QStringLiteral("/mine.cfg")).at(100), 4242);
 }
 
-void tst_KivSaveLoadPage::load_fileOfThisDevice_startsTheReplay()
+void tst_KivSaveLoadPage::load_fileOfThisDevice_startsThePreview()
 {
-    const QList<quint16> before = m_kiv->m_image;
     select(QStringLiteral("mine.cfg"));
     click(QStringLiteral("ListFrameActionsLoadButton"));
 
-    // The back end clears the loading state when it sends the queued writes.
-    QVERIFY(m_kiv->m_isLoadingFromDisc);
-    QCOMPARE(m_kiv->m_image.at(2), quint16(1002));
-    QCOMPARE(m_kiv->m_image.at(0), before.at(0));
+    // Nothing is queued for the device before the preview has been confirmed.
+    QCOMPARE(m_kiv->m_previewed, QStringList{UtilityFunctions::saveFileDirectory() + QStringLiteral("/mine.cfg")});
+    QVERIFY(!m_kiv->m_isLoadingFromDisc);
     QCOMPARE(m_errors->count(), 0);
 }
 
-void tst_KivSaveLoadPage::load_refusedOrUnreadableFile_leavesTheLoadingState()
+void tst_KivSaveLoadPage::load_refusedOrUnreadableFile_reportedOnce()
 {
     const QList<quint16> before = m_kiv->m_image;
     QSignalSpy loading(m_kiv.get(), &FakeKiv::isLoadingFromDiscChanged);
@@ -288,8 +305,8 @@ void tst_KivSaveLoadPage::load_refusedOrUnreadableFile_leavesTheLoadingState()
 
     select(QStringLiteral("theirs.cfg"));
     click(QStringLiteral("ListFrameActionsLoadButton"));
-    QCOMPARE(loading.size(), 2);
-    QVERIFY(!m_kiv->m_isLoadingFromDisc);
+    QCOMPARE(loading.size(), 0);
+    QVERIFY(m_kiv->m_previewed.isEmpty());
     QCOMPARE(errors.size(), 1);
     QCOMPARE(errors.first().first().toString(), kOtherDevice);
     // Reported once, by the back end.
@@ -338,7 +355,7 @@ void tst_KivSaveLoadPage::jsonDocument_savedAndLoadedThroughTheBackEnd()
     select(QStringLiteral("office.json"));
     QVERIFY(item(QStringLiteral("ListFrameActionsLoadButton"))->property("enabled").toBool());
     click(QStringLiteral("ListFrameActionsLoadButton"));
-    QCOMPARE(m_kiv->m_loadedDocuments, QStringList{path});
+    QCOMPARE(m_kiv->m_previewed, QStringList{path});
     QCOMPARE(m_errors->count(), 0);
 }
 
