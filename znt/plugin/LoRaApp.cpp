@@ -1,0 +1,133 @@
+#include "LoRaApp.h"
+
+#include "ClipboardProxy.h"
+#include "LanguageSettings.h"
+#include "LoraControlsPageModel.h"
+#include "LoraVersionProvider.h"
+#include "ManagerBase.h"
+#include "NemtraNavigationEnums.h"
+#include "NemtraPageFiles.h"
+#include "NemtraPageManager.h"
+#include "NemtraSettings.h"
+#include "PopupBackend.h"
+#include "PortInfo.h"
+#include "SharedRuntime.h"
+#include "Translation.h"
+#include "UtilityFunctions.h"
+
+#include <QJSEngine>
+#include <QLoggingCategory>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QVector>
+
+Q_LOGGING_CATEGORY(lcLoRaApp, "znt.app")
+
+namespace {
+
+template<typename T>
+void deleteAndClear(T *&object)
+{
+    delete object;
+    object = nullptr;
+}
+
+} // namespace
+
+LoRaApp::LoRaApp(QObject *parent)
+    : QObject(parent)
+{
+    registerTypes();
+    connect(this, &LoRaApp::loadUi, this, &LoRaApp::onLoadUi, Qt::DirectConnection);
+}
+
+LoRaApp::~LoRaApp()
+{
+    release();
+}
+
+void LoRaApp::registerTypes()
+{
+    // A new plugin object after the old one was destroyed must not register the types again.
+    static bool registered = false;
+    if (registered)
+        return;
+    registered = true;
+
+    qmlRegisterType<LoraVersionProvider>("NemtraVersionProvider", 1, 0, "NemtraVersion");
+    qmlRegisterType<NemtraSettings>("NemtraSettings", 1, 0, "Settings");
+    qmlRegisterType<ClipboardProxy>("Clipboard", 1, 0, "Clipboard");
+    qmlRegisterType<PortInfo>("NemtraPortInfo", 1, 0, "PortInfo");
+    qmlRegisterType<LoraControlsPageModel>("LoraControlsPageModel", 1, 0, "ControlsPageModel");
+    qRegisterMetaType<QVector<quint16>>("QVector<quint16>");
+    qRegisterMetaType<NemtraNavigationEnums::NemtraPageIndex>("NemtraNavigationEnums::NemtraPageIndex");
+    qmlRegisterUncreatableMetaObject(NemtraNavigationEnums::staticMetaObject, "NemtraPageEnums", 1, 0, "NemtraPage",
+                                     QStringLiteral("Enums for the page&subpage selection"));
+    qmlRegisterUncreatableMetaObject(LanguageSettings::staticMetaObject, "LanguageEnums", 1, 0, "LanguageEnum",
+                                     QStringLiteral("Enums for the LanguageSettings"));
+    qmlRegisterSingletonInstance("PopupBackend", 1, 0, "PopupBackend", PopupBackend::getInstance());
+}
+
+void LoRaApp::initialize(QQmlContext *context)
+{
+    if (!m_pageManager) {
+        m_pageManager = new NemtraPageManager;
+        // Entries of pages this build does not contain are not offered.
+        m_pageManager->setPageFilter(&NemtraPageFiles::isAvailable);
+    }
+    if (!m_translation)
+        m_translation = new Translation(QStringLiteral("NemtraApp"), Translation::LoadMirrelTranslations,
+                                        Translation::LoadFromResources);
+
+    SharedRuntime::setPluginType(QStringLiteral("ZNT"));
+    UtilityFunctions::createNeededFolders();
+
+    connectGraph();
+
+    if (context) {
+        context->setContextProperty(QStringLiteral("NemtraPageManager"), m_pageManager);
+        context->setContextProperty(QStringLiteral("ApplicationName"), kApplicationName);
+        context->setContextProperty(QStringLiteral("Version"), LoraVersionProvider::kVersion);
+    } else {
+        qCWarning(lcLoRaApp) << "no QML context given; the graph is built but not published";
+    }
+
+    auto *manager = new ManagerBase;
+    connect(m_pageManager, &NemtraPageManager::closePlugin, manager, &ManagerBase::goHome);
+    connect(manager, &ManagerBase::languageChanged, m_translation, &Translation::setLanguage);
+    if (m_manager) {
+        // The old manager lingers until the event loop deletes it; it must not act meanwhile.
+        m_manager->disconnect(this);
+        QObject::disconnect(m_pageManager, nullptr, m_manager, nullptr);
+        QObject::disconnect(m_manager, nullptr, m_translation, nullptr);
+        m_manager->deleteLater();
+    }
+    m_manager = manager;
+    qCInfo(lcLoRaApp) << "initialised";
+}
+
+void LoRaApp::connectGraph()
+{
+    // Unique: initialize may run again on the same objects.
+}
+
+bool LoRaApp::release()
+{
+    deleteAndClear(m_manager);
+    if (m_pageManager) {
+        m_pageManager->deleteLater();
+        m_pageManager = nullptr;
+    }
+    deleteAndClear(m_translation);
+    return true;
+}
+
+ManagerBase *LoRaApp::managerObject()
+{
+    return m_manager;
+}
+
+void LoRaApp::onLoadUi()
+{
+    emit pluginLoaded(kRootPage);
+}
