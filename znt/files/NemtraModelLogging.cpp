@@ -1,0 +1,3 @@
+#include "NemtraModelLogging.h"
+
+Q_LOGGING_CATEGORY(lcNemtraModel, "znt.model")
