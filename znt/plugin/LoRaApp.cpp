@@ -1,10 +1,13 @@
 #include "LoRaApp.h"
 
 #include "ClipboardProxy.h"
+#include "ErrorManagement.h"
 #include "LanguageSettings.h"
 #include "LoraControlsPageModel.h"
 #include "LoraVersionProvider.h"
 #include "ManagerBase.h"
+#include "NemtraBackend.h"
+#include "NemtraEnums.h"
 #include "NemtraNavigationEnums.h"
 #include "NemtraPageFiles.h"
 #include "NemtraPageManager.h"
@@ -63,6 +66,8 @@ void LoRaApp::registerTypes()
     qRegisterMetaType<NemtraNavigationEnums::NemtraPageIndex>("NemtraNavigationEnums::NemtraPageIndex");
     qmlRegisterUncreatableMetaObject(NemtraNavigationEnums::staticMetaObject, "NemtraPageEnums", 1, 0, "NemtraPage",
                                      QStringLiteral("Enums for the page&subpage selection"));
+    qmlRegisterUncreatableMetaObject(NemtraEnums::staticMetaObject, "NemtraEnums", 1, 0, "NemtraEnum",
+                                     QStringLiteral("General Enums"));
     qmlRegisterUncreatableMetaObject(LanguageSettings::staticMetaObject, "LanguageEnums", 1, 0, "LanguageEnum",
                                      QStringLiteral("Enums for the LanguageSettings"));
     qmlRegisterSingletonInstance("PopupBackend", 1, 0, "PopupBackend", PopupBackend::getInstance());
@@ -70,6 +75,8 @@ void LoRaApp::registerTypes()
 
 void LoRaApp::initialize(QQmlContext *context)
 {
+    if (!m_backend)
+        m_backend = new NemtraBackend;
     if (!m_pageManager) {
         m_pageManager = new NemtraPageManager;
         // Entries of pages this build does not contain are not offered.
@@ -88,6 +95,9 @@ void LoRaApp::initialize(QQmlContext *context)
         context->setContextProperty(QStringLiteral("NemtraPageManager"), m_pageManager);
         context->setContextProperty(QStringLiteral("ApplicationName"), kApplicationName);
         context->setContextProperty(QStringLiteral("Version"), LoraVersionProvider::kVersion);
+        context->setContextProperty(QStringLiteral("NemtraBackend"), m_backend);
+        // The pages' error pop-up shows this list; the back end does not publish it itself.
+        context->setContextProperty(QStringLiteral("NemtraErrorManager"), m_backend->errorManagement());
     } else {
         qCWarning(lcLoRaApp) << "no QML context given; the graph is built but not published";
     }
@@ -108,7 +118,11 @@ void LoRaApp::initialize(QQmlContext *context)
 
 void LoRaApp::connectGraph()
 {
-    // Unique: initialize may run again on the same objects.
+    // Unique: initialize runs again on the same objects and must not connect them twice.
+    connect(m_pageManager, &NemtraPageManager::disconnectFromDevice, m_backend, &NemtraBackend::disconnectFromDevice,
+            Qt::UniqueConnection);
+    connect(m_backend, &BackendBase::connectedChanged, m_pageManager, &NemtraPageManager::setIsConnected,
+            Qt::UniqueConnection);
 }
 
 bool LoRaApp::release()
@@ -118,6 +132,7 @@ bool LoRaApp::release()
         m_pageManager->deleteLater();
         m_pageManager = nullptr;
     }
+    deleteAndClear(m_backend);
     deleteAndClear(m_translation);
     return true;
 }

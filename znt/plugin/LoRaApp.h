@@ -6,6 +6,7 @@
 #include <QUrl>
 
 class ManagerBase;
+class NemtraBackend;
 class NemtraPageManager;
 class QQmlContext;
 class Translation;
@@ -44,5 +45,6 @@ private:
     // Owned without a Qt parent; release() frees them.
     ManagerBase *m_manager = nullptr;
     Translation *m_translation = nullptr;
+    NemtraBackend *m_backend = nullptr;
     NemtraPageManager *m_pageManager = nullptr;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NemtraEnums.h"
+
 #include <QList>
 #include <QObject>
 
@@ -11,9 +13,10 @@ struct NemtraEquipment
 {
     static constexpr int kChannels = 4;
     // Data-block kinds that matter for the navigation.
-    static constexpr int kOccupancy = 65;
-    static constexpr int kButton = 85;
-    static constexpr int kEncoderOrPoti = 99;
+    static constexpr int kOccupancy = NemtraEnums::Occupancy;
+    static constexpr int kButton = NemtraEnums::Button;
+    // A type-99 block is the encoder on channel 2 and the potentiometer on channel 1.
+    static constexpr int kEncoderOrPoti = NemtraEnums::Encoder;
 
     bool hasEpd = false;
     int displayedValueCount = 0;

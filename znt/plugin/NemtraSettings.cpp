@@ -17,3 +17,31 @@ void NemtraSettings::setUpdateOnShow(bool updateOnShow)
     writeValue(kKeyUpdateOnShow, updateOnShow);
     emit updateOnShowChanged(updateOnShow);
 }
+
+int NemtraSettings::connectTimeout() const
+{
+    return readInt(kKeyTimeout, kDefaultConnectTimeout, 1);
+}
+
+void NemtraSettings::setConnectTimeout(int milliseconds)
+{
+    if (connectTimeout() == milliseconds)
+        return;
+    writeValue(kKeyTimeout, milliseconds);
+    emit connectTimeoutChanged();
+    emit timeoutChanged();
+}
+
+int NemtraSettings::connectRetries() const
+{
+    return readInt(kKeyRetry, kDefaultConnectRetries, 0);
+}
+
+void NemtraSettings::setConnectRetries(int retries)
+{
+    if (connectRetries() == retries)
+        return;
+    writeValue(kKeyRetry, retries);
+    emit connectRetriesChanged();
+    emit retryChanged();
+}

@@ -19,7 +19,14 @@ Rectangle {
     readonly property real fontSize: width < 700 ? 14 : 15
     readonly property bool isMobile: typeof Scaling !== "undefined" && Scaling !== null && Scaling.isMobile
     readonly property bool showInfo: !isMobile && NemtraPageManager.pageIndex === NemtraPage.NemtraConnectionPage
-                                     && !NemtraBackend.isSimulation && !NemtraBackend.connected
+                                     && !simulating && !NemtraBackend.connected
+    // The back end's isSimulation is also a slot of the same name, which hides the property.
+    property bool simulating: NemtraBackend.isSimulation()
+
+    Connections {
+        target: NemtraBackend
+        function onIsSimulationChanged(simulation) { root.simulating = simulation }
+    }
 
     // The drawer models translate their texts when read; a new language makes the views read again.
     readonly property string languageCode: qsTr("de", "code of the language of this translation")
@@ -66,5 +73,6 @@ Rectangle {
         objectName: root.objectName + "Popups"
         anchors.fill: parent
         fontSize: root.fontSize
+        canShowPage: page => mainView.canShow(page)
     }
 }

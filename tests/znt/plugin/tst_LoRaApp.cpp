@@ -38,6 +38,7 @@ const Registration kRegistrations[] = {
     {"NemtraPortInfo", "PortInfo"},
     {"LoraControlsPageModel", "ControlsPageModel"},
     {"NemtraPageEnums", "NemtraPage"},
+    {"NemtraEnums", "NemtraEnum"},
     {"LanguageEnums", "LanguageEnum"},
     {"PopupBackend", "PopupBackend"},
 };
@@ -110,6 +111,9 @@ private slots:
         QVERIFY(context->contextProperty(QStringLiteral("NemtraPageManager")).value<QObject *>());
         QCOMPARE(context->contextProperty(QStringLiteral("ApplicationName")).toString(), QStringLiteral("Orvane"));
         QCOMPARE(context->contextProperty(QStringLiteral("Version")).toString(), QStringLiteral("2.1.2"));
+        QObject *backend = context->contextProperty(QStringLiteral("NemtraBackend")).value<QObject *>();
+        QVERIFY(backend);
+        QCOMPARE(backend->property("appVersion").toString(), QStringLiteral("2.1.2"));
         QVERIFY(plugin()->managerObject());
         QVERIFY(plugin()->release());
         QVERIFY(plugin()->release());
@@ -133,10 +137,19 @@ private slots:
         processDeferredDeletes();
         QVERIFY(!first);
 
-        // "Zurück" asks the host for its home page exactly once, through the current manager.
+        // "Zurück" disconnects and asks the host for its home page, each exactly once.
+        QObject *backend = published(engine, "NemtraBackend");
+        QVERIFY(backend);
+        QSignalSpy disconnect(backend, SIGNAL(disconnectFromDevice()));
         QSignalSpy home(second, &ManagerBase::homeRequested);
         QVERIFY(pageManager->setProperty("pageIndex", 14));
+        QCOMPARE(disconnect.count(), 1);
         QCOMPARE(home.count(), 1);
+
+        QSignalSpy connectedChanged(pageManager, SIGNAL(isConnectedChanged(bool)));
+        QVERIFY(backend->setProperty("connected", true));
+        QCOMPARE(connectedChanged.count(), 1);
+        QCOMPARE(pageManager->property("isConnected").toBool(), true);
 
         QVERIFY(plugin()->release());
         processDeferredDeletes();

@@ -215,6 +215,15 @@ private slots:
             QCOMPARE(changed.count(), 1);
         }
         QCOMPARE(NemtraSettings().updateOnShow(), true);
+
+        // ZNT devices answer within 500 ms with one retry unless the user chose otherwise.
+        NemtraSettings settings;
+        QCOMPARE(settings.connectTimeout(), 500);
+        QCOMPARE(settings.connectRetries(), 1);
+        settings.setConnectRetries(0);
+        settings.setConnectTimeout(2500);
+        QCOMPARE(NemtraSettings().connectRetries(), 0);
+        QCOMPARE(BaseSettings::readTimeout(), 2500);
         BaseSettings::setSettingsFile({});
     }
 };

@@ -12,6 +12,13 @@ Rectangle {
     color: Style.background
 
     property real fontSize: 15
+    // The back end's isSimulation is also a slot of the same name, which hides the property.
+    property bool simulating: NemtraBackend.isSimulation()
+
+    Connections {
+        target: NemtraBackend
+        function onIsSimulationChanged(simulation) { page.simulating = simulation }
+    }
 
     function subPageSource(index) {
         switch (index) {
@@ -42,7 +49,7 @@ Rectangle {
                 objectName: page.objectName + "Header"
                 Layout.fillWidth: true
                 text: qsTr("VERBINDUNGSMANAGER")
-                subText: NemtraBackend.isSimulation ? qsTr("Gerät wird simuliert")
+                subText: page.simulating ? qsTr("Gerät wird simuliert")
                                                     : NemtraBackend.connected ? qsTr("Gerät verbunden")
                                                                               : qsTr("Kein Gerät verbunden")
                 fontSize: page.fontSize

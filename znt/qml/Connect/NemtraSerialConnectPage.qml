@@ -70,109 +70,120 @@ CustomContentFrame {
         onTriggered: if (frame.selectedPort.length > 0) settings.portName = frame.selectedPort
     }
 
-    GridLayout {
-        id: grid
-        objectName: frame.objectName + "Grid"
+    ColumnLayout {
+        id: column
+        objectName: frame.objectName + "Column"
         width: parent.width
-        columns: 2
-        columnSpacing: 16
-        rowSpacing: 10
+        spacing: 10
 
-        Text {
-            objectName: grid.objectName + "PortLabel"
-            text: qsTr("COM-Port")
-            font.pixelSize: frame.fontSize
-            color: Style.text
-        }
-
-        RowLayout {
-            id: portRow
-            objectName: grid.objectName + "PortRow"
+        GridLayout {
+            id: grid
+            objectName: frame.objectName + "Grid"
             Layout.fillWidth: true
-            spacing: 8
+            columns: 2
+            columnSpacing: 16
+            rowSpacing: 10
 
-            ComboBox {
-                id: portBox
-                objectName: frame.objectName + "PortBox"
-                Layout.fillWidth: true
-                editable: true
-                enabled: !NemtraBackend.connected
+            Text {
+                objectName: grid.objectName + "PortLabel"
+                text: qsTr("COM-Port")
                 font.pixelSize: frame.fontSize
-                model: ports.PortList
-                onActivated: settings.portName = currentText
-                onAccepted: frame.commitPort()
-                Component.onCompleted: {
-                    if (settings.portName.length > 0)
-                        editText = settings.portName
+                color: Style.text
+            }
+
+            RowLayout {
+                id: portRow
+                objectName: grid.objectName + "PortRow"
+                Layout.fillWidth: true
+                spacing: 8
+
+                ComboBox {
+                    id: portBox
+                    objectName: frame.objectName + "PortBox"
+                    Layout.fillWidth: true
+                    editable: true
+                    enabled: !NemtraBackend.connected
+                    font.pixelSize: frame.fontSize
+                    model: ports.PortList
+                    onActivated: settings.portName = currentText
+                    onAccepted: frame.commitPort()
+                    Component.onCompleted: {
+                        if (settings.portName.length > 0)
+                            editText = settings.portName
+                    }
+                }
+
+                Button {
+                    id: refreshButton
+                    objectName: frame.objectName + "RefreshButton"
+                    Layout.preferredWidth: refreshText.advanceWidth + 2 * Math.max(leftPadding, 12)
+                    enabled: !NemtraBackend.connected
+                    text: qsTr("Aktualisieren")
+                    font.pixelSize: Style.small(frame.fontSize)
+                    onClicked: ports.refresh()
+
+                    TextMetrics {
+                        id: refreshText
+                        font: refreshButton.font
+                        text: refreshButton.text
+                    }
                 }
             }
 
-            Button {
-                objectName: frame.objectName + "RefreshButton"
+            Text {
+                objectName: grid.objectName + "TimeoutLabel"
+                text: qsTr("Timeout")
+                font.pixelSize: frame.fontSize
+                color: Style.text
+            }
+            ComboBox {
+                id: timeoutBox
+                objectName: frame.objectName + "TimeoutBox"
+                Layout.fillWidth: true
                 enabled: !NemtraBackend.connected
-                text: qsTr("Aktualisieren")
-                font.pixelSize: Style.small(frame.fontSize)
-                onClicked: ports.refresh()
+                font.pixelSize: frame.fontSize
+                model: frame.timeouts.map(ms => qsTr("%1 ms").arg(ms))
+                currentIndex: frame.indexOrDefault(frame.timeouts, settings.connectTimeout, frame.defaultTimeout)
+                onActivated: index => settings.connectTimeout = frame.timeouts[index]
+            }
+
+            Text {
+                objectName: grid.objectName + "RetryLabel"
+                text: qsTr("Wiederholungen")
+                font.pixelSize: frame.fontSize
+                color: Style.text
+            }
+            ComboBox {
+                id: retryBox
+                objectName: frame.objectName + "RetryBox"
+                Layout.fillWidth: true
+                enabled: !NemtraBackend.connected
+                font.pixelSize: frame.fontSize
+                model: frame.retries
+                currentIndex: frame.indexOrDefault(frame.retries, settings.connectRetries, frame.defaultRetries)
+                onActivated: index => settings.connectRetries = frame.retries[index]
             }
         }
 
         Text {
-            objectName: grid.objectName + "TimeoutLabel"
-            text: qsTr("Timeout")
-            font.pixelSize: frame.fontSize
-            color: Style.text
-        }
-        ComboBox {
-            id: timeoutBox
-            objectName: frame.objectName + "TimeoutBox"
+            id: hint
+            objectName: frame.objectName + "Hint"
             Layout.fillWidth: true
-            enabled: !NemtraBackend.connected
-            font.pixelSize: frame.fontSize
-            model: frame.timeouts.map(ms => qsTr("%1 ms").arg(ms))
-            currentIndex: frame.indexOrDefault(frame.timeouts, settings.timeout, frame.defaultTimeout)
-            onActivated: index => settings.timeout = frame.timeouts[index]
+            visible: text.length > 0
+            color: Style.danger
+            font.pixelSize: Style.small(frame.fontSize)
+            wrapMode: Text.WordWrap
         }
 
-        Text {
-            objectName: grid.objectName + "RetryLabel"
-            text: qsTr("Wiederholungen")
-            font.pixelSize: frame.fontSize
-            color: Style.text
+        CustomButton {
+            id: connectButton
+            objectName: frame.objectName + "ConnectButton"
+            Layout.alignment: Qt.AlignRight
+            Layout.topMargin: 4
+            text: NemtraBackend.connected ? qsTr("Trennen") : qsTr("Verbinden")
+            danger: NemtraBackend.connected
+            fontSize: frame.fontSize
+            onClicked: NemtraBackend.connected ? NemtraBackend.disconnectFromDevice() : frame.connectDevice()
         }
-        ComboBox {
-            id: retryBox
-            objectName: frame.objectName + "RetryBox"
-            Layout.fillWidth: true
-            enabled: !NemtraBackend.connected
-            font.pixelSize: frame.fontSize
-            model: frame.retries
-            currentIndex: frame.indexOrDefault(frame.retries, settings.retry, frame.defaultRetries)
-            onActivated: index => settings.retry = frame.retries[index]
-        }
-    }
-
-    Text {
-        id: hint
-        objectName: frame.objectName + "Hint"
-        anchors.top: grid.bottom
-        anchors.topMargin: text.length > 0 ? 10 : 0
-        width: parent.width
-        height: text.length > 0 ? implicitHeight : 0
-        color: Style.danger
-        font.pixelSize: Style.small(frame.fontSize)
-        wrapMode: Text.WordWrap
-    }
-
-    CustomButton {
-        id: connectButton
-        objectName: frame.objectName + "ConnectButton"
-        anchors.top: hint.bottom
-        anchors.topMargin: 14
-        anchors.right: parent.right
-        text: NemtraBackend.connected ? qsTr("Trennen") : qsTr("Verbinden")
-        danger: NemtraBackend.connected
-        fontSize: frame.fontSize
-        enabled: NemtraBackend.connected || !NemtraBackend.isSimulation
-        onClicked: NemtraBackend.connected ? NemtraBackend.disconnectFromDevice() : frame.connectDevice()
     }
 }

@@ -16,6 +16,8 @@ Item {
     readonly property real referenceHeight: Math.max(56, height * 0.07)
     // function(page) -> true when the page can be shown; the move to the monitoring page needs it.
     property var canShowPage: function(page) { return true }
+    readonly property var errorList: NemtraBackend.errorManager !== undefined ? NemtraBackend.errorManager
+                                                                              : NemtraErrorManager
 
     function askToSave() {
         savePopup.open()
@@ -30,7 +32,7 @@ Item {
         fontSize: popups.fontSize
         onTimedOut: {
             NemtraBackend.disconnectFromDevice()
-            NemtraBackend.errorManager.addErrorMessage(qsTr("Timeout beim Verbindungsversuch!"))
+            popups.errorList.addErrorMessage(qsTr("Timeout beim Verbindungsversuch!"))
         }
         onClosed: {
             if (NemtraBackend.connected && NemtraPageManager.pageIndex === NemtraPage.NemtraConnectionPage
@@ -43,7 +45,7 @@ Item {
     CustomErrorPopup {
         id: errorPopup
         objectName: popups.objectName + "Error"
-        errorSource: NemtraBackend.errorManager
+        errorSource: popups.errorList
         fontSize: popups.fontSize
         onOpened: connectPopup.close()
     }
@@ -53,13 +55,9 @@ Item {
         objectName: popups.objectName + "Save"
         title: qsTr("Speichern")
         text: qsTr("Eine Änderung der Konfiguration wurde vorgenommen, für eine dauerhafte Änderung muss der Speichern Befehl ausgeführt werden!")
-        acceptText: qsTr("Speichern")
+        acceptText: ""
         rejectText: qsTr("Abbrechen")
         fontSize: popups.fontSize
-        onAcceptClicked: {
-            NemtraBackend.sendStoreCommand()
-            close()
-        }
         onRejectClicked: close()
     }
 
@@ -86,7 +84,7 @@ Item {
     }
 
     Connections {
-        target: NemtraBackend.errorManager
+        target: popups.errorList
         function onNewErrorMessage() { errorPopup.open() }
     }
 

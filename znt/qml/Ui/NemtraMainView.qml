@@ -30,6 +30,11 @@ CustomStackView {
         return map
     }
 
+    function canShow(page) {
+        const entry = pages[page]
+        return entry !== undefined && canLoad(Qt.resolvedUrl(entry[0]))
+    }
+
     function switchTo(page) {
         const entry = pages[page]
         const source = entry ? Qt.resolvedUrl(entry[0]) : emptyPage
