@@ -12,6 +12,30 @@
 #include <algorithm>
 
 namespace {
+
+// Names for plugins whose metadata carries only the interface and the class name. The
+// descriptions are source texts of the "PluginCatalog" context, translated by the home page.
+struct KnownPlugin
+{
+    const char *className;
+    const char *displayName;
+    const char *description;
+};
+
+constexpr KnownPlugin kKnownPlugins[] = {
+    {"KivApp", "KIV", QT_TRANSLATE_NOOP("PluginCatalog", "Konfiguration der KIV-Raumsensoren")},
+    {"LoRaApp", "ZNT", QT_TRANSLATE_NOOP("PluginCatalog", "Konfiguration der LoRaWAN-Sensoren über USB")},
+};
+
+const KnownPlugin *knownPlugin(const QString &className)
+{
+    for (const KnownPlugin &known : kKnownPlugins) {
+        if (className == QLatin1String(known.className))
+            return &known;
+    }
+    return nullptr;
+}
+
 QString stripLibPrefix(const QString &baseName)
 {
 #ifndef Q_OS_WIN
@@ -65,10 +89,13 @@ void PluginCatalog::scan(const QStringList &directories)
                 continue;
             }
             classNames.insert(key);
+            const KnownPlugin *known = knownPlugin(entry.className);
             entry.displayName = entry.metaData.value(QLatin1String("name")).toString();
             if (entry.displayName.isEmpty())
-                entry.displayName = key;
+                entry.displayName = known ? QString::fromLatin1(known->displayName) : key;
             entry.description = entry.metaData.value(QLatin1String("description")).toString();
+            if (entry.description.isEmpty() && known)
+                entry.description = QString::fromUtf8(known->description);
             entry.version = entry.metaData.value(QLatin1String("version")).toString();
             found.append(entry);
             qCInfo(lcHost) << "found plugin" << entry.className << "in" << path;

@@ -1,9 +1,11 @@
 #include "LanguageSettings.h"
 #include "ManagerBase.h"
+#include "PluginCatalog.h"
 #include "PluginInterface.h"
 #include "PopupBackend.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonObject>
 #include <QPluginLoader>
 #include <QPointer>
@@ -71,6 +73,16 @@ private slots:
         QCOMPARE(meta.value(QLatin1String("IID")).toString(), QStringLiteral("de.Veltaron.PluginInterface"));
         QCOMPARE(meta.value(QLatin1String("className")).toString(), QStringLiteral("LoRaApp"));
         QVERIFY(meta.value(QLatin1String("MetaData")).toObject().isEmpty());
+    }
+
+    void hostCatalog_namesThePluginThoughItsMetadataDoesNot()
+    {
+        PluginCatalog catalog;
+        catalog.scan({QFileInfo(m_loader.fileName()).absolutePath()});
+        const int row = catalog.indexOf(QStringLiteral("LoRaApp"));
+        QVERIFY(row >= 0);
+        QCOMPARE(catalog.entries().at(row).displayName, QStringLiteral("ZNT"));
+        QVERIFY(catalog.entries().at(row).description.contains(QStringLiteral("LoRaWAN")));
     }
 
     void instance_registersEveryQmlNameInOrder()
