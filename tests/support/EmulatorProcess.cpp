@@ -11,7 +11,15 @@ constexpr int kStopWaitMs = 3000;
 const QByteArray kReadyLine = QByteArrayLiteral("READY");
 } // namespace
 
-EmulatorProcess::EmulatorProcess() = default;
+EmulatorProcess::EmulatorProcess()
+    : m_program(programPath())
+{
+}
+
+EmulatorProcess::EmulatorProcess(const QString &programName)
+    : m_program(programPath(programName))
+{
+}
 
 EmulatorProcess::~EmulatorProcess()
 {
@@ -20,8 +28,13 @@ EmulatorProcess::~EmulatorProcess()
 
 QString EmulatorProcess::programPath()
 {
+    return programPath(QStringLiteral("kiv-emulator"));
+}
+
+QString EmulatorProcess::programPath(const QString &programName)
+{
     const QString buildDir = qEnvironmentVariable("ORVANE_BUILD_DIR");
-    return QDir(buildDir.isEmpty() ? QStringLiteral(".") : buildDir).filePath(QStringLiteral("bin/kiv-emulator"));
+    return QDir(buildDir.isEmpty() ? QStringLiteral(".") : buildDir).filePath(QStringLiteral("bin/") + programName);
 }
 
 bool EmulatorProcess::start(const QString &port, const QStringList &extraArgs, int timeoutMs)
@@ -40,9 +53,9 @@ bool EmulatorProcess::start(const QString &port, const QStringList &extraArgs, i
     m_process->setProcessChannelMode(QProcess::MergedChannels);
     QStringList args{QStringLiteral("--port"), port, QStringLiteral("--state-file"), stateFile()};
     args += extraArgs;
-    m_process->start(programPath(), args);
+    m_process->start(m_program, args);
     if (!m_process->waitForStarted(timeoutMs)) {
-        m_error = QStringLiteral("cannot start %1: %2").arg(programPath(), m_process->errorString());
+        m_error = QStringLiteral("cannot start %1: %2").arg(m_program, m_process->errorString());
         stop();
         return false;
     }

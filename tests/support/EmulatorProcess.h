@@ -11,17 +11,21 @@
 class QProcess;
 class QTemporaryDir;
 
-// The kiv-emulator program under test control; the register image is observed through its state file.
+// An emulator program (kiv-emulator unless named) under test control; the register image is
+// observed through its state file.
 class EmulatorProcess
 {
 public:
     EmulatorProcess();
+    // Another emulator of the same command-line family, e.g. "znt-emulator".
+    explicit EmulatorProcess(const QString &programName);
     ~EmulatorProcess();
 
     EmulatorProcess(const EmulatorProcess &) = delete;
     EmulatorProcess &operator=(const EmulatorProcess &) = delete;
 
     static QString programPath();
+    static QString programPath(const QString &programName);
     // Writes the emulator's factory image (of the given --variant, or the standard one) to path,
     // changed by edit, for --registers; false when the emulator could not dump it.
     static bool writeEditedImage(const QString &path, const std::function<void(QList<quint16> &)> &edit,
@@ -40,6 +44,7 @@ public:
 private:
     void collectOutput() const;
 
+    QString m_program;
     std::unique_ptr<QTemporaryDir> m_dir;
     QProcess *m_process = nullptr;
     mutable QByteArray m_output;

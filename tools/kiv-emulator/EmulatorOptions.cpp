@@ -1,18 +1,15 @@
 #include "EmulatorOptions.h"
 
 namespace {
-constexpr int kMinId = 1;
-constexpr int kMaxId = 247;
 // Options of the sensors' own behaviour, each with a value.
 const QStringList kSensorOptions{QStringLiteral("--adjust-restart-ms")};
 } // namespace
 
 bool EmulatorOptions::parse(const QStringList &arguments, QString *error)
 {
-    const QStringList valued{"--port",       "--baud",       "--parity",           "--id",
-                             "--registers",  "--variant",    "--state-file",       "--bootloader-image",
-                             "--fault",      "--dump-image", "--bootloader-fault", "--wire-baud",
-                             "--fault-after"};
+    const QStringList link = LinkOptions::valuedOptions();
+    const QStringList valued = link + QStringList{"--registers",        "--variant",    "--state-file",
+                                                  "--bootloader-image", "--dump-image", "--bootloader-fault"};
     for (int i = 1; i < arguments.size(); ++i) {
         QString name = arguments.at(i);
         QString value;
@@ -43,33 +40,9 @@ bool EmulatorOptions::parse(const QStringList &arguments, QString *error)
         }
 
         bool ok = false;
-        if (name == QLatin1String("--port")) {
-            port = value;
-        } else if (name == QLatin1String("--baud")) {
-            baud = value.toInt(&ok);
-            if (!ok || baud <= 0) {
-                *error = QStringLiteral("invalid baud rate '%1'").arg(value);
+        if (link.contains(name)) {
+            if (!take(name, value, error))
                 return false;
-            }
-        } else if (name == QLatin1String("--parity")) {
-            const QString p = value.toLower();
-            if (p == QLatin1String("none"))
-                parity = QSerialPort::NoParity;
-            else if (p == QLatin1String("even"))
-                parity = QSerialPort::EvenParity;
-            else if (p == QLatin1String("odd"))
-                parity = QSerialPort::OddParity;
-            else {
-                *error = QStringLiteral("invalid parity '%1' (none, even, odd)").arg(value);
-                return false;
-            }
-        } else if (name == QLatin1String("--id")) {
-            const int id = value.toInt(&ok);
-            if (!ok || id < kMinId || id > kMaxId) {
-                *error = QStringLiteral("invalid Modbus id '%1' (%2..%3)").arg(value).arg(kMinId).arg(kMaxId);
-                return false;
-            }
-            slaveId = quint8(id);
         } else if (name == QLatin1String("--registers")) {
             registersFile = value;
         } else if (name == QLatin1String("--variant")) {
@@ -82,27 +55,11 @@ bool EmulatorOptions::parse(const QStringList &arguments, QString *error)
             stateFile = value;
         } else if (name == QLatin1String("--bootloader-image")) {
             bootloaderImage = value;
-        } else if (name == QLatin1String("--fault")) {
-            if (!fault.parse(value, error))
-                return false;
         } else if (name == QLatin1String("--bootloader-fault")) {
             if (!bootloaderFault.parse(value, error))
                 return false;
         } else if (name == QLatin1String("--dump-image")) {
             dumpImage = value;
-        } else if (name == QLatin1String("--fault-after")) {
-            const int count = value.toInt(&ok);
-            if (!ok || count < 0) {
-                *error = QStringLiteral("invalid request count '%1'").arg(value);
-                return false;
-            }
-            faultAfter = count;
-        } else if (name == QLatin1String("--wire-baud")) {
-            wireBaud = value.toInt(&ok);
-            if (!ok || wireBaud < 0) {
-                *error = QStringLiteral("invalid wire baud rate '%1'").arg(value);
-                return false;
-            }
         } else if (name == QLatin1String("--adjust-restart-ms")) {
             adjustRestartMs = value.toInt(&ok);
             if (!ok || adjustRestartMs < 0) {
@@ -127,8 +84,6 @@ QString EmulatorOptions::usage()
                           "                    [--bootloader-fault KIND] [--wire-baud N] [--fault-after N]\n"
                           "                    [--verbose]\n"
                           "Behaves like a KIV room sensor (Modbus RTU slave) on a serial port.\n"
-                          "Faults: none, noreply, badcrc, exception:N, late:MS, drop-after:N, garbage.\n"
-                          "Bootloader faults: none, no-presence, wrong-words:N, drop-mid-page:P.\n"
-                          "--fault-after N answers the first N requests before the fault strikes.\n"
-                          "--wire-baud N holds each answer until it would have crossed an N baud line.\n");
+                          "Bootloader faults: none, no-presence, wrong-words:N, drop-mid-page:P.\n") +
+        LinkOptions::usage();
 }

@@ -38,7 +38,7 @@ constexpr float kMaxExcursionSteps = 40.0f;
 } // namespace
 
 KivDeviceModel::KivDeviceModel(const QList<quint16> &factoryImage, QObject *parent)
-    : QObject(parent)
+    : RegisterDevice(parent)
     , m_factory(factoryImage)
     , m_bootloader(std::make_unique<BootloaderEmulation>())
 {
@@ -109,6 +109,16 @@ KivDeviceModel::Exception KivDeviceModel::write(int start, const QList<quint16> 
     runCommands(start, int(values.size()));
     emit registersChanged();
     return NoException;
+}
+
+void KivDeviceModel::markerReceived()
+{
+    enterBootloader();
+}
+
+QByteArray KivDeviceModel::bootloaderEntryText()
+{
+    return QByteArrayLiteral("StartBootloader");
 }
 
 KivDeviceModel::Mode KivDeviceModel::mode() const

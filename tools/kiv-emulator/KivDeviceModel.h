@@ -1,8 +1,9 @@
 #pragma once
 
+#include "RegisterDevice.h"
+
 #include <QByteArray>
 #include <QList>
-#include <QObject>
 #include <QRandomGenerator>
 
 #include <memory>
@@ -14,19 +15,10 @@ class QTimer;
 // What a KIV device holds and does: the holding registers 0..4999, a non-volatile copy,
 // the command registers (store, restart, factory reset), drifting live values and the
 // bootloader. Register-level only; Modbus framing lives elsewhere.
-class KivDeviceModel : public QObject
+class KivDeviceModel : public RegisterDevice
 {
     Q_OBJECT
 public:
-    // Modbus exception codes as the device answers them; 0 means success.
-    // NoAnswer is no Modbus code: the request stays unanswered (injected bootloader fault).
-    enum Exception : quint8 {
-        NoException = 0,
-        IllegalFunction = 1,
-        IllegalAddress = 2,
-        IllegalValue = 3,
-        NoAnswer = 0xFF
-    };
     enum class Mode { Application, Bootloader };
 
     static constexpr int kRestartSilenceMs = 500;
@@ -37,8 +29,11 @@ public:
     explicit KivDeviceModel(const QList<quint16> &factoryImage, QObject *parent = nullptr);
     ~KivDeviceModel() override;
 
-    Exception read(int start, int count, QList<quint16> *values) const;
-    Exception write(int start, const QList<quint16> &values);
+    Exception read(int start, int count, QList<quint16> *values) const override;
+    Exception write(int start, const QList<quint16> &values) override;
+    // The bootloader entry text arrived on the line.
+    void markerReceived() override;
+    static QByteArray bootloaderEntryText();
 
     Mode mode() const;
     void enterBootloader();
@@ -58,8 +53,6 @@ public:
 signals:
     // A write or command changed the register image (live drift does not report here).
     void registersChanged();
-    // The device reboots and stays silent for the given time.
-    void restarting(int silenceMs);
     void bootloaderEntered();
     void bootloaderFinished(const QByteArray &image);
     // Start, page commits and injected faults, one line each.

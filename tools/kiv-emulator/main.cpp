@@ -68,9 +68,12 @@ int main(int argc, char *argv[])
         return 0;
     }
     // Debug output is on by default for our categories; every frame would be logged.
-    QLoggingCategory::setFilterRules(options.verbose ? QStringLiteral("kiv.emulator*.debug=true")
+    QLoggingCategory::setFilterRules(options.verbose ? QStringLiteral("kiv.emulator*.debug=true\n"
+                                                                      "emulator*.debug=true")
                                                      : QStringLiteral("kiv.emulator*.debug=false\n"
-                                                                      "kiv.emulator*.info=false"));
+                                                                      "kiv.emulator*.info=false\n"
+                                                                      "emulator*.debug=false\n"
+                                                                      "emulator*.info=false"));
 
     QList<quint16> image;
     if (!options.registersFile.isEmpty()) {
@@ -109,29 +112,21 @@ int main(int argc, char *argv[])
                      [&options](const QByteArray &data) { writeBootloaderImage(options.bootloaderImage, data); });
 
     QSerialPort port;
-    port.setPortName(options.port);
-    if (!port.open(QIODevice::ReadWrite)) {
-        printLine(stderr,
-                  QStringLiteral("kiv-emulator: cannot open port %1: %2").arg(options.port, port.errorString()));
+    QString warning;
+    if (!options.openPort(&port, &warning, &error)) {
+        printLine(stderr, QStringLiteral("kiv-emulator: %1").arg(error));
         return kExitPort;
     }
-    // A pty accepts no parity setting; the line still works, so only warn.
-    if (!port.setBaudRate(options.baud) || !port.setDataBits(QSerialPort::Data8) || !port.setParity(options.parity) ||
-        !port.setStopBits(QSerialPort::OneStop) || !port.setFlowControl(QSerialPort::NoFlowControl)) {
-        printLine(stderr,
-                  QStringLiteral("kiv-emulator: warning: port settings not fully applied: %1").arg(port.errorString()));
-        port.clearError();
-    }
-    // A device that was off heard nothing; bytes a pty kept while no one listened are dropped.
-    port.clear(QSerialPort::Input);
+    if (!warning.isEmpty())
+        printLine(stderr, QStringLiteral("kiv-emulator: %1").arg(warning));
     QObject::connect(&port, &QSerialPort::errorOccurred, &port, [&port](QSerialPort::SerialPortError e) {
         if (e != QSerialPort::NoError)
             qCWarning(lcEmulator) << "serial port error:" << port.errorString();
     });
 
     RtuServer server(&model, options.slaveId);
-    options.fault.setStartAfter(options.faultAfter);
-    server.setFault(options.fault);
+    server.setMarker(KivDeviceModel::bootloaderEntryText());
+    server.setFault(options.armedFault());
     server.setWireModel(WireModel(options.wireBaud));
     server.attach(&port);
     model.setDriftEnabled(true);

@@ -1,5 +1,7 @@
 #include "NemtraConnectionManager.h"
 
+#include "NemtraPropertyFile.h"
+
 #include <QLoggingCategory>
 #include <QMetaObject>
 #include <QTimer>
@@ -25,6 +27,10 @@ constexpr int kKeepAliveCount = 8;
 NemtraConnectionManager::NemtraConnectionManager(QObject *parent)
     : ConnectionManagerBase(parent)
     , m_pollTimer(new QTimer(this))
+    , m_rangeProvider([](RangeKind kind) {
+        return kind == RangeKind::Container ? NemtraPropertyFile::containerRanges()
+                                            : NemtraPropertyFile::channelRanges();
+    })
 {
     qRegisterMetaType<NemtraConnectionManager::TaskMode>("NemtraConnectionManager::TaskMode");
     m_pollTimer->setSingleShot(true);

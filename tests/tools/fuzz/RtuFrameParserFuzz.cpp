@@ -14,7 +14,7 @@
 //  - clean mode (bit 7): the rest describes well-formed requests and bootloader texts; however
 //    the stream is cut into reads, exactly those must come out, in order, with nothing dropped.
 namespace {
-// The emulator's bootloader entry text (RtuServer::bootloaderEntryText, which needs QtSerialPort).
+// The emulator's bootloader entry text (KivDeviceModel::bootloaderEntryText; the fuzzer links no emulator library).
 const QByteArray kMarker = QByteArrayLiteral("StartBootloader");
 // Write multiple with a byte count of 255: the longest request the length rule can cut.
 constexpr int kLongestCut = 9 + 255;

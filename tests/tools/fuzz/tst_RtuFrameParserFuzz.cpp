@@ -1,7 +1,7 @@
 #include "FuzzSmoke.h"
+#include "KivDeviceModel.h"
 #include "ModbusCrc.h"
 #include "RtuFrameParser.h"
-#include "RtuServer.h"
 
 #include <QTest>
 
@@ -43,7 +43,7 @@ void tst_RtuFrameParserFuzz::randomStreams_eventsWellFormedAndBytesAccounted()
 // them survive, whether they arrive in one read or are left for the silence.
 void tst_RtuFrameParserFuzz::repeatedBootloaderText_inOneRead_allReportedAndFramesKept()
 {
-    const QByteArray marker = RtuServer::bootloaderEntryText();
+    const QByteArray marker = KivDeviceModel::bootloaderEntryText();
     const QByteArray read = ModbusCrc::appended(QByteArray::fromHex("010300000002"));
     QByteArray requests;
     for (int i = 0; i < 40; ++i)

@@ -7,14 +7,14 @@
 #include <QElapsedTimer>
 #include <QObject>
 
-class KivDeviceModel;
-class KivModbusSlave;
+class ModbusSlave;
+class RegisterDevice;
 class QIODevice;
 class QTimer;
 
 // Modbus RTU slave on a byte stream (normally a QSerialPort): frames requests, honours the
-// slave id, answers through the device model, applies injected faults and watches the raw
-// stream for the bootloader entry text.
+// slave id, answers through the device, applies injected faults and watches the raw stream
+// for the device's marker text (if it has one).
 class RtuServer : public QObject
 {
     Q_OBJECT
@@ -22,16 +22,16 @@ public:
     static constexpr quint8 kBroadcastId = 0;
     static constexpr int kIdleMs = 10;
 
-    RtuServer(KivDeviceModel *model, quint8 slaveId, QObject *parent = nullptr);
+    RtuServer(RegisterDevice *device, quint8 slaveId, QObject *parent = nullptr);
     ~RtuServer() override;
 
     void setFault(const FaultInjection &fault);
+    // Raw text recognised anywhere in the stream; the device is told when it arrives.
+    void setMarker(const QByteArray &marker);
     // Holds every answer until it would have crossed a real line (off by default).
     void setWireModel(const WireModel &wire);
     // The stream is not owned; it must outlive the server or be detached first.
     void attach(QIODevice *stream);
-
-    static QByteArray bootloaderEntryText();
 
 signals:
     void requestHandled(quint8 function);
@@ -46,8 +46,8 @@ private:
     void onWireDue();
     void beSilent(int ms);
 
-    KivDeviceModel *m_model = nullptr;
-    KivModbusSlave *m_slave = nullptr;
+    RegisterDevice *m_device = nullptr;
+    ModbusSlave *m_slave = nullptr;
     quint8 m_slaveId = 1;
     QIODevice *m_stream = nullptr;
     RtuFrameParser m_parser;

@@ -1,6 +1,6 @@
-#include "KivModbusSlave.h"
+#include "ModbusSlave.h"
 
-#include "KivDeviceModel.h"
+#include "RegisterDevice.h"
 
 #include <QList>
 
@@ -17,12 +17,12 @@ void appendWord(QByteArray *out, quint16 value)
 }
 } // namespace
 
-KivModbusSlave::KivModbusSlave(KivDeviceModel *model)
+ModbusSlave::ModbusSlave(RegisterDevice *model)
     : m_model(model)
 {
 }
 
-QByteArray KivModbusSlave::handle(const QByteArray &pdu)
+QByteArray ModbusSlave::handle(const QByteArray &pdu)
 {
     if (pdu.isEmpty())
         return {};
@@ -34,11 +34,11 @@ QByteArray KivModbusSlave::handle(const QByteArray &pdu)
     case kWriteMultiple:
         return writeMultiple(pdu);
     default:
-        return exception(quint8(pdu.at(0)), KivDeviceModel::IllegalFunction);
+        return exception(quint8(pdu.at(0)), RegisterDevice::IllegalFunction);
     }
 }
 
-QByteArray KivModbusSlave::exception(quint8 function, quint8 code)
+QByteArray ModbusSlave::exception(quint8 function, quint8 code)
 {
     QByteArray out;
     out.append(char(function | kExceptionFlag));
@@ -46,19 +46,19 @@ QByteArray KivModbusSlave::exception(quint8 function, quint8 code)
     return out;
 }
 
-QByteArray KivModbusSlave::readHolding(const QByteArray &pdu)
+QByteArray ModbusSlave::readHolding(const QByteArray &pdu)
 {
     if (pdu.size() != 5)
-        return exception(kReadHolding, KivDeviceModel::IllegalValue);
+        return exception(kReadHolding, RegisterDevice::IllegalValue);
     const int start = word(pdu, 1);
     const int count = word(pdu, 3);
     if (count < 1 || count > kMaxReadCount)
-        return exception(kReadHolding, KivDeviceModel::IllegalValue);
+        return exception(kReadHolding, RegisterDevice::IllegalValue);
     QList<quint16> values;
     const auto result = m_model->read(start, count, &values);
-    if (result == KivDeviceModel::NoAnswer)
+    if (result == RegisterDevice::NoAnswer)
         return {};
-    if (result != KivDeviceModel::NoException)
+    if (result != RegisterDevice::NoException)
         return exception(kReadHolding, result);
     QByteArray out;
     out.append(char(kReadHolding));
@@ -68,34 +68,34 @@ QByteArray KivModbusSlave::readHolding(const QByteArray &pdu)
     return out;
 }
 
-QByteArray KivModbusSlave::writeSingle(const QByteArray &pdu)
+QByteArray ModbusSlave::writeSingle(const QByteArray &pdu)
 {
     if (pdu.size() != 5)
-        return exception(kWriteSingle, KivDeviceModel::IllegalValue);
+        return exception(kWriteSingle, RegisterDevice::IllegalValue);
     const auto result = m_model->write(word(pdu, 1), {word(pdu, 3)});
-    if (result == KivDeviceModel::NoAnswer)
+    if (result == RegisterDevice::NoAnswer)
         return {};
-    if (result != KivDeviceModel::NoException)
+    if (result != RegisterDevice::NoException)
         return exception(kWriteSingle, result);
     return pdu; // echo
 }
 
-QByteArray KivModbusSlave::writeMultiple(const QByteArray &pdu)
+QByteArray ModbusSlave::writeMultiple(const QByteArray &pdu)
 {
     if (pdu.size() < 6)
-        return exception(kWriteMultiple, KivDeviceModel::IllegalValue);
+        return exception(kWriteMultiple, RegisterDevice::IllegalValue);
     const int start = word(pdu, 1);
     const int count = word(pdu, 3);
     const int byteCount = quint8(pdu.at(5));
     if (count < 1 || count > kMaxWriteCount || byteCount != 2 * count || pdu.size() != 6 + byteCount)
-        return exception(kWriteMultiple, KivDeviceModel::IllegalValue);
+        return exception(kWriteMultiple, RegisterDevice::IllegalValue);
     QList<quint16> values;
     for (int i = 0; i < count; ++i)
         values.append(word(pdu, 6 + 2 * i));
     const auto result = m_model->write(start, values);
-    if (result == KivDeviceModel::NoAnswer)
+    if (result == RegisterDevice::NoAnswer)
         return {};
-    if (result != KivDeviceModel::NoException)
+    if (result != RegisterDevice::NoException)
         return exception(kWriteMultiple, result);
     return pdu.left(5);
 }

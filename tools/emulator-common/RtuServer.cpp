@@ -1,29 +1,28 @@
 #include "RtuServer.h"
 
-#include "KivDeviceModel.h"
-#include "KivModbusSlave.h"
 #include "ModbusCrc.h"
+#include "ModbusSlave.h"
+#include "RegisterDevice.h"
 
 #include <QIODevice>
 #include <QLoggingCategory>
 #include <QPointer>
 #include <QTimer>
 
-Q_LOGGING_CATEGORY(lcRtuServer, "kiv.emulator.rtu")
+Q_LOGGING_CATEGORY(lcRtuServer, "emulator.rtu")
 
-RtuServer::RtuServer(KivDeviceModel *model, quint8 slaveId, QObject *parent)
+RtuServer::RtuServer(RegisterDevice *device, quint8 slaveId, QObject *parent)
     : QObject(parent)
-    , m_model(model)
-    , m_slave(new KivModbusSlave(model))
+    , m_device(device)
+    , m_slave(new ModbusSlave(device))
     , m_slaveId(slaveId)
 {
-    m_parser.setMarker(bootloaderEntryText());
     m_idleTimer = new QTimer(this);
     m_idleTimer->setSingleShot(true);
     m_idleTimer->setInterval(kIdleMs);
     connect(m_idleTimer, &QTimer::timeout, this, &RtuServer::onIdle);
     // The restart is requested while the triggering write is handled; its answer still leaves.
-    connect(model, &KivDeviceModel::restarting, this, [this](int ms) { m_pendingSilenceMs = ms; });
+    connect(device, &RegisterDevice::restarting, this, [this](int ms) { m_pendingSilenceMs = ms; });
     m_clock.start();
     m_wireTimer = new QTimer(this);
     m_wireTimer->setSingleShot(true);
@@ -55,9 +54,9 @@ void RtuServer::attach(QIODevice *stream)
         connect(m_stream, &QIODevice::readyRead, this, &RtuServer::onReadyRead);
 }
 
-QByteArray RtuServer::bootloaderEntryText()
+void RtuServer::setMarker(const QByteArray &marker)
 {
-    return QByteArrayLiteral("StartBootloader");
+    m_parser.setMarker(marker);
 }
 
 void RtuServer::onReadyRead()
@@ -83,8 +82,8 @@ void RtuServer::process(const QList<RtuFrameParser::Event> &events)
 {
     for (const RtuFrameParser::Event &e : events) {
         if (e.kind == RtuFrameParser::Event::Marker) {
-            qCInfo(lcRtuServer) << "bootloader entry text received";
-            m_model->enterBootloader();
+            qCInfo(lcRtuServer) << "marker text received";
+            m_device->markerReceived();
             continue;
         }
         handleFrame(e);
@@ -105,7 +104,7 @@ void RtuServer::handleFrame(const RtuFrameParser::Event &frame)
 
     QByteArray pdu;
     if (action == FaultInjection::Action::AnswerException)
-        pdu = KivModbusSlave::exception(frame.function, quint8(m_fault.argument()));
+        pdu = ModbusSlave::exception(frame.function, quint8(m_fault.argument()));
     else
         pdu = m_slave->handle(frame.pdu);
     emit requestHandled(frame.function);

@@ -1,0 +1,218 @@
+#include "EmulatorProcess.h"
+#include "ModbusCrc.h"
+#include "PtyPair.h"
+#include "RtuTestLine.h"
+#include "ZntDeviceImage.h"
+#include "ZntRegisters.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace ZntRegisters;
+
+namespace {
+constexpr int kMbpollMs = 15000;
+
+QByteArray frame(const char *hexWithoutCrc)
+{
+    return ModbusCrc::appended(QByteArray::fromHex(hexWithoutCrc));
+}
+
+// mbpoll prints one "[address]: \tvalue" line per register.
+QMap<int, quint16> parseMbpoll(const QByteArray &out)
+{
+    QMap<int, quint16> values;
+    static const QRegularExpression line(QStringLiteral("^\\[(\\d+)\\]:\\s+(-?\\d+)"),
+                                         QRegularExpression::MultilineOption);
+    auto it = line.globalMatch(QString::fromLatin1(out));
+    while (it.hasNext()) {
+        const auto m = it.next();
+        values.insert(m.captured(1).toInt(), quint16(m.captured(2).toInt()));
+    }
+    return values;
+}
+
+// mbpoll (a libmodbus client) as an independent peer; 0-based addresses, no parity.
+// Values to write follow the port.
+QByteArray mbpoll(const QString &port, const QStringList &args, int *exitCode, const QStringList &values = {})
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(QStringLiteral("timeout"),
+            QStringList{"10", "mbpoll", "-m", "rtu", "-a", "1", "-b", "115200", "-P", "none", "-t", "4", "-0", "-1"} +
+                args + QStringList{port} + values);
+    if (!p.waitForFinished(kMbpollMs))
+        p.kill();
+    *exitCode = p.exitCode();
+    return p.readAll();
+}
+
+QMap<int, quint16> expectedRange(const QList<quint16> &image, int first, int count)
+{
+    QMap<int, quint16> values;
+    for (int reg = first; reg < first + count; ++reg)
+        values.insert(reg, image.at(reg));
+    return values;
+}
+
+struct Rig
+{
+    PtyPair pty;
+    EmulatorProcess emulator{QStringLiteral("znt-emulator")};
+
+    bool start(const QStringList &args)
+    {
+        if (!pty.start()) {
+            qWarning() << pty.errorString();
+            return false;
+        }
+        if (!emulator.start(pty.deviceSide(), args)) {
+            qWarning() << emulator.errorString();
+            return false;
+        }
+        return true;
+    }
+};
+} // namespace
+
+class tst_ZntEmulatorProgram : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void mbpoll_readsIdentificationInformationAndAChannelBlock_data();
+    void mbpoll_readsIdentificationInformationAndAChannelBlock();
+    void mbpollWrite_readsBackAndTheStoreCommandIsReported();
+    void foreignDevice_answersRegisterTenAsConfigured();
+    void faults_areInjectedEndToEnd();
+    void badStartup_exitsWithCodeTwoAndAMessage();
+};
+
+void tst_ZntEmulatorProgram::initTestCase()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("mbpoll")).isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty())
+        QSKIP("mbpoll or socat is not installed");
+    QVERIFY2(QFile::exists(EmulatorProcess::programPath("znt-emulator")),
+             qPrintable(EmulatorProcess::programPath("znt-emulator")));
+}
+
+void tst_ZntEmulatorProgram::mbpoll_readsIdentificationInformationAndAChannelBlock_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<ZntDeviceImage::Model>("expected");
+    QTest::newRow("F3") << "F3" << ZntDeviceImage::Model::F3;
+    QTest::newRow("VTX") << "vtx" << ZntDeviceImage::Model::Vtx;
+}
+
+void tst_ZntEmulatorProgram::mbpoll_readsIdentificationInformationAndAChannelBlock()
+{
+    QFETCH(QString, model);
+    QFETCH(ZntDeviceImage::Model, expected);
+    Rig rig;
+    // Still values, so the channel block can be compared word for word.
+    QVERIFY(rig.start({"--model", model, "--drift-ms", "0"}));
+    const QList<quint16> image = ZntDeviceImage::build(expected);
+
+    int rc = -1;
+    QMap<int, quint16> got = parseMbpoll(mbpoll(rig.pty.appSide(), {"-r", "10", "-c", "1"}, &rc));
+    QCOMPARE(rc, 0);
+    QCOMPARE(got.value(kIdentification), quint16(0xFFFF));
+
+    got = parseMbpoll(mbpoll(rig.pty.appSide(), {"-r", QString::number(kDeviceId), "-c", "18"}, &rc));
+    QCOMPARE(rc, 0);
+    QCOMPARE(got, expectedRange(image, kDeviceId, 18));
+    QCOMPARE(got.value(kDeviceId), ZntDeviceImage::deviceType(expected));
+
+    const int block = blockBase(1, kTemperature);
+    got = parseMbpoll(mbpoll(rig.pty.appSide(), {"-r", QString::number(block), "-c", "16"}, &rc));
+    QCOMPARE(rc, 0);
+    QCOMPARE(got, expectedRange(image, block, 16));
+
+    // The register space ends at 65534.
+    mbpoll(rig.pty.appSide(), {"-r", "65534", "-c", "2"}, &rc);
+    QVERIFY(rc != 0);
+}
+
+void tst_ZntEmulatorProgram::mbpollWrite_readsBackAndTheStoreCommandIsReported()
+{
+    Rig rig;
+    QVERIFY(rig.start({"--model", "VTX"}));
+    const QString interval = QString::number(kMeasureInterval);
+    int rc = -1;
+    mbpoll(rig.pty.appSide(), {"-r", interval}, &rc, {"900"});
+    QCOMPARE(rc, 0);
+    QCOMPARE(parseMbpoll(mbpoll(rig.pty.appSide(), {"-r", interval, "-c", "1"}, &rc)).value(kMeasureInterval),
+             quint16(900));
+    QTRY_COMPARE(rig.emulator.registers().value(kMeasureInterval), quint16(900));
+    QVERIFY(!rig.emulator.output().contains("store:"));
+
+    mbpoll(rig.pty.appSide(), {"-r", QString::number(kCommand)}, &rc, {QString::number(kStoreCommand)});
+    QCOMPARE(rc, 0);
+    QTRY_VERIFY(rig.emulator.output().contains("store: configuration kept"));
+    QCOMPARE(parseMbpoll(mbpoll(rig.pty.appSide(), {"-r", QString::number(kCommand), "-c", "1"}, &rc)).value(kCommand),
+             quint16(0));
+}
+
+void tst_ZntEmulatorProgram::foreignDevice_answersRegisterTenAsConfigured()
+{
+    Rig rig;
+    QVERIFY(rig.start({"--identification", "0"}));
+    int rc = -1;
+    const QMap<int, quint16> got = parseMbpoll(mbpoll(rig.pty.appSide(), {"-r", "10", "-c", "1"}, &rc));
+    QCOMPARE(rc, 0);
+    QCOMPARE(got.value(kIdentification), quint16(0));
+}
+
+void tst_ZntEmulatorProgram::faults_areInjectedEndToEnd()
+{
+    const QByteArray readTen = frame("0103000a0001");
+    {
+        Rig rig;
+        QVERIFY(rig.start({"--fault", "exception:2"}));
+        RtuTestLine line;
+        QVERIFY(line.open(rig.pty.appSide()));
+        QCOMPARE(line.transact(readTen, 5), frame("018302"));
+    }
+    {
+        Rig rig;
+        QVERIFY(rig.start({"--fault", "badcrc"}));
+        RtuTestLine line;
+        QVERIFY(line.open(rig.pty.appSide()));
+        const QByteArray answer = line.transact(readTen, 7);
+        QCOMPARE(answer.size(), 7);
+        QCOMPARE(answer.left(5), QByteArray::fromHex("010302ffff"));
+        QVERIFY(!ModbusCrc::isValid(answer));
+    }
+    {
+        // The first request passes, then the line stays silent.
+        Rig rig;
+        QVERIFY(rig.start({"--fault", "noreply", "--fault-after", "1"}));
+        RtuTestLine line;
+        QVERIFY(line.open(rig.pty.appSide()));
+        QCOMPARE(line.transact(readTen, 7), frame("010302ffff"));
+        QVERIFY(line.staysSilent(readTen));
+    }
+}
+
+void tst_ZntEmulatorProgram::badStartup_exitsWithCodeTwoAndAMessage()
+{
+    QTemporaryDir dir;
+    const QList<QStringList> cases{{"--model", "F4", "--port", dir.filePath("x")},
+                                   {"--port", dir.filePath("missing-port")},
+                                   {"--identification", "70000", "--port", dir.filePath("x")},
+                                   {"--property-file", dir.filePath("none.txt"), "--port", dir.filePath("x")}};
+    for (const QStringList &args : cases) {
+        QProcess p;
+        p.start(EmulatorProcess::programPath("znt-emulator"), args);
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitCode(), 2);
+        QVERIFY2(p.readAllStandardError().startsWith("znt-emulator: "), qPrintable(args.join(' ')));
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_ZntEmulatorProgram)
+#include "tst_ZntEmulatorProgram.moc"

@@ -1,0 +1,87 @@
+#include "ZntEmulatorOptions.h"
+
+bool ZntEmulatorOptions::parse(const QStringList &arguments, QString *error)
+{
+    const QStringList link = LinkOptions::valuedOptions();
+    const QStringList valued =
+        link + QStringList{"--model",          "--property-file", "--state-file", "--write-simulation",
+                           "--identification", "--drift-ms"};
+    for (int i = 1; i < arguments.size(); ++i) {
+        QString name = arguments.at(i);
+        QString value;
+        bool hasValue = false;
+        if (name.startsWith(QLatin1String("--")) && name.contains(QLatin1Char('='))) {
+            value = name.section(QLatin1Char('='), 1);
+            name = name.section(QLatin1Char('='), 0, 0);
+            hasValue = true;
+        }
+        if (name == QLatin1String("--verbose")) {
+            verbose = true;
+            continue;
+        }
+        if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
+            help = true;
+            continue;
+        }
+        if (!valued.contains(name)) {
+            *error = QStringLiteral("unknown option '%1'").arg(arguments.at(i));
+            return false;
+        }
+        if (!hasValue) {
+            if (i + 1 >= arguments.size()) {
+                *error = QStringLiteral("option %1 needs a value").arg(name);
+                return false;
+            }
+            value = arguments.at(++i);
+        }
+
+        bool ok = false;
+        if (link.contains(name)) {
+            if (!take(name, value, error))
+                return false;
+        } else if (name == QLatin1String("--model")) {
+            if (!ZntDeviceImage::parseModel(value, &model)) {
+                *error = QStringLiteral("unknown model '%1' (%2)")
+                             .arg(value, ZntDeviceImage::modelNames().join(QLatin1String(", ")));
+                return false;
+            }
+        } else if (name == QLatin1String("--property-file")) {
+            propertyFile = value;
+        } else if (name == QLatin1String("--state-file")) {
+            stateFile = value;
+        } else if (name == QLatin1String("--write-simulation")) {
+            writeSimulation = value;
+        } else if (name == QLatin1String("--identification")) {
+            identification = value.toInt(&ok, 0);
+            if (!ok || identification < 0 || identification > 0xFFFF) {
+                *error = QStringLiteral("invalid identification word '%1' (0..65535)").arg(value);
+                return false;
+            }
+        } else if (name == QLatin1String("--drift-ms")) {
+            driftMs = value.toInt(&ok);
+            if (!ok || driftMs < 0) {
+                *error = QStringLiteral("invalid drift interval '%1'").arg(value);
+                return false;
+            }
+        }
+    }
+    if (!help && port.isEmpty() && writeSimulation.isEmpty()) {
+        *error = QStringLiteral("--port is required");
+        return false;
+    }
+    return true;
+}
+
+QString ZntEmulatorOptions::usage()
+{
+    return QStringLiteral("Usage: znt-emulator --port PATH [--baud 115200] [--parity none|even|odd] [--id 1]\n"
+                          "                    [--model F3|VTX] [--property-file FILE] [--state-file FILE]\n"
+                          "                    [--identification 65535] [--drift-ms 1000] [--fault KIND]\n"
+                          "                    [--fault-after N] [--wire-baud N] [--verbose]\n"
+                          "       znt-emulator --write-simulation FILE [--model F3|VTX] [--property-file FILE]\n"
+                          "Behaves like a ZNT device on its USB register interface (Modbus RTU slave).\n"
+                          "--write-simulation writes the device's register image as a simulation file and ends.\n"
+                          "--identification sets register 10 (anything but 65535 plays a foreign device).\n"
+                          "--drift-ms 0 keeps the live values still.\n") +
+        LinkOptions::usage();
+}

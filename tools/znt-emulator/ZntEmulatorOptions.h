@@ -1,0 +1,25 @@
+#pragma once
+
+#include "LinkOptions.h"
+#include "ZntDeviceImage.h"
+#include "ZntDeviceModel.h"
+
+#include <QString>
+#include <QStringList>
+
+// The ZNT emulator's command line.
+class ZntEmulatorOptions : public LinkOptions
+{
+public:
+    bool parse(const QStringList &arguments, QString *error);
+    static QString usage();
+
+    ZntDeviceImage::Model model = ZntDeviceImage::Model::F3;
+    QString propertyFile;
+    QString stateFile;
+    QString writeSimulation;
+    int identification = 0xFFFF;
+    int driftMs = ZntDeviceModel::kDefaultDriftIntervalMs;
+    bool verbose = false;
+    bool help = false;
+};

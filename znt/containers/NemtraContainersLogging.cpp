@@ -1,0 +1,3 @@
+#include "NemtraContainersLogging.h"
+
+Q_LOGGING_CATEGORY(lcNemtraContainer, "znt.container")

@@ -1,0 +1,121 @@
+#include "NemtraGatewayFilterModel.h"
+
+#include <NemtraProperty.h>
+
+namespace {
+constexpr int kMaxIdFilters = 30;
+constexpr int kMaxByteFilters = 16;
+} // namespace
+
+NemtraGatewayFilterModel::NemtraGatewayFilterModel(int kind, NemtraProperty *count,
+                                                   const QList<NemtraProperty *> &entries, QObject *parent)
+    : QAbstractListModel(parent)
+    , m_kind(kind)
+    , m_count(count)
+{
+    for (int row = 0; row < entries.size(); ++row) {
+        NemtraProperty *entry = entries.at(row);
+        m_entries.append(entry);
+        if (!entry)
+            continue;
+        connect(entry, &BaseProperty::rawValueChanged, this, [this, row] {
+            emit dataChanged(index(row), index(row), {Qt::DisplayRole, HexValueRole, NumberOfBytesRole});
+        });
+    }
+    if (count) {
+        connect(count, &BaseProperty::rawValueChanged, this, [this] {
+            if (rowCount() > 0)
+                emit dataChanged(index(0), index(rowCount() - 1), {MaxEntryReachedRole});
+        });
+    }
+}
+
+int NemtraGatewayFilterModel::limit() const
+{
+    switch (m_kind) {
+    case IdFilter:
+        return kMaxIdFilters;
+    case PacketFilter:
+    case DataFilter:
+        return kMaxByteFilters;
+    default:
+        return 0;
+    }
+}
+
+int NemtraGatewayFilterModel::countValue() const
+{
+    return m_count ? int(m_count->value()) : 0;
+}
+
+bool NemtraGatewayFilterModel::maxEntryReached() const
+{
+    return countValue() >= (m_kind == IdFilter ? kMaxIdFilters : kMaxByteFilters);
+}
+
+int NemtraGatewayFilterModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : qBound(0, countValue(), int(m_entries.size()));
+}
+
+QVariant NemtraGatewayFilterModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_entries.size())
+        return {};
+    const NemtraProperty *entry = m_entries.at(index.row());
+    switch (role) {
+    case DescriptionRole: {
+        const int n = index.row() + 1;
+        switch (m_kind) {
+        case IdFilter:
+            return tr("ID %1:").arg(n);
+        case PacketFilter:
+            return tr("Packettype %1:").arg(n);
+        case DataFilter:
+            return tr("Data %1").arg(n);
+        default:
+            return tr("-- %1:").arg(n);
+        }
+    }
+    case MaxEntryReachedRole:
+        return maxEntryReached();
+    case NumberOfBytesRole:
+        if (!entry)
+            return 0;
+        return entry->span() *
+            ((entry->propertyType() == BaseProperty::HexByte || int(entry->propertyType()) == 9) ? 1 : 2);
+    case Qt::DisplayRole:
+    case HexValueRole:
+        return entry ? entry->toHex() : QString();
+    default:
+        return {};
+    }
+}
+
+QHash<int, QByteArray> NemtraGatewayFilterModel::roleNames() const
+{
+    QHash<int, QByteArray> roles = QAbstractListModel::roleNames();
+    roles.insert(DescriptionRole, "descriptionRole");
+    roles.insert(MaxEntryReachedRole, "maxEntryReached");
+    roles.insert(NumberOfBytesRole, "numberOfBytes");
+    roles.insert(HexValueRole, "hexValue");
+    return roles;
+}
+
+void NemtraGatewayFilterModel::addEntry()
+{
+    if (limit() == 0 || !m_count || countValue() >= limit())
+        return;
+    beginInsertRows(QModelIndex(), 1, 1);
+    m_count->setValue(countValue() + 1);
+    endInsertRows();
+}
+
+void NemtraGatewayFilterModel::removeEntry()
+{
+    if (!m_count || countValue() <= 1)
+        return;
+    beginRemoveRows(QModelIndex(), 1, 1);
+    m_count->setValue(countValue() - 1);
+    endRemoveRows();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QPointer>
+
+#include <NemtraProperty.h>
+
+// One filter list of the gateway: as many rows as its count property says, each showing one
+// entry property in hexadecimal.
+class NemtraGatewayFilterModel : public QAbstractListModel
+{
+    Q_OBJECT
+public:
+    enum Kind { IdFilter = 1, PacketFilter = 2, DataFilter = 3 };
+    enum Roles { DescriptionRole = Qt::UserRole + 1, MaxEntryReachedRole, NumberOfBytesRole, HexValueRole };
+
+    NemtraGatewayFilterModel(int kind, NemtraProperty *count, const QList<NemtraProperty *> &entries,
+                             QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    Q_INVOKABLE void addEntry();
+    Q_INVOKABLE void removeEntry();
+
+private:
+    int limit() const;
+    int countValue() const;
+    bool maxEntryReached() const;
+
+    int m_kind = 0;
+    QPointer<NemtraProperty> m_count;
+    QList<QPointer<NemtraProperty>> m_entries;
+};
