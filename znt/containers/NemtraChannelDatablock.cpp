@@ -6,15 +6,17 @@
 
 #include <QCoreApplication>
 
+#include <cmath>
+
 namespace {
 const char kContext[] = "NemtraChannelDatablock";
 const QString kSensorImages = QStringLiteral("qrc:/Images/Sensors/");
 
-// Empty and full voltages of the battery types, in volts; type 0 is mains powered.
-constexpr double kLithiumEmpty = 3.4;
-constexpr double kLithiumFull = 3.6;
-constexpr double kAlkalineEmpty = 1.0;
-constexpr double kAlkalineFull = 1.5;
+// Empty and full voltages of the battery types, in millivolts; type 0 is mains powered.
+constexpr qint64 kLithiumEmpty = 3400;
+constexpr qint64 kLithiumFull = 3600;
+constexpr qint64 kAlkalineEmpty = 1000;
+constexpr qint64 kAlkalineFull = 1500;
 } // namespace
 
 NemtraChannelDatablock::NemtraChannelDatablock(int type, ushort channel, QObject *parent)
@@ -196,12 +198,13 @@ QString NemtraChannelDatablock::batteryIcon() const
     const int b = batteryType ? int(batteryType->value()) : 0;
     if (b == 0)
         return kSensorImages + QStringLiteral("IconPower.png");
-    const double empty = b == 1 ? kLithiumEmpty : kAlkalineEmpty;
-    const double full = b == 1 ? kLithiumFull : kAlkalineFull;
+    const qint64 empty = b == 1 ? kLithiumEmpty : kAlkalineEmpty;
+    const qint64 full = b == 1 ? kLithiumFull : kAlkalineFull;
     const NemtraProperty *value = propertyAt(Value);
     if (propertyCount() < 6 || !value || value->value() == 0)
         return kSensorImages + QStringLiteral("Bat0To10.svg");
-    const int percent = int((value->value() - empty * 1000) * 100 / ((full - empty) * 1000));
+    // Whole millivolts, so that a boundary value does not fall a band lower by rounding.
+    const qint64 percent = (std::llround(value->value()) - empty) * 100 / (full - empty);
     if (percent >= 91)
         return kSensorImages + QStringLiteral("Bat90To100.svg");
     if (percent >= 71)
