@@ -2,9 +2,11 @@
 #include "ModbusCrc.h"
 #include "PtyPair.h"
 #include "RtuTestLine.h"
+#include "WireModel.h"
 #include "ZntDeviceImage.h"
 #include "ZntRegisters.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -87,7 +89,7 @@ private slots:
     void mbpoll_readsIdentificationInformationAndAChannelBlock();
     void mbpollWrite_readsBackAndTheStoreCommandIsReported();
     void foreignDevice_answersRegisterTenAsConfigured();
-    void faults_areInjectedEndToEnd();
+    void faultsAndWireModel_applyEndToEnd();
     void badStartup_exitsWithCodeTwoAndAMessage();
 };
 
@@ -167,7 +169,7 @@ void tst_ZntEmulatorProgram::foreignDevice_answersRegisterTenAsConfigured()
     QCOMPARE(got.value(kIdentification), quint16(0));
 }
 
-void tst_ZntEmulatorProgram::faults_areInjectedEndToEnd()
+void tst_ZntEmulatorProgram::faultsAndWireModel_applyEndToEnd()
 {
     const QByteArray readTen = frame("0103000a0001");
     {
@@ -195,6 +197,18 @@ void tst_ZntEmulatorProgram::faults_areInjectedEndToEnd()
         QVERIFY(line.open(rig.pty.appSide()));
         QCOMPARE(line.transact(readTen, 7), frame("010302ffff"));
         QVERIFY(line.staysSilent(readTen));
+    }
+    {
+        // At 1200 baud the answer cannot come before request, frame silence and answer crossed the line.
+        Rig rig;
+        QVERIFY(rig.start({"--wire-baud", "1200"}));
+        RtuTestLine line;
+        QVERIFY(line.open(rig.pty.appSide()));
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(line.transact(readTen, 7), frame("010302ffff"));
+        const qint64 wireNs = WireModel(1200).answerDelayNs(readTen.size(), 7);
+        QVERIFY2(clock.nsecsElapsed() >= wireNs, qPrintable(QString::number(clock.nsecsElapsed() / 1e6)));
     }
 }
 

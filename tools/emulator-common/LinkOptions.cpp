@@ -64,6 +64,45 @@ bool LinkOptions::take(const QString &name, const QString &value, QString *error
     return true;
 }
 
+bool LinkOptions::parseArguments(
+    const QStringList &arguments, const QStringList &own,
+    const std::function<bool(const QString &name, const QString &value, QString *error)> &takeOwn, QString *error)
+{
+    const QStringList link = valuedOptions();
+    for (int i = 1; i < arguments.size(); ++i) {
+        QString name = arguments.at(i);
+        QString value;
+        bool hasValue = false;
+        if (name.startsWith(QLatin1String("--")) && name.contains(QLatin1Char('='))) {
+            value = name.section(QLatin1Char('='), 1);
+            name = name.section(QLatin1Char('='), 0, 0);
+            hasValue = true;
+        }
+        if (name == QLatin1String("--verbose")) {
+            verbose = true;
+            continue;
+        }
+        if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
+            help = true;
+            continue;
+        }
+        if (!link.contains(name) && !own.contains(name)) {
+            *error = QStringLiteral("unknown option '%1'").arg(arguments.at(i));
+            return false;
+        }
+        if (!hasValue) {
+            if (i + 1 >= arguments.size()) {
+                *error = QStringLiteral("option %1 needs a value").arg(name);
+                return false;
+            }
+            value = arguments.at(++i);
+        }
+        if (!(link.contains(name) ? take(name, value, error) : takeOwn(name, value, error)))
+            return false;
+    }
+    return true;
+}
+
 QString LinkOptions::usage()
 {
     return QStringLiteral("Faults: none, noreply, badcrc, exception:N, late:MS, drop-after:N, garbage.\n"

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The serial side of an emulator's command line: port and line settings, Modbus id, injected
 // faults and the wire model. Emulators derive their own options from it.
 class LinkOptions
@@ -22,6 +24,12 @@ public:
     // The fault as configured, armed after the first faultAfter requests.
     FaultInjection armedFault() const;
 
+    // Walks "--name value" and "--name=value": --verbose and --help are flags, the link options
+    // are taken here, every name in `own` goes to takeOwn. False with a message otherwise.
+    bool parseArguments(const QStringList &arguments, const QStringList &own,
+                        const std::function<bool(const QString &name, const QString &value, QString *error)> &takeOwn,
+                        QString *error);
+
     QString port;
     qint32 baud = 115200;
     QSerialPort::Parity parity = QSerialPort::NoParity;
@@ -29,4 +37,6 @@ public:
     FaultInjection fault;
     int wireBaud = 0; // 0: answer at once
     int faultAfter = 0;
+    bool verbose = false;
+    bool help = false;
 };

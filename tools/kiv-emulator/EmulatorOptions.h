@@ -22,6 +22,7 @@ public:
     BootloaderFault bootloaderFault;
     QString dumpImage;
     int adjustRestartMs = KivDeviceModel::kDefaultAdjustmentSilenceMs;
-    bool verbose = false;
-    bool help = false;
+
+private:
+    bool takeOption(const QString &name, const QString &value, QString *error);
 };

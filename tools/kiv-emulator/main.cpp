@@ -1,28 +1,22 @@
 #include "EmulatorOptions.h"
+#include "EmulatorRunner.h"
 #include "KivDefaultImage.h"
 #include "KivDeviceModel.h"
 #include "RegisterImageFile.h"
-#include "RtuServer.h"
-#include "SignalWatcher.h"
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QSaveFile>
-#include <QSerialPort>
-
-#include <cstdio>
 
 Q_LOGGING_CATEGORY(lcEmulator, "kiv.emulator")
 
 namespace {
 constexpr int kExitUsage = 2;
-constexpr int kExitPort = 2;
 constexpr int kExitRegisters = 2;
 
 void printLine(FILE *stream, const QString &text)
 {
-    std::fprintf(stream, "%s\n", text.toLocal8Bit().constData());
-    std::fflush(stream);
+    EmulatorRunner::printLine(stream, text);
 }
 
 void writeState(const QString &path, const QList<quint16> &registers)
@@ -67,13 +61,7 @@ int main(int argc, char *argv[])
         printLine(stdout, EmulatorOptions::usage());
         return 0;
     }
-    // Debug output is on by default for our categories; every frame would be logged.
-    QLoggingCategory::setFilterRules(options.verbose ? QStringLiteral("kiv.emulator*.debug=true\n"
-                                                                      "emulator*.debug=true")
-                                                     : QStringLiteral("kiv.emulator*.debug=false\n"
-                                                                      "kiv.emulator*.info=false\n"
-                                                                      "emulator*.debug=false\n"
-                                                                      "emulator*.info=false"));
+    EmulatorRunner::configureLogging(QStringLiteral("kiv.emulator"), options.verbose);
 
     QList<quint16> image;
     if (!options.registersFile.isEmpty()) {
@@ -111,36 +99,12 @@ int main(int argc, char *argv[])
     QObject::connect(&model, &KivDeviceModel::bootloaderFinished, &model,
                      [&options](const QByteArray &data) { writeBootloaderImage(options.bootloaderImage, data); });
 
-    QSerialPort port;
-    QString warning;
-    if (!options.openPort(&port, &warning, &error)) {
-        printLine(stderr, QStringLiteral("kiv-emulator: %1").arg(error));
-        return kExitPort;
-    }
-    if (!warning.isEmpty())
-        printLine(stderr, QStringLiteral("kiv-emulator: %1").arg(warning));
-    QObject::connect(&port, &QSerialPort::errorOccurred, &port, [&port](QSerialPort::SerialPortError e) {
-        if (e != QSerialPort::NoError)
-            qCWarning(lcEmulator) << "serial port error:" << port.errorString();
-    });
-
-    RtuServer server(&model, options.slaveId);
-    server.setMarker(KivDeviceModel::bootloaderEntryText());
-    server.setFault(options.armedFault());
-    server.setWireModel(WireModel(options.wireBaud));
-    server.attach(&port);
-    model.setDriftEnabled(true);
-
-    SignalWatcher signalWatcher;
-    QObject::connect(&signalWatcher, &SignalWatcher::terminationRequested, &app, &QCoreApplication::quit);
-
-    writeState(options.stateFile, model.registers());
-    printLine(stdout, QStringLiteral("READY"));
-    qCInfo(lcEmulator).noquote() << QStringLiteral("listening on %1, id %2").arg(options.port).arg(options.slaveId);
-
-    const int rc = app.exec();
-    server.attach(nullptr);
-    port.close();
-    writeState(options.stateFile, model.registers());
-    return rc;
+    EmulatorRunner::Hooks hooks;
+    hooks.marker = KivDeviceModel::bootloaderEntryText();
+    hooks.started = [&model, &options] {
+        model.setDriftEnabled(true);
+        writeState(options.stateFile, model.registers());
+    };
+    hooks.finished = [&model, &options] { writeState(options.stateFile, model.registers()); };
+    return EmulatorRunner::run(&model, options, QStringLiteral("kiv-emulator"), hooks);
 }

@@ -2,72 +2,47 @@
 
 bool ZntEmulatorOptions::parse(const QStringList &arguments, QString *error)
 {
-    const QStringList link = LinkOptions::valuedOptions();
-    const QStringList valued =
-        link + QStringList{"--model",          "--property-file", "--state-file", "--write-simulation",
-                           "--identification", "--drift-ms"};
-    for (int i = 1; i < arguments.size(); ++i) {
-        QString name = arguments.at(i);
-        QString value;
-        bool hasValue = false;
-        if (name.startsWith(QLatin1String("--")) && name.contains(QLatin1Char('='))) {
-            value = name.section(QLatin1Char('='), 1);
-            name = name.section(QLatin1Char('='), 0, 0);
-            hasValue = true;
-        }
-        if (name == QLatin1String("--verbose")) {
-            verbose = true;
-            continue;
-        }
-        if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
-            help = true;
-            continue;
-        }
-        if (!valued.contains(name)) {
-            *error = QStringLiteral("unknown option '%1'").arg(arguments.at(i));
-            return false;
-        }
-        if (!hasValue) {
-            if (i + 1 >= arguments.size()) {
-                *error = QStringLiteral("option %1 needs a value").arg(name);
-                return false;
-            }
-            value = arguments.at(++i);
-        }
-
-        bool ok = false;
-        if (link.contains(name)) {
-            if (!take(name, value, error))
-                return false;
-        } else if (name == QLatin1String("--model")) {
-            if (!ZntDeviceImage::parseModel(value, &model)) {
-                *error = QStringLiteral("unknown model '%1' (%2)")
-                             .arg(value, ZntDeviceImage::modelNames().join(QLatin1String(", ")));
-                return false;
-            }
-        } else if (name == QLatin1String("--property-file")) {
-            propertyFile = value;
-        } else if (name == QLatin1String("--state-file")) {
-            stateFile = value;
-        } else if (name == QLatin1String("--write-simulation")) {
-            writeSimulation = value;
-        } else if (name == QLatin1String("--identification")) {
-            identification = value.toInt(&ok, 0);
-            if (!ok || identification < 0 || identification > 0xFFFF) {
-                *error = QStringLiteral("invalid identification word '%1' (0..65535)").arg(value);
-                return false;
-            }
-        } else if (name == QLatin1String("--drift-ms")) {
-            driftMs = value.toInt(&ok);
-            if (!ok || driftMs < 0) {
-                *error = QStringLiteral("invalid drift interval '%1'").arg(value);
-                return false;
-            }
-        }
-    }
+    const QStringList own{"--model",          "--property-file", "--state-file", "--write-simulation",
+                          "--identification", "--drift-ms"};
+    const auto takeOwn = [this](const QString &name, const QString &value, QString *message) {
+        return takeOption(name, value, message);
+    };
+    if (!parseArguments(arguments, own, takeOwn, error))
+        return false;
     if (!help && port.isEmpty() && writeSimulation.isEmpty()) {
         *error = QStringLiteral("--port is required");
         return false;
+    }
+    return true;
+}
+
+bool ZntEmulatorOptions::takeOption(const QString &name, const QString &value, QString *error)
+{
+    bool ok = false;
+    if (name == QLatin1String("--model")) {
+        if (!ZntDeviceImage::parseModel(value, &model)) {
+            *error = QStringLiteral("unknown model '%1' (%2)")
+                         .arg(value, ZntDeviceImage::modelNames().join(QLatin1String(", ")));
+            return false;
+        }
+    } else if (name == QLatin1String("--property-file")) {
+        propertyFile = value;
+    } else if (name == QLatin1String("--state-file")) {
+        stateFile = value;
+    } else if (name == QLatin1String("--write-simulation")) {
+        writeSimulation = value;
+    } else if (name == QLatin1String("--identification")) {
+        identification = value.toInt(&ok, 0);
+        if (!ok || identification < 0 || identification > 0xFFFF) {
+            *error = QStringLiteral("invalid identification word '%1' (0..65535)").arg(value);
+            return false;
+        }
+    } else if (name == QLatin1String("--drift-ms")) {
+        driftMs = value.toInt(&ok);
+        if (!ok || driftMs < 0) {
+            *error = QStringLiteral("invalid drift interval '%1'").arg(value);
+            return false;
+        }
     }
     return true;
 }

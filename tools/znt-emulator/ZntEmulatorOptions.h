@@ -20,6 +20,7 @@ public:
     QString writeSimulation;
     int identification = 0xFFFF;
     int driftMs = ZntDeviceModel::kDefaultDriftIntervalMs;
-    bool verbose = false;
-    bool help = false;
+
+private:
+    bool takeOption(const QString &name, const QString &value, QString *error);
 };

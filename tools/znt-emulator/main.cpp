@@ -1,5 +1,4 @@
-#include "RtuServer.h"
-#include "SignalWatcher.h"
+#include "EmulatorRunner.h"
 #include "ZntDeviceImage.h"
 #include "ZntDeviceModel.h"
 #include "ZntEmulatorOptions.h"
@@ -8,23 +7,15 @@
 #include "ZntSimulationFile.h"
 
 #include <QCoreApplication>
-#include <QLoggingCategory>
 #include <QSaveFile>
-#include <QSerialPort>
-
-#include <cstdio>
-
-Q_LOGGING_CATEGORY(lcZntEmulator, "znt.emulator")
 
 namespace {
 constexpr int kExitUsage = 2;
-constexpr int kExitPort = 2;
 constexpr int kExitImage = 2;
 
 void printLine(FILE *stream, const QString &text)
 {
-    std::fprintf(stream, "%s\n", text.toLocal8Bit().constData());
-    std::fflush(stream);
+    EmulatorRunner::printLine(stream, text);
 }
 
 // One decimal value per line, register 0 first; atomic so a reader never sees half a file.
@@ -73,13 +64,7 @@ int main(int argc, char *argv[])
         printLine(stdout, ZntEmulatorOptions::usage());
         return 0;
     }
-    // Debug output is on by default for our categories; every frame would be logged.
-    QLoggingCategory::setFilterRules(options.verbose ? QStringLiteral("znt.emulator*.debug=true\n"
-                                                                      "emulator*.debug=true")
-                                                     : QStringLiteral("znt.emulator*.debug=false\n"
-                                                                      "znt.emulator*.info=false\n"
-                                                                      "emulator*.debug=false\n"
-                                                                      "emulator*.info=false"));
+    EmulatorRunner::configureLogging(QStringLiteral("znt.emulator"), options.verbose);
 
     QList<quint16> image;
     if (!buildImage(options, &image, &error)) {
@@ -100,37 +85,11 @@ int main(int argc, char *argv[])
     QObject::connect(&model, &ZntDeviceModel::stored, &model,
                      [] { printLine(stdout, QStringLiteral("store: configuration kept in non-volatile memory")); });
 
-    QSerialPort port;
-    QString warning;
-    if (!options.openPort(&port, &warning, &error)) {
-        printLine(stderr, QStringLiteral("znt-emulator: %1").arg(error));
-        return kExitPort;
-    }
-    if (!warning.isEmpty())
-        printLine(stderr, QStringLiteral("znt-emulator: %1").arg(warning));
-    QObject::connect(&port, &QSerialPort::errorOccurred, &port, [&port](QSerialPort::SerialPortError e) {
-        if (e != QSerialPort::NoError)
-            qCWarning(lcZntEmulator) << "serial port error:" << port.errorString();
-    });
-
-    RtuServer server(&model, options.slaveId);
-    server.setFault(options.armedFault());
-    server.setWireModel(WireModel(options.wireBaud));
-    server.attach(&port);
-    model.setDriftInterval(options.driftMs);
-
-    SignalWatcher signalWatcher;
-    QObject::connect(&signalWatcher, &SignalWatcher::terminationRequested, &app, &QCoreApplication::quit);
-
-    writeState(options.stateFile, model.registers());
-    printLine(stdout, QStringLiteral("READY"));
-    qCInfo(lcZntEmulator).noquote() << QStringLiteral("%1 device on %2, id %3")
-                                           .arg(ZntDeviceImage::modelName(options.model), options.port)
-                                           .arg(options.slaveId);
-
-    const int rc = app.exec();
-    server.attach(nullptr);
-    port.close();
-    writeState(options.stateFile, model.registers());
-    return rc;
+    EmulatorRunner::Hooks hooks;
+    hooks.started = [&model, &options] {
+        model.setDriftInterval(options.driftMs);
+        writeState(options.stateFile, model.registers());
+    };
+    hooks.finished = [&model, &options] { writeState(options.stateFile, model.registers()); };
+    return EmulatorRunner::run(&model, options, QStringLiteral("znt-emulator"), hooks);
 }
