@@ -7,11 +7,20 @@
 #include "LoraVersionProvider.h"
 #include "ManagerBase.h"
 #include "NemtraBackend.h"
+#include "NemtraChannelManager.h"
+#include "NemtraControlsContainer.h"
+#include "NemtraDeviceInformation.h"
+#include "NemtraDisplayContainer.h"
 #include "NemtraEnums.h"
+#include "NemtraEquipmentFeed.h"
+#include "NemtraExpertMode.h"
+#include "NemtraLedContainer.h"
+#include "NemtraLoRaContainer.h"
 #include "NemtraNavigationEnums.h"
 #include "NemtraPageFiles.h"
 #include "NemtraPageManager.h"
 #include "NemtraSettings.h"
+#include "NemtraTlfContainer.h"
 #include "PopupBackend.h"
 #include "PortInfo.h"
 #include "SharedRuntime.h"
@@ -27,6 +36,21 @@
 Q_LOGGING_CATEGORY(lcLoRaApp, "znt.app")
 
 namespace {
+
+// Every engine gets the same process-wide object. A plain instance registration would bind it to
+// the first engine only, and a host that builds a new engine would get none.
+template<typename T>
+void registerProcessSingleton(const char *uri, const char *name, T *(*instance)())
+{
+    static T *(*s_instance)() = instance;
+    // Created now, so that an existing instance is reused and never replaced.
+    instance();
+    qmlRegisterSingletonType<T>(uri, 1, 0, name, [](QQmlEngine *, QJSEngine *) -> T * {
+        T *object = s_instance();
+        QJSEngine::setObjectOwnership(object, QJSEngine::CppOwnership);
+        return object;
+    });
+}
 
 template<typename T>
 void deleteAndClear(T *&object)
@@ -70,7 +94,24 @@ void LoRaApp::registerTypes()
                                      QStringLiteral("General Enums"));
     qmlRegisterUncreatableMetaObject(LanguageSettings::staticMetaObject, "LanguageEnums", 1, 0, "LanguageEnum",
                                      QStringLiteral("Enums for the LanguageSettings"));
-    qmlRegisterSingletonInstance("PopupBackend", 1, 0, "PopupBackend", PopupBackend::getInstance());
+    registerProcessSingleton<PopupBackend>("PopupBackend", "PopupBackend", &PopupBackend::getInstance);
+    // Process-wide: they outlive release() and are freed when the application quits, so the
+    // singletons registered here never point at deleted objects.
+    registerProcessSingleton<NemtraDeviceInformation>("NemtraDeviceInformation", "NemtraDeviceInfo",
+                                                      &NemtraDeviceInformation::instance);
+    registerProcessSingleton<NemtraChannelManager>("NemtraChannelManager", "NemtraChannelManager",
+                                                   &NemtraChannelManager::instance);
+    registerProcessSingleton<NemtraTlfContainer>("NemtraTlfContainer", "NemtraTlfContainer",
+                                                 &NemtraTlfContainer::instance);
+    registerProcessSingleton<NemtraLedContainer>("NemtraLedContainer", "NemtraLedContainer",
+                                                 &NemtraLedContainer::instance);
+    registerProcessSingleton<NemtraLoRaContainer>("NemtraLoRaContainer", "NemtraLoRaContainer",
+                                                  &NemtraLoRaContainer::instance);
+    registerProcessSingleton<NemtraExpertMode>("NemtraExpertMode", "NemtraExpertMode", &NemtraExpertMode::instance);
+    registerProcessSingleton<NemtraDisplayContainer>("NemtraDisplayContainer", "NemtraDisplayContainer",
+                                                     &NemtraDisplayContainer::instance);
+    registerProcessSingleton<NemtraControlsContainer>("NemtraControlsContainer", "NemtraControlsContainer",
+                                                      &NemtraControlsContainer::instance);
 }
 
 void LoRaApp::initialize(QQmlContext *context)
@@ -90,6 +131,8 @@ void LoRaApp::initialize(QQmlContext *context)
     UtilityFunctions::createNeededFolders();
 
     connectGraph();
+    if (!m_equipmentFeed)
+        m_equipmentFeed = new NemtraEquipmentFeed(m_backend, m_backend);
 
     if (context) {
         context->setContextProperty(QStringLiteral("NemtraPageManager"), m_pageManager);
@@ -132,6 +175,7 @@ bool LoRaApp::release()
         m_pageManager->deleteLater();
         m_pageManager = nullptr;
     }
+    m_equipmentFeed = nullptr;
     deleteAndClear(m_backend);
     deleteAndClear(m_translation);
     return true;

@@ -7,6 +7,7 @@
 
 class ManagerBase;
 class NemtraBackend;
+class NemtraEquipmentFeed;
 class NemtraPageManager;
 class QQmlContext;
 class Translation;
@@ -46,5 +47,7 @@ private:
     ManagerBase *m_manager = nullptr;
     Translation *m_translation = nullptr;
     NemtraBackend *m_backend = nullptr;
+    // A child of the back end: it watches the device the back end reads.
+    NemtraEquipmentFeed *m_equipmentFeed = nullptr;
     NemtraPageManager *m_pageManager = nullptr;
 };

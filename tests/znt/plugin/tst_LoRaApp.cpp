@@ -43,6 +43,22 @@ const Registration kRegistrations[] = {
     {"NemtraEnums", "NemtraEnum"},
     {"LanguageEnums", "LanguageEnum"},
     {"PopupBackend", "PopupBackend"},
+    {"NemtraDeviceInformation", "NemtraDeviceInfo"},
+    {"NemtraChannelManager", "NemtraChannelManager"},
+    {"NemtraTlfContainer", "NemtraTlfContainer"},
+    {"NemtraLedContainer", "NemtraLedContainer"},
+    {"NemtraLoRaContainer", "NemtraLoRaContainer"},
+    {"NemtraExpertMode", "NemtraExpertMode"},
+    {"NemtraDisplayContainer", "NemtraDisplayContainer"},
+    {"NemtraControlsContainer", "NemtraControlsContainer"},
+};
+
+// The process-wide containers as QML sees them.
+const Registration kContainers[] = {
+    {"NemtraDeviceInformation", "NemtraDeviceInfo"},      {"NemtraChannelManager", "NemtraChannelManager"},
+    {"NemtraTlfContainer", "NemtraTlfContainer"},         {"NemtraLedContainer", "NemtraLedContainer"},
+    {"NemtraLoRaContainer", "NemtraLoRaContainer"},       {"NemtraExpertMode", "NemtraExpertMode"},
+    {"NemtraDisplayContainer", "NemtraDisplayContainer"}, {"NemtraControlsContainer", "NemtraControlsContainer"},
 };
 
 void processDeferredDeletes()
@@ -173,18 +189,32 @@ private slots:
         QQmlEngine engine;
         plugin()->initialize(engine.rootContext());
         QPointer<QObject> oldPageManager = published(engine, "NemtraPageManager");
+        QPointer<QObject> oldBackend = published(engine, "NemtraBackend");
+        QList<QPointer<QObject>> containers;
+        for (const Registration &r : kContainers)
+            containers.append(engine.singletonInstance<QObject *>(qmlTypeId(r.uri, 1, 0, r.name)));
         QVERIFY(plugin()->release());
         processDeferredDeletes();
         QVERIFY(!oldPageManager);
+        QVERIFY(!oldBackend);
 
         QQmlEngine secondEngine;
         plugin()->initialize(secondEngine.rootContext());
-        QObject *pageManager = published(secondEngine, "NemtraPageManager");
-        QVERIFY(pageManager);
-        // QML singletons were registered once per process: they must still be the live objects.
+        QVERIFY(published(secondEngine, "NemtraPageManager"));
+        QVERIFY(published(secondEngine, "NemtraBackend") != nullptr);
+        // The QML singletons were registered once per process: they must still be live objects,
+        // and a new engine must get the same ones.
+        for (int i = 0; i < containers.size(); ++i) {
+            const Registration &r = kContainers[i];
+            QVERIFY2(containers.at(i), r.name);
+            QCOMPARE(secondEngine.singletonInstance<QObject *>(qmlTypeId(r.uri, 1, 0, r.name)),
+                     containers.at(i).data());
+        }
         QQmlComponent component(&secondEngine);
-        component.setData(
-            "import QtQml\nimport PopupBackend 1.0\nQtObject { property real width: PopupBackend.popupWidth }", QUrl());
+        component.setData("import QtQml\nimport NemtraDeviceInformation 1.0\nimport PopupBackend 1.0\n"
+                          "QtObject { property int channels: NemtraDeviceInfo.channelCount;"
+                          " property real width: PopupBackend.popupWidth }",
+                          QUrl());
         std::unique_ptr<QObject> object(component.create());
         QVERIFY2(object, qPrintable(component.errorString()));
         QCOMPARE(secondEngine.singletonInstance<QObject *>(qmlTypeId("PopupBackend", 1, 0, "PopupBackend")),

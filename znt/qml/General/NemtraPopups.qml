@@ -1,6 +1,8 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import NemtraPageEnums 1.0
+import NemtraDeviceInformation 1.0
+import DeviceInformationEnums 1.0 as DeviceInfoEnums
 import "qrc:/Dependencies/Mirrel/qml/General/MirrelStyle.js" as Style
 import "qrc:/Dependencies/Mirrel/qml/Popup"
 import "../Connect"
@@ -22,6 +24,18 @@ Item {
     function askToSave() {
         savePopup.open()
     }
+
+    // The device keeps changed values only after its store command.
+    function storeInDevice() {
+        const command = NemtraDeviceInfo.property(DeviceInfoEnums.PropertyEnum.Command)
+        if (!command) {
+            popups.errorList.addErrorMessage(qsTr("Der Speichern Befehl konnte nicht gesendet werden."))
+            return
+        }
+        command.value = popups.storeCommand
+    }
+
+    readonly property int storeCommand: 2
 
     CustomConnectAndLoadPopup {
         id: connectPopup
@@ -55,9 +69,13 @@ Item {
         objectName: popups.objectName + "Save"
         title: qsTr("Speichern")
         text: qsTr("Eine Änderung der Konfiguration wurde vorgenommen, für eine dauerhafte Änderung muss der Speichern Befehl ausgeführt werden!")
-        acceptText: ""
+        acceptText: qsTr("Speichern")
         rejectText: qsTr("Abbrechen")
         fontSize: popups.fontSize
+        onAcceptClicked: {
+            close()
+            popups.storeInDevice()
+        }
         onRejectClicked: close()
     }
 

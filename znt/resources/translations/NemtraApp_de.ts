@@ -182,6 +182,134 @@
     </message>
 </context>
 <context>
+    <name>NemtraChannelDatablock</name>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="49"/>
+        <source>Temperatur</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="52"/>
+        <source>Relative Feuchte</source>
+        <translation>Relative Feuchte</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="55"/>
+        <source>CO2</source>
+        <translation>CO2</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="58"/>
+        <source>VOC</source>
+        <translation>VOC</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="61"/>
+        <source>Gaskonzentration CO2</source>
+        <translation>Gaskonzentration CO2</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="64"/>
+        <source>Gaskonzentration NO2</source>
+        <translation>Gaskonzentration NO2</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="67"/>
+        <source>Gaskonzentration Ozon</source>
+        <translation>Gaskonzentration Ozon</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="70"/>
+        <source>Partikel PM10</source>
+        <translation>Partikel PM10</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="73"/>
+        <source>Partikel PM2.5</source>
+        <translation>Partikel PM2.5</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="76"/>
+        <source>Partikel PM1</source>
+        <translation>Partikel PM1</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="79"/>
+        <source>Absoluter Druck</source>
+        <translation>Absoluter Druck</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="82"/>
+        <source>Differenzdruck</source>
+        <translation>Differenzdruck</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="85"/>
+        <source>Volumenstrom</source>
+        <translation>Volumenstrom</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="88"/>
+        <source>Beleuchtungsstärke</source>
+        <translation>Beleuchtungsstärke</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="91"/>
+        <source>Raumbelegung</source>
+        <translation>Raumbelegung</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="94"/>
+        <source>Schalterzustand</source>
+        <translation>Schalterzustand</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="97"/>
+        <source>Leakage</source>
+        <translation>Leakage</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="100"/>
+        <source>Counter High Byte</source>
+        <translation>Counter High Byte</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="103"/>
+        <source>Counter Low Byte</source>
+        <translation>Counter Low Byte</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="106"/>
+        <source>Energielevel/Batteriewarnung</source>
+        <translation>Energielevel/Batteriewarnung</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="109"/>
+        <source>Taster</source>
+        <translation>Taster</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="112"/>
+        <source>Analoger Eingang</source>
+        <translation>Analoger Eingang</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="115"/>
+        <source>Widerstand - NTC</source>
+        <translation>Widerstand - NTC</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="118"/>
+        <source>Sollwert</source>
+        <translation>Sollwert</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="121"/>
+        <source>Unbekannt</source>
+        <translation>Unbekannt</translation>
+    </message>
+</context>
+<context>
     <name>NemtraConnectPage</name>
     <message>
         <location filename="../../qml/Connect/NemtraConnectPage.qml" line="51"/>
@@ -207,8 +335,8 @@
 <context>
     <name>NemtraConnectionManager</name>
     <message numerus="yes">
-        <location filename="../../core/NemtraConnectionManager.cpp" line="244"/>
-        <location filename="../../core/NemtraConnectionManager.cpp" line="432"/>
+        <location filename="../../core/NemtraConnectionManager.cpp" line="250"/>
+        <location filename="../../core/NemtraConnectionManager.cpp" line="438"/>
         <source>Das Gerät konnte nicht vollständig gelesen werden: %n Register wurden nicht geliefert.</source>
         <translation>
             <numerusform>Das Gerät konnte nicht vollständig gelesen werden: %n Register wurden nicht geliefert.</numerusform>
@@ -216,14 +344,188 @@
         </translation>
     </message>
     <message>
-        <location filename="../../core/NemtraConnectionManager.cpp" line="362"/>
+        <location filename="../../core/NemtraConnectionManager.cpp" line="368"/>
         <source>Nicht unterstützer Gerätetyp erkannt!</source>
         <translation>Nicht unterstützer Gerätetyp erkannt!</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraConnectionManager.cpp" line="447"/>
+        <location filename="../../core/NemtraConnectionManager.cpp" line="453"/>
         <source>Das Gerät hat das Lesen von Register %1 abgelehnt.</source>
         <translation>Das Gerät hat das Lesen von Register %1 abgelehnt.</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraControls</name>
+    <message>
+        <location filename="../../containers/NemtraControlsContainer.cpp" line="35"/>
+        <source>Occupancy (Nachlaufzeit)</source>
+        <translation>Occupancy (Nachlaufzeit)</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraControlsContainer.cpp" line="36"/>
+        <source>Occupancy (Toggle)</source>
+        <translation>Occupancy (Toggle)</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraControlsContainer.cpp" line="37"/>
+        <source>Lüfterstufen</source>
+        <translation>Lüfterstufen</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraControlsContainer.cpp" line="38"/>
+        <source>Taster</source>
+        <translation>Taster</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraDisplayContainer</name>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="17"/>
+        <source>Dummy</source>
+        <translation>Dummy</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="53"/>
+        <source>Rohwert (0 Nachkommastellen)</source>
+        <translation>Rohwert (0 Nachkommastellen)</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="54"/>
+        <source>Rohwert (1 Nachkommastelle)</source>
+        <translation>Rohwert (1 Nachkommastelle)</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="55"/>
+        <source>Rohwert (2 Nachkommastellen)</source>
+        <translation>Rohwert (2 Nachkommastellen)</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="56"/>
+        <source>Rohwert (3 Nachkommastellen)</source>
+        <translation>Rohwert (3 Nachkommastellen)</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="57"/>
+        <source>Rohwert (4 Nachkommastellen)</source>
+        <translation>Rohwert (4 Nachkommastellen)</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="60"/>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="69"/>
+        <source>Temperatur</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="61"/>
+        <source>Feuchte</source>
+        <translation>Feuchte</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="62"/>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="74"/>
+        <source>CO2</source>
+        <translation>CO2</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="63"/>
+        <source>Sollwert (Encoder)</source>
+        <translation>Sollwert (Encoder)</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="64"/>
+        <source>Externer Wert 1</source>
+        <translation>Externer Wert 1</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="65"/>
+        <source>Externer Wert 2</source>
+        <translation>Externer Wert 2</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="66"/>
+        <source>Externer Wert 3</source>
+        <translation>Externer Wert 3</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="67"/>
+        <source>Externer Wert 4</source>
+        <translation>Externer Wert 4</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="70"/>
+        <source>Relative Feuchte</source>
+        <translation>Relative Feuchte</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="71"/>
+        <source>Absolute Feuchte</source>
+        <translation>Absolute Feuchte</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="72"/>
+        <source>Enthalpie</source>
+        <translation>Enthalpie</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="73"/>
+        <source>Taupunkt</source>
+        <translation>Taupunkt</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="75"/>
+        <source>VOC</source>
+        <translation>VOC</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="76"/>
+        <source>CO2/VOC</source>
+        <translation>CO2/VOC</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="77"/>
+        <source>Luftdruck</source>
+        <translation>Luftdruck</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="78"/>
+        <source>Solltemperatur</source>
+        <translation>Solltemperatur</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="79"/>
+        <source>Rohwert</source>
+        <translation>Rohwert</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraExpertMode</name>
+    <message>
+        <location filename="../../containers/NemtraExpertMode.cpp" line="25"/>
+        <source>Property already exists for Parameter: %1</source>
+        <translation>Property already exists for Parameter: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraGatewayFilterModel</name>
+    <message>
+        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="71"/>
+        <source>ID %1:</source>
+        <translation>ID %1:</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="73"/>
+        <source>Packettype %1:</source>
+        <translation>Packettype %1:</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="75"/>
+        <source>Data %1</source>
+        <translation>Data %1</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="77"/>
+        <source>-- %1:</source>
+        <translation>-- %1:</translation>
     </message>
 </context>
 <context>
@@ -250,22 +552,28 @@
 <context>
     <name>NemtraPopups</name>
     <message>
-        <location filename="../../qml/General/NemtraPopups.qml" line="35"/>
+        <location filename="../../qml/General/NemtraPopups.qml" line="32"/>
+        <source>Der Speichern Befehl konnte nicht gesendet werden.</source>
+        <translation>Der Speichern Befehl konnte nicht gesendet werden.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/General/NemtraPopups.qml" line="49"/>
         <source>Timeout beim Verbindungsversuch!</source>
         <translation>Timeout beim Verbindungsversuch!</translation>
     </message>
     <message>
-        <location filename="../../qml/General/NemtraPopups.qml" line="56"/>
+        <location filename="../../qml/General/NemtraPopups.qml" line="70"/>
+        <location filename="../../qml/General/NemtraPopups.qml" line="72"/>
         <source>Speichern</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location filename="../../qml/General/NemtraPopups.qml" line="57"/>
+        <location filename="../../qml/General/NemtraPopups.qml" line="71"/>
         <source>Eine Änderung der Konfiguration wurde vorgenommen, für eine dauerhafte Änderung muss der Speichern Befehl ausgeführt werden!</source>
         <translation>Eine Änderung der Konfiguration wurde vorgenommen, für eine dauerhafte Änderung muss der Speichern Befehl ausgeführt werden!</translation>
     </message>
     <message>
-        <location filename="../../qml/General/NemtraPopups.qml" line="59"/>
+        <location filename="../../qml/General/NemtraPopups.qml" line="73"/>
         <source>Abbrechen</source>
         <translation>Abbrechen</translation>
     </message>
@@ -339,6 +647,49 @@
         <location filename="../../qml/Connect/NemtraSimulatePopup.qml" line="17"/>
         <source>Abbrechen</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraTlfContainer</name>
+    <message>
+        <location filename="../../containers/NemtraTlfContainer.cpp" line="20"/>
+        <source>schwarz</source>
+        <translation>schwarz</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraTlfContainer.cpp" line="20"/>
+        <source>rot</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraTlfContainer.cpp" line="20"/>
+        <source>grün</source>
+        <translation>grün</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraTlfContainer.cpp" line="20"/>
+        <source>gelb</source>
+        <translation>gelb</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraTlfContainer.cpp" line="20"/>
+        <source>blau</source>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraTlfContainer.cpp" line="20"/>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraTlfContainer.cpp" line="20"/>
+        <source>türkis</source>
+        <translation>türkis</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraTlfContainer.cpp" line="20"/>
+        <source>weiß</source>
+        <translation>weiß</translation>
     </message>
 </context>
 </TS>

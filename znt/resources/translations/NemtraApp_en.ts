@@ -182,6 +182,134 @@
     </message>
 </context>
 <context>
+    <name>NemtraChannelDatablock</name>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="49"/>
+        <source>Temperatur</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="52"/>
+        <source>Relative Feuchte</source>
+        <translation>Relative humidity</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="55"/>
+        <source>CO2</source>
+        <translation>CO2</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="58"/>
+        <source>VOC</source>
+        <translation>VOC</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="61"/>
+        <source>Gaskonzentration CO2</source>
+        <translation>Gas concentration CO2</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="64"/>
+        <source>Gaskonzentration NO2</source>
+        <translation>Gas concentration NO2</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="67"/>
+        <source>Gaskonzentration Ozon</source>
+        <translation>Gas concentration ozone</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="70"/>
+        <source>Partikel PM10</source>
+        <translation>Particles PM10</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="73"/>
+        <source>Partikel PM2.5</source>
+        <translation>Particles PM2.5</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="76"/>
+        <source>Partikel PM1</source>
+        <translation>Particles PM1</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="79"/>
+        <source>Absoluter Druck</source>
+        <translation>Absolute pressure</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="82"/>
+        <source>Differenzdruck</source>
+        <translation>Differential pressure</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="85"/>
+        <source>Volumenstrom</source>
+        <translation>Volume flow</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="88"/>
+        <source>Beleuchtungsstärke</source>
+        <translation>Illuminance</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="91"/>
+        <source>Raumbelegung</source>
+        <translation>Room occupancy</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="94"/>
+        <source>Schalterzustand</source>
+        <translation>Switch state</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="97"/>
+        <source>Leakage</source>
+        <translation>Leakage</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="100"/>
+        <source>Counter High Byte</source>
+        <translation>Counter high byte</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="103"/>
+        <source>Counter Low Byte</source>
+        <translation>Counter low byte</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="106"/>
+        <source>Energielevel/Batteriewarnung</source>
+        <translation>Energy level/battery warning</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="109"/>
+        <source>Taster</source>
+        <translation>Button</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="112"/>
+        <source>Analoger Eingang</source>
+        <translation>Analogue input</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="115"/>
+        <source>Widerstand - NTC</source>
+        <translation>Resistor - NTC</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="118"/>
+        <source>Sollwert</source>
+        <translation>Set point</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="121"/>
+        <source>Unbekannt</source>
+        <translation>Unknown</translation>
+    </message>
+</context>
+<context>
     <name>NemtraConnectPage</name>
     <message>
         <location filename="../../qml/Connect/NemtraConnectPage.qml" line="51"/>
@@ -207,8 +335,8 @@
 <context>
     <name>NemtraConnectionManager</name>
     <message numerus="yes">
-        <location filename="../../core/NemtraConnectionManager.cpp" line="244"/>
-        <location filename="../../core/NemtraConnectionManager.cpp" line="432"/>
+        <location filename="../../core/NemtraConnectionManager.cpp" line="250"/>
+        <location filename="../../core/NemtraConnectionManager.cpp" line="438"/>
         <source>Das Gerät konnte nicht vollständig gelesen werden: %n Register wurden nicht geliefert.</source>
         <translation>
             <numerusform>The device could not be read completely: %n register was not delivered.</numerusform>
@@ -216,14 +344,188 @@
         </translation>
     </message>
     <message>
-        <location filename="../../core/NemtraConnectionManager.cpp" line="362"/>
+        <location filename="../../core/NemtraConnectionManager.cpp" line="368"/>
         <source>Nicht unterstützer Gerätetyp erkannt!</source>
         <translation>Unsupported device type detected!</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraConnectionManager.cpp" line="447"/>
+        <location filename="../../core/NemtraConnectionManager.cpp" line="453"/>
         <source>Das Gerät hat das Lesen von Register %1 abgelehnt.</source>
         <translation>The device refused to read register %1.</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraControls</name>
+    <message>
+        <location filename="../../containers/NemtraControlsContainer.cpp" line="35"/>
+        <source>Occupancy (Nachlaufzeit)</source>
+        <translation>Occupancy (follow-up time)</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraControlsContainer.cpp" line="36"/>
+        <source>Occupancy (Toggle)</source>
+        <translation>Occupancy (toggle)</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraControlsContainer.cpp" line="37"/>
+        <source>Lüfterstufen</source>
+        <translation>Fan stages</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraControlsContainer.cpp" line="38"/>
+        <source>Taster</source>
+        <translation>Button</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraDisplayContainer</name>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="17"/>
+        <source>Dummy</source>
+        <translation>Dummy</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="53"/>
+        <source>Rohwert (0 Nachkommastellen)</source>
+        <translation>Raw value (0 decimals)</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="54"/>
+        <source>Rohwert (1 Nachkommastelle)</source>
+        <translation>Raw value (1 decimal)</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="55"/>
+        <source>Rohwert (2 Nachkommastellen)</source>
+        <translation>Raw value (2 decimals)</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="56"/>
+        <source>Rohwert (3 Nachkommastellen)</source>
+        <translation>Raw value (3 decimals)</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="57"/>
+        <source>Rohwert (4 Nachkommastellen)</source>
+        <translation>Raw value (4 decimals)</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="60"/>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="69"/>
+        <source>Temperatur</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="61"/>
+        <source>Feuchte</source>
+        <translation>Humidity</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="62"/>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="74"/>
+        <source>CO2</source>
+        <translation>CO2</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="63"/>
+        <source>Sollwert (Encoder)</source>
+        <translation>Set point (encoder)</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="64"/>
+        <source>Externer Wert 1</source>
+        <translation>External value 1</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="65"/>
+        <source>Externer Wert 2</source>
+        <translation>External value 2</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="66"/>
+        <source>Externer Wert 3</source>
+        <translation>External value 3</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="67"/>
+        <source>Externer Wert 4</source>
+        <translation>External value 4</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="70"/>
+        <source>Relative Feuchte</source>
+        <translation>Relative humidity</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="71"/>
+        <source>Absolute Feuchte</source>
+        <translation>Absolute humidity</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="72"/>
+        <source>Enthalpie</source>
+        <translation>Enthalpy</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="73"/>
+        <source>Taupunkt</source>
+        <translation>Dew point</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="75"/>
+        <source>VOC</source>
+        <translation>VOC</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="76"/>
+        <source>CO2/VOC</source>
+        <translation>CO2/VOC</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="77"/>
+        <source>Luftdruck</source>
+        <translation>Air pressure</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="78"/>
+        <source>Solltemperatur</source>
+        <translation>Set temperature</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="79"/>
+        <source>Rohwert</source>
+        <translation>Raw value</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraExpertMode</name>
+    <message>
+        <location filename="../../containers/NemtraExpertMode.cpp" line="25"/>
+        <source>Property already exists for Parameter: %1</source>
+        <translation>Property already exists for Parameter: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraGatewayFilterModel</name>
+    <message>
+        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="71"/>
+        <source>ID %1:</source>
+        <translation>ID %1:</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="73"/>
+        <source>Packettype %1:</source>
+        <translation>Packet type %1:</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="75"/>
+        <source>Data %1</source>
+        <translation>Data %1</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="77"/>
+        <source>-- %1:</source>
+        <translation>-- %1:</translation>
     </message>
 </context>
 <context>
@@ -250,22 +552,28 @@
 <context>
     <name>NemtraPopups</name>
     <message>
-        <location filename="../../qml/General/NemtraPopups.qml" line="35"/>
+        <location filename="../../qml/General/NemtraPopups.qml" line="32"/>
+        <source>Der Speichern Befehl konnte nicht gesendet werden.</source>
+        <translation>The store command could not be sent.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/General/NemtraPopups.qml" line="49"/>
         <source>Timeout beim Verbindungsversuch!</source>
         <translation>Timeout while trying to connect!</translation>
     </message>
     <message>
-        <location filename="../../qml/General/NemtraPopups.qml" line="56"/>
+        <location filename="../../qml/General/NemtraPopups.qml" line="70"/>
+        <location filename="../../qml/General/NemtraPopups.qml" line="72"/>
         <source>Speichern</source>
         <translation>Save</translation>
     </message>
     <message>
-        <location filename="../../qml/General/NemtraPopups.qml" line="57"/>
+        <location filename="../../qml/General/NemtraPopups.qml" line="71"/>
         <source>Eine Änderung der Konfiguration wurde vorgenommen, für eine dauerhafte Änderung muss der Speichern Befehl ausgeführt werden!</source>
         <translation>The configuration has been changed; to keep the change permanently, the store command must be executed!</translation>
     </message>
     <message>
-        <location filename="../../qml/General/NemtraPopups.qml" line="59"/>
+        <location filename="../../qml/General/NemtraPopups.qml" line="73"/>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
     </message>
@@ -339,6 +647,49 @@
         <location filename="../../qml/Connect/NemtraSimulatePopup.qml" line="17"/>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraTlfContainer</name>
+    <message>
+        <location filename="../../containers/NemtraTlfContainer.cpp" line="20"/>
+        <source>schwarz</source>
+        <translation>black</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraTlfContainer.cpp" line="20"/>
+        <source>rot</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraTlfContainer.cpp" line="20"/>
+        <source>grün</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraTlfContainer.cpp" line="20"/>
+        <source>gelb</source>
+        <translation>yellow</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraTlfContainer.cpp" line="20"/>
+        <source>blau</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraTlfContainer.cpp" line="20"/>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraTlfContainer.cpp" line="20"/>
+        <source>türkis</source>
+        <translation>turquoise</translation>
+    </message>
+    <message>
+        <location filename="../../containers/NemtraTlfContainer.cpp" line="20"/>
+        <source>weiß</source>
+        <translation>white</translation>
     </message>
 </context>
 </TS>
