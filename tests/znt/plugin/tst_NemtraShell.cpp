@@ -81,6 +81,32 @@ private slots:
         QTRY_VERIFY(!popup->property("visible").toBool());
     }
 
+    void simulatedDevice_connectsAndDisconnectsWithoutLeavingForMissingPages()
+    {
+        QObject *backend = m_ui.published(QStringLiteral("NemtraBackend"));
+        QObject *pageManager = m_ui.published(QStringLiteral("NemtraPageManager"));
+        QObject *loadPopup = m_ui.objectEndingWith(QStringLiteral("PopupsConnectAndLoad"));
+        QVERIFY(QMetaObject::invokeMethod(m_ui.objectEndingWith(QStringLiteral("PopupsSimulate")), "simulate",
+                                          Q_ARG(QVariant, 0)));
+        QTRY_VERIFY(loadPopup->property("opened").toBool());
+        QTRY_VERIFY_WITH_TIMEOUT(!loadPopup->property("visible").toBool(), 20000);
+        QVERIFY(backend->property("connected").toBool());
+        QVERIFY(!backend->property("showProgressbar").toBool());
+        // No device page is built yet, so the connection page stays and no entry leads elsewhere.
+        QCOMPARE(pageManager->property("pageIndex").toInt(), 0);
+        QCOMPARE(drawerEntries(QStringLiteral("Top")), QStringList{QStringLiteral("Verbindungsmanager")});
+        QCOMPARE(drawerEntries(QStringLiteral("Bottom")),
+                 (QStringList{QStringLiteral("Verbindung trennen"), QStringLiteral("Zurück")}));
+        QTRY_VERIFY(!m_ui.visibleItemEndingWith(QStringLiteral("InfoBarText")));
+        QVERIFY(m_ui.waitForRest());
+        QVERIFY(!m_ui.screenshot(QStringLiteral("znt_simulated_de")).isEmpty());
+
+        QVERIFY(pageManager->setProperty("pageIndex", 13));
+        QTRY_VERIFY(!backend->property("connected").toBool());
+        QTRY_COMPARE(drawerEntries(QStringLiteral("Bottom")), QStringList{QStringLiteral("Zurück")});
+        QTRY_VERIFY(m_ui.visibleItemEndingWith(QStringLiteral("InfoBarText")));
+    }
+
 private:
     // Texts of the drawer's visible entries; sub = the unfolded sub-entries of the selected group.
     QStringList drawerEntries(const QString &list, bool sub = false) const

@@ -169,7 +169,7 @@ CustomContentFrame {
             id: hint
             objectName: frame.objectName + "Hint"
             Layout.fillWidth: true
-            visible: text.length > 0
+            visible: text.length > 0 && !NemtraBackend.connected
             color: Style.danger
             font.pixelSize: Style.small(frame.fontSize)
             wrapMode: Text.WordWrap
