@@ -20,11 +20,12 @@ struct KnownPlugin
     const char *className;
     const char *displayName;
     const char *description;
+    const char *version;
 };
 
 constexpr KnownPlugin kKnownPlugins[] = {
-    {"KivApp", "KIV", QT_TRANSLATE_NOOP("PluginCatalog", "Konfiguration der KIV-Raumsensoren")},
-    {"LoRaApp", "ZNT", QT_TRANSLATE_NOOP("PluginCatalog", "Konfiguration der LoRaWAN-Sensoren über USB")},
+    {"KivApp", "KIV", QT_TRANSLATE_NOOP("PluginCatalog", "Konfiguration der KIV-Raumsensoren"), "4.2.1"},
+    {"LoRaApp", "ZNT", QT_TRANSLATE_NOOP("PluginCatalog", "Konfiguration der LoRaWAN-Sensoren über USB"), "2.1.2"},
 };
 
 const KnownPlugin *knownPlugin(const QString &className)
@@ -97,6 +98,8 @@ void PluginCatalog::scan(const QStringList &directories)
             if (entry.description.isEmpty() && known)
                 entry.description = QString::fromUtf8(known->description);
             entry.version = entry.metaData.value(QLatin1String("version")).toString();
+            if (entry.version.isEmpty() && known)
+                entry.version = QString::fromLatin1(known->version);
             found.append(entry);
             qCInfo(lcHost) << "found plugin" << entry.className << "in" << path;
         }

@@ -150,7 +150,6 @@ void LoRaApp::initialize(QQmlContext *context)
     connect(manager, &ManagerBase::languageChanged, m_translation, &Translation::setLanguage);
     if (m_manager) {
         // The old manager lingers until the event loop deletes it; it must not act meanwhile.
-        m_manager->disconnect(this);
         QObject::disconnect(m_pageManager, nullptr, m_manager, nullptr);
         QObject::disconnect(m_manager, nullptr, m_translation, nullptr);
         m_manager->deleteLater();

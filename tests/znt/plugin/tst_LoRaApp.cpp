@@ -99,6 +99,7 @@ private slots:
         QVERIFY(row >= 0);
         QCOMPARE(catalog.entries().at(row).displayName, QStringLiteral("ZNT"));
         QVERIFY(catalog.entries().at(row).description.contains(QStringLiteral("LoRaWAN")));
+        QCOMPARE(catalog.entries().at(row).version, QStringLiteral("2.1.2"));
     }
 
     void instance_registersEveryQmlNameInOrder()
