@@ -12,6 +12,31 @@
 #include <algorithm>
 
 namespace {
+
+// Names for plugins whose metadata carries only the interface and the class name. The
+// descriptions are source texts of the "PluginCatalog" context, translated by the home page.
+struct KnownPlugin
+{
+    const char *className;
+    const char *displayName;
+    const char *description;
+    const char *version;
+};
+
+constexpr KnownPlugin kKnownPlugins[] = {
+    {"KivApp", "KIV", QT_TRANSLATE_NOOP("PluginCatalog", "Konfiguration der KIV-Raumsensoren"), "4.2.1"},
+    {"LoRaApp", "ZNT", QT_TRANSLATE_NOOP("PluginCatalog", "Konfiguration der LoRaWAN-Sensoren über USB"), "2.1.2"},
+};
+
+const KnownPlugin *knownPlugin(const QString &className)
+{
+    for (const KnownPlugin &known : kKnownPlugins) {
+        if (className == QLatin1String(known.className))
+            return &known;
+    }
+    return nullptr;
+}
+
 QString stripLibPrefix(const QString &baseName)
 {
 #ifndef Q_OS_WIN
@@ -65,11 +90,16 @@ void PluginCatalog::scan(const QStringList &directories)
                 continue;
             }
             classNames.insert(key);
+            const KnownPlugin *known = knownPlugin(entry.className);
             entry.displayName = entry.metaData.value(QLatin1String("name")).toString();
             if (entry.displayName.isEmpty())
-                entry.displayName = key;
+                entry.displayName = known ? QString::fromLatin1(known->displayName) : key;
             entry.description = entry.metaData.value(QLatin1String("description")).toString();
+            if (entry.description.isEmpty() && known)
+                entry.description = QString::fromUtf8(known->description);
             entry.version = entry.metaData.value(QLatin1String("version")).toString();
+            if (entry.version.isEmpty() && known)
+                entry.version = QString::fromLatin1(known->version);
             found.append(entry);
             qCInfo(lcHost) << "found plugin" << entry.className << "in" << path;
         }

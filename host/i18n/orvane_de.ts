@@ -55,12 +55,12 @@
 <context>
     <name>HostOptions</name>
     <message>
-        <location filename="../HostOptions.cpp" line="74"/>
+        <location filename="../HostOptions.cpp" line="70"/>
         <source>Orvane - Konfiguration von Raumsensoren</source>
         <translation>Orvane - Konfiguration von Raumsensoren</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="42"/>
+        <location filename="../HostOptions.cpp" line="41"/>
         <source>Sucht die Plugins im Ordner &lt;dir&gt;.</source>
         <translation>Sucht die Plugins im Ordner &lt;dir&gt;.</translation>
     </message>
@@ -70,62 +70,62 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="46"/>
+        <location filename="../HostOptions.cpp" line="45"/>
         <source>Öffnet das Plugin &lt;name&gt; (Klassen- oder Dateiname) direkt.</source>
         <translation>Öffnet das Plugin &lt;name&gt; (Klassen- oder Dateiname) direkt.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="50"/>
+        <location filename="../HostOptions.cpp" line="48"/>
         <source>Sprache der Oberfläche: de oder en.</source>
         <translation>Sprache der Oberfläche: de oder en.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="54"/>
+        <location filename="../HostOptions.cpp" line="52"/>
         <source>Speichert ein Bildschirmfoto der Anzeige in &lt;file&gt;.</source>
         <translation>Speichert ein Bildschirmfoto der Anzeige in &lt;file&gt;.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="58"/>
+        <location filename="../HostOptions.cpp" line="56"/>
         <source>Ordner für die Bildschirmfotos des Rundgangs.</source>
         <translation>Ordner für die Bildschirmfotos des Rundgangs.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="62"/>
+        <location filename="../HostOptions.cpp" line="60"/>
         <source>Fotografiert die Startseite und jedes Plugin und beendet sich.</source>
         <translation>Fotografiert die Startseite und jedes Plugin und beendet sich.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="65"/>
+        <location filename="../HostOptions.cpp" line="62"/>
         <source>Startet ohne Startbild.</source>
         <translation>Startet ohne Startbild.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="68"/>
+        <location filename="../HostOptions.cpp" line="64"/>
         <source>Beendet sich nach dem Bildschirmfoto.</source>
         <translation>Beendet sich nach dem Bildschirmfoto.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="105"/>
+        <location filename="../HostOptions.cpp" line="101"/>
         <source>Unbekanntes Argument: %1</source>
         <translation>Unbekanntes Argument: %1</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="112"/>
+        <location filename="../HostOptions.cpp" line="108"/>
         <source>Unbekannte Sprache &quot;%1&quot; (erlaubt: de, en).</source>
         <translation>Unbekannte Sprache &quot;%1&quot; (erlaubt: de, en).</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="130"/>
+        <location filename="../HostOptions.cpp" line="125"/>
         <source>--tour braucht --screenshot-dir.</source>
         <translation>--tour braucht --screenshot-dir.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="134"/>
+        <location filename="../HostOptions.cpp" line="129"/>
         <source>--quit-after-screenshot braucht --screenshot.</source>
         <translation>--quit-after-screenshot braucht --screenshot.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="138"/>
+        <location filename="../HostOptions.cpp" line="133"/>
         <source>--plugin-dir braucht einen Ordner.</source>
         <translation>--plugin-dir braucht einen Ordner.</translation>
     </message>
@@ -144,6 +144,19 @@
     </message>
 </context>
 <context>
+    <name>PluginCatalog</name>
+    <message>
+        <location filename="../PluginCatalog.cpp" line="26"/>
+        <source>Konfiguration der KIV-Raumsensoren</source>
+        <translation>Konfiguration der KIV-Raumsensoren</translation>
+    </message>
+    <message>
+        <location filename="../PluginCatalog.cpp" line="27"/>
+        <source>Konfiguration der LoRaWAN-Sensoren über USB</source>
+        <translation>Konfiguration der LoRaWAN-Sensoren über USB</translation>
+    </message>
+</context>
+<context>
     <name>PluginHost</name>
     <message>
         <location filename="../PluginHost.cpp" line="30"/>
@@ -151,32 +164,32 @@
         <translation>Das Plugin &quot;%1&quot; hat keine Startseite geliefert.</translation>
     </message>
     <message>
-        <location filename="../PluginHost.cpp" line="63"/>
+        <location filename="../PluginHost.cpp" line="62"/>
         <source>Kein Plugin mit dem Namen &quot;%1&quot; gefunden.</source>
         <translation>Kein Plugin mit dem Namen &quot;%1&quot; gefunden.</translation>
     </message>
     <message>
-        <location filename="../PluginHost.cpp" line="72"/>
+        <location filename="../PluginHost.cpp" line="71"/>
         <source>Dieses Plugin gibt es nicht (mehr).</source>
         <translation>Dieses Plugin gibt es nicht (mehr).</translation>
     </message>
     <message>
-        <location filename="../PluginHost.cpp" line="89"/>
+        <location filename="../PluginHost.cpp" line="88"/>
         <source>Das Plugin &quot;%1&quot; konnte nicht geladen werden: %2</source>
         <translation>Das Plugin &quot;%1&quot; konnte nicht geladen werden: %2</translation>
     </message>
     <message>
-        <location filename="../PluginHost.cpp" line="94"/>
+        <location filename="../PluginHost.cpp" line="93"/>
         <source>Das Plugin &quot;%1&quot; bietet die Plugin-Schnittstelle nicht an.</source>
         <translation>Das Plugin &quot;%1&quot; bietet die Plugin-Schnittstelle nicht an.</translation>
     </message>
     <message>
-        <location filename="../PluginHost.cpp" line="100"/>
+        <location filename="../PluginHost.cpp" line="99"/>
         <source>Das Plugin &quot;%1&quot; meldet keine Startseite (Signal pluginLoaded fehlt).</source>
         <translation>Das Plugin &quot;%1&quot; meldet keine Startseite (Signal pluginLoaded fehlt).</translation>
     </message>
     <message>
-        <location filename="../PluginHost.cpp" line="115"/>
+        <location filename="../PluginHost.cpp" line="114"/>
         <source>Das Plugin &quot;%1&quot; ließ sich nicht starten: %2</source>
         <translation>Das Plugin &quot;%1&quot; ließ sich nicht starten: %2</translation>
     </message>
@@ -228,28 +241,28 @@
 <context>
     <name>Screenshooter</name>
     <message>
-        <location filename="../Screenshooter.cpp" line="42"/>
+        <location filename="../Screenshooter.cpp" line="43"/>
         <source>Es wird bereits ein Bildschirmfoto erstellt.</source>
         <translation>Es wird bereits ein Bildschirmfoto erstellt.</translation>
     </message>
     <message>
-        <location filename="../Screenshooter.cpp" line="46"/>
-        <location filename="../Screenshooter.cpp" line="78"/>
+        <location filename="../Screenshooter.cpp" line="48"/>
+        <location filename="../Screenshooter.cpp" line="80"/>
         <source>Kein Fenster für das Bildschirmfoto vorhanden.</source>
         <translation>Kein Fenster für das Bildschirmfoto vorhanden.</translation>
     </message>
     <message>
-        <location filename="../Screenshooter.cpp" line="81"/>
+        <location filename="../Screenshooter.cpp" line="83"/>
         <source>Das Fenster konnte nicht abfotografiert werden.</source>
         <translation>Das Fenster konnte nicht abfotografiert werden.</translation>
     </message>
     <message>
-        <location filename="../Screenshooter.cpp" line="84"/>
+        <location filename="../Screenshooter.cpp" line="86"/>
         <source>Der Ordner %1 konnte nicht angelegt werden.</source>
         <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
     </message>
     <message>
-        <location filename="../Screenshooter.cpp" line="86"/>
+        <location filename="../Screenshooter.cpp" line="89"/>
         <source>Das Bildschirmfoto konnte nicht nach %1 geschrieben werden.</source>
         <translation>Das Bildschirmfoto konnte nicht nach %1 geschrieben werden.</translation>
     </message>

@@ -55,12 +55,12 @@
 <context>
     <name>HostOptions</name>
     <message>
-        <location filename="../HostOptions.cpp" line="74"/>
+        <location filename="../HostOptions.cpp" line="70"/>
         <source>Orvane - Konfiguration von Raumsensoren</source>
         <translation>Orvane - configuration of room sensors</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="42"/>
+        <location filename="../HostOptions.cpp" line="41"/>
         <source>Sucht die Plugins im Ordner &lt;dir&gt;.</source>
         <translation>Looks for the plugins in folder &lt;dir&gt;.</translation>
     </message>
@@ -70,62 +70,62 @@
         <translation>No display found. To run without one: QT_QPA_PLATFORM=offscreen %1 --tour --screenshot-dir DIR</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="46"/>
+        <location filename="../HostOptions.cpp" line="45"/>
         <source>Öffnet das Plugin &lt;name&gt; (Klassen- oder Dateiname) direkt.</source>
         <translation>Opens plugin &lt;name&gt; (class or file name) directly.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="50"/>
+        <location filename="../HostOptions.cpp" line="48"/>
         <source>Sprache der Oberfläche: de oder en.</source>
         <translation>Language of the user interface: de or en.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="54"/>
+        <location filename="../HostOptions.cpp" line="52"/>
         <source>Speichert ein Bildschirmfoto der Anzeige in &lt;file&gt;.</source>
         <translation>Saves a screenshot of the display to &lt;file&gt;.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="58"/>
+        <location filename="../HostOptions.cpp" line="56"/>
         <source>Ordner für die Bildschirmfotos des Rundgangs.</source>
         <translation>Folder for the screenshots of the tour.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="62"/>
+        <location filename="../HostOptions.cpp" line="60"/>
         <source>Fotografiert die Startseite und jedes Plugin und beendet sich.</source>
         <translation>Takes screenshots of the home page and of every plugin, then exits.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="65"/>
+        <location filename="../HostOptions.cpp" line="62"/>
         <source>Startet ohne Startbild.</source>
         <translation>Starts without the splash screen.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="68"/>
+        <location filename="../HostOptions.cpp" line="64"/>
         <source>Beendet sich nach dem Bildschirmfoto.</source>
         <translation>Exits after the screenshot.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="105"/>
+        <location filename="../HostOptions.cpp" line="101"/>
         <source>Unbekanntes Argument: %1</source>
         <translation>Unknown argument: %1</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="112"/>
+        <location filename="../HostOptions.cpp" line="108"/>
         <source>Unbekannte Sprache &quot;%1&quot; (erlaubt: de, en).</source>
         <translation>Unknown language &quot;%1&quot; (allowed: de, en).</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="130"/>
+        <location filename="../HostOptions.cpp" line="125"/>
         <source>--tour braucht --screenshot-dir.</source>
         <translation>--tour needs --screenshot-dir.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="134"/>
+        <location filename="../HostOptions.cpp" line="129"/>
         <source>--quit-after-screenshot braucht --screenshot.</source>
         <translation>--quit-after-screenshot needs --screenshot.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="138"/>
+        <location filename="../HostOptions.cpp" line="133"/>
         <source>--plugin-dir braucht einen Ordner.</source>
         <translation>--plugin-dir needs a folder.</translation>
     </message>
@@ -144,6 +144,19 @@
     </message>
 </context>
 <context>
+    <name>PluginCatalog</name>
+    <message>
+        <location filename="../PluginCatalog.cpp" line="26"/>
+        <source>Konfiguration der KIV-Raumsensoren</source>
+        <translation>Configuration of the KIV room sensors</translation>
+    </message>
+    <message>
+        <location filename="../PluginCatalog.cpp" line="27"/>
+        <source>Konfiguration der LoRaWAN-Sensoren über USB</source>
+        <translation>Configuration of the LoRaWAN sensors over USB</translation>
+    </message>
+</context>
+<context>
     <name>PluginHost</name>
     <message>
         <location filename="../PluginHost.cpp" line="30"/>
@@ -151,32 +164,32 @@
         <translation>The plugin &quot;%1&quot; did not deliver a start page.</translation>
     </message>
     <message>
-        <location filename="../PluginHost.cpp" line="63"/>
+        <location filename="../PluginHost.cpp" line="62"/>
         <source>Kein Plugin mit dem Namen &quot;%1&quot; gefunden.</source>
         <translation>No plugin named &quot;%1&quot; was found.</translation>
     </message>
     <message>
-        <location filename="../PluginHost.cpp" line="72"/>
+        <location filename="../PluginHost.cpp" line="71"/>
         <source>Dieses Plugin gibt es nicht (mehr).</source>
         <translation>This plugin does not exist (any more).</translation>
     </message>
     <message>
-        <location filename="../PluginHost.cpp" line="89"/>
+        <location filename="../PluginHost.cpp" line="88"/>
         <source>Das Plugin &quot;%1&quot; konnte nicht geladen werden: %2</source>
         <translation>The plugin &quot;%1&quot; could not be loaded: %2</translation>
     </message>
     <message>
-        <location filename="../PluginHost.cpp" line="94"/>
+        <location filename="../PluginHost.cpp" line="93"/>
         <source>Das Plugin &quot;%1&quot; bietet die Plugin-Schnittstelle nicht an.</source>
         <translation>The plugin &quot;%1&quot; does not offer the plugin interface.</translation>
     </message>
     <message>
-        <location filename="../PluginHost.cpp" line="100"/>
+        <location filename="../PluginHost.cpp" line="99"/>
         <source>Das Plugin &quot;%1&quot; meldet keine Startseite (Signal pluginLoaded fehlt).</source>
         <translation>The plugin &quot;%1&quot; cannot report a start page (signal pluginLoaded is missing).</translation>
     </message>
     <message>
-        <location filename="../PluginHost.cpp" line="115"/>
+        <location filename="../PluginHost.cpp" line="114"/>
         <source>Das Plugin &quot;%1&quot; ließ sich nicht starten: %2</source>
         <translation>The plugin &quot;%1&quot; could not be started: %2</translation>
     </message>
@@ -228,28 +241,28 @@
 <context>
     <name>Screenshooter</name>
     <message>
-        <location filename="../Screenshooter.cpp" line="42"/>
+        <location filename="../Screenshooter.cpp" line="43"/>
         <source>Es wird bereits ein Bildschirmfoto erstellt.</source>
         <translation>A screenshot is already being taken.</translation>
     </message>
     <message>
-        <location filename="../Screenshooter.cpp" line="46"/>
-        <location filename="../Screenshooter.cpp" line="78"/>
+        <location filename="../Screenshooter.cpp" line="48"/>
+        <location filename="../Screenshooter.cpp" line="80"/>
         <source>Kein Fenster für das Bildschirmfoto vorhanden.</source>
         <translation>There is no window to take a screenshot of.</translation>
     </message>
     <message>
-        <location filename="../Screenshooter.cpp" line="81"/>
+        <location filename="../Screenshooter.cpp" line="83"/>
         <source>Das Fenster konnte nicht abfotografiert werden.</source>
         <translation>The window could not be captured.</translation>
     </message>
     <message>
-        <location filename="../Screenshooter.cpp" line="84"/>
+        <location filename="../Screenshooter.cpp" line="86"/>
         <source>Der Ordner %1 konnte nicht angelegt werden.</source>
         <translation>The folder %1 could not be created.</translation>
     </message>
     <message>
-        <location filename="../Screenshooter.cpp" line="86"/>
+        <location filename="../Screenshooter.cpp" line="89"/>
         <source>Das Bildschirmfoto konnte nicht nach %1 geschrieben werden.</source>
         <translation>The screenshot could not be written to %1.</translation>
     </message>

@@ -153,7 +153,7 @@ Item {
                         Layout.preferredWidth: 320
                         Layout.maximumWidth: 440
                         title: model.displayName
-                        description: model.description
+                        description: qsTranslate("PluginCatalog", model.description)
                         fileName: model.fileName
                         version: model.version
                         enabled: !OrvaneHost.busy

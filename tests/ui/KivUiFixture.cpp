@@ -48,10 +48,10 @@ void collectObjects(QQuickItem *item, QList<QObject *> &out)
         collectObjects(child, out);
 }
 
-QString pluginPath()
+QString pluginPath(const QString &pattern)
 {
     const QDir dir(qEnvironmentVariable("ORVANE_BUILD_DIR") + QStringLiteral("/plugins"));
-    const QStringList found = dir.entryList({QStringLiteral("*KivApp.*")}, QDir::Files);
+    const QStringList found = dir.entryList({pattern}, QDir::Files);
     return found.isEmpty() ? QString() : dir.absoluteFilePath(found.first());
 }
 
@@ -64,6 +64,12 @@ KivUiFixture::KivUiFixture()
         s_previous = qInstallMessageHandler(collect);
         installed = true;
     }
+}
+
+KivUiFixture::KivUiFixture(const QString &pluginPattern)
+    : KivUiFixture()
+{
+    m_pluginPattern = pluginPattern;
 }
 
 KivUiFixture::~KivUiFixture()
@@ -85,9 +91,9 @@ bool KivUiFixture::setUp()
     qputenv("ORVANE_SETTINGS_FILE", m_dir.filePath(QStringLiteral("settings.ini")).toUtf8());
     qputenv("ORVANE_DATA_DIR", m_dir.filePath(QStringLiteral("data")).toUtf8());
 
-    const QString path = pluginPath();
+    const QString path = pluginPath(m_pluginPattern);
     if (path.isEmpty()) {
-        m_error = QStringLiteral("KivApp plugin not built");
+        m_error = m_pluginPattern + QStringLiteral(" plugin not built");
         return false;
     }
     m_loader.setFileName(path);

@@ -21,6 +21,8 @@ class KivUiFixture
 {
 public:
     KivUiFixture();
+    // Another plugin module of the build, by file-name pattern (the ZNT plugin: "*NemtraApp.*").
+    explicit KivUiFixture(const QString &pluginPattern);
     ~KivUiFixture();
 
     // Loads and initialises the plugin; false with a reason in errorString().
@@ -71,4 +73,5 @@ private:
     QQuickWindow *m_window = nullptr;
     QPointer<QQuickItem> m_root;
     QString m_error;
+    QString m_pluginPattern = QStringLiteral("*KivApp.*");
 };
