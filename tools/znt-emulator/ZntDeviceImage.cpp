@@ -3,11 +3,8 @@
 #include "RegisterImage.h"
 #include "ZntRegisters.h"
 
-#include <QHash>
-
+#include <algorithm>
 #include <cmath>
-#include <cstring>
-#include <limits>
 
 using namespace ZntRegisters;
 

@@ -122,7 +122,7 @@ void ZntDeviceModel::setRandomSeed(quint32 seed)
 
 void ZntDeviceModel::findLiveValues()
 {
-    QList<quint16> setup = m_registers.mid(kDeviceSetup, kChannels * kSetupWordsPerChannel);
+    const QList<quint16> setup = m_registers.mid(kDeviceSetup, kChannels * kSetupWordsPerChannel);
     for (int c = 0; c < kChannels; ++c) {
         for (int type = 0; type < kSetupWordsPerChannel * 16; ++type) {
             const bool present = setup.at(c * kSetupWordsPerChannel + type / 16) & (1u << (type % 16));
