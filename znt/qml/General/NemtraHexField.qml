@@ -4,7 +4,7 @@ import "qrc:/Dependencies/Mirrel/qml/General/MirrelStyle.js" as Style
 
 // A register property edited as hexadecimal text (references, keys, masks). With showBinary the
 // bits are shown below as well.
-Column {
+Item {
     id: root
     objectName: "NemtraHexField"
 
@@ -13,6 +13,7 @@ Column {
     property bool showBinary: false
     // Keys and EUIs are shown and entered byte-reversed.
     property bool byteReversed: false
+    property bool editable: true
     property string message: ""
     readonly property alias field: input
 
@@ -52,45 +53,52 @@ Column {
         return true
     }
 
-    spacing: 4
+    implicitWidth: 260
+    implicitHeight: column.implicitHeight
 
-    TextField {
-        id: input
-        objectName: root.objectName + "Input"
+    Column {
+        id: column
         width: root.width
-        text: root.shownText()
-        readOnly: root.prop === null || root.prop.readOnly
-        font.pixelSize: root.fontSize
-        font.family: "monospace"
-        selectByMouse: true
-        color: Style.text
-        onAccepted: root.apply()
-        onEditingFinished: if (!readOnly && text !== root.shownText()) root.apply()
-        background: Rectangle {
-            radius: Style.radius
-            color: input.readOnly ? Style.background : Style.surface
-            border.width: input.activeFocus ? 2 : 1
-            border.color: root.message !== "" ? Style.danger : input.activeFocus ? Style.teal : Style.border
+        spacing: 4
+
+        TextField {
+            id: input
+            objectName: root.objectName + "Input"
+            width: root.width
+            text: root.shownText()
+            readOnly: !root.editable || root.prop === null || root.prop.readOnly
+            font.pixelSize: root.fontSize
+            font.family: "monospace"
+            selectByMouse: true
+            color: Style.text
+            onAccepted: root.apply()
+            onEditingFinished: if (!readOnly && text !== root.shownText()) root.apply()
+            background: Rectangle {
+                radius: Style.radius
+                color: input.readOnly ? Style.background : Style.surface
+                border.width: input.activeFocus ? 2 : 1
+                border.color: root.message !== "" ? Style.danger : input.activeFocus ? Style.teal : Style.border
+            }
+            Connections {
+                target: root.prop
+                ignoreUnknownSignals: true
+                function onRawValueChanged() { if (!input.activeFocus) input.text = root.shownText() }
+            }
         }
-        Connections {
-            target: root.prop
-            ignoreUnknownSignals: true
-            function onRawValueChanged() { if (!input.activeFocus) input.text = root.shownText() }
+        Text {
+            objectName: root.objectName + "Binary"
+            visible: root.showBinary && root.prop !== null
+            text: root.prop ? Number(root.prop.rawValue).toString(2).padStart(16, "0").replace(/(\d{4})(?=\d)/g, "$1 ") : ""
+            font.pixelSize: root.fontSize * 0.9
+            font.family: "monospace"
+            color: Style.textMuted
         }
-    }
-    Text {
-        objectName: root.objectName + "Binary"
-        visible: root.showBinary && root.prop !== null
-        text: root.prop ? Number(root.prop.rawValue).toString(2).padStart(16, "0").replace(/(\d{4})(?=\d)/g, "$1 ") : ""
-        font.pixelSize: root.fontSize * 0.9
-        font.family: "monospace"
-        color: Style.textMuted
-    }
-    Text {
-        objectName: root.objectName + "Message"
-        visible: root.message !== ""
-        text: root.message
-        color: Style.danger
-        font.pixelSize: root.fontSize * 0.9
+        Text {
+            objectName: root.objectName + "Message"
+            visible: root.message !== ""
+            text: root.message
+            color: Style.danger
+            font.pixelSize: root.fontSize * 0.9
+        }
     }
 }

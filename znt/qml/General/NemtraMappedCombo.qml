@@ -15,5 +15,9 @@ ComboBox {
     enabled: prop !== null && !prop.readOnly
     implicitWidth: 260
     font.pixelSize: fontSize
-    onActivated: { if (prop && currentValue !== undefined && currentValue !== prop.value) prop.value = currentValue }
+    onActivated: {
+        if (prop && currentValue !== undefined && currentValue !== prop.value)
+            prop.value = currentValue
+        currentIndex = Qt.binding(() => prop && model ? model.indexOfValue(prop.value) : -1)
+    }
 }

@@ -16,5 +16,10 @@ ComboBox {
     implicitWidth: 220
     font.pixelSize: fontSize
     // A value the list does not know stays on the device until the user picks another.
-    onActivated: (index) => { if (prop && index + offset !== prop.value) prop.value = index + offset }
+    onActivated: (index) => {
+        if (prop && index + offset !== prop.value)
+            prop.value = index + offset
+        // Choosing breaks the binding; the box follows the device again.
+        currentIndex = Qt.binding(() => prop ? Math.round(prop.value - offset) : -1)
+    }
 }

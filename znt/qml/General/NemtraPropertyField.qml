@@ -16,7 +16,7 @@ TextField {
     function shownText() {
         if (!prop)
             return ""
-        return Number(prop.value).toLocaleString(Qt.locale("C"), "f", prop.decimals).replace(".", ",")
+        return Number(prop.value).toFixed(Math.max(0, prop.decimals))
     }
 
     // Checks and applies the text; returns true when the property took it.

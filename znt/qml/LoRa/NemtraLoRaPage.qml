@@ -42,7 +42,7 @@ NemtraPage {
                     byteReversed: true
                     fontSize: page.fontSize
                     prop: page.lora(LoRa.PropertyEnum.DeviceEui)
-                    field.readOnly: true
+                    editable: false
                 }
                 CustomButton {
                     objectName: page.objectName + "CopyDevEui"

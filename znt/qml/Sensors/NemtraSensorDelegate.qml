@@ -54,24 +54,24 @@ CustomContentFrame {
             prop: block.followUpTime || null
         }
 
-        NemtraFormLabel { fontSize: block.fontSize; visible: !block.occupancy && !block.reed && block.maxProperty; text: qsTr("Oberer Grenzwert") }
+        NemtraFormLabel { fontSize: block.fontSize; visible: !block.occupancy && !block.reed && !!block.maxProperty; text: qsTr("Oberer Grenzwert") }
         NemtraPropertyField {
             objectName: block.objectName + "Max"
-            visible: !block.occupancy && !block.reed && block.maxProperty
+            visible: !block.occupancy && !block.reed && !!block.maxProperty
             fontSize: block.fontSize
             prop: block.maxProperty || null
         }
-        NemtraFormLabel { fontSize: block.fontSize; visible: !block.occupancy && !block.reed && block.minProperty; text: qsTr("Unterer Grenzwert") }
+        NemtraFormLabel { fontSize: block.fontSize; visible: !block.occupancy && !block.reed && !!block.minProperty; text: qsTr("Unterer Grenzwert") }
         NemtraPropertyField {
             objectName: block.objectName + "Min"
-            visible: !block.occupancy && !block.reed && block.minProperty
+            visible: !block.occupancy && !block.reed && !!block.minProperty
             fontSize: block.fontSize
             prop: block.minProperty || null
         }
-        NemtraFormLabel { fontSize: block.fontSize; visible: !block.occupancy && !block.reed && block.hysteresisProperty; text: qsTr("Hysteresewert:") }
+        NemtraFormLabel { fontSize: block.fontSize; visible: !block.occupancy && !block.reed && !!block.hysteresisProperty; text: qsTr("Hysteresewert:") }
         NemtraPropertyField {
             objectName: block.objectName + "Hysteresis"
-            visible: !block.occupancy && !block.reed && block.hysteresisProperty
+            visible: !block.occupancy && !block.reed && !!block.hysteresisProperty
             fontSize: block.fontSize
             prop: block.hysteresisProperty || null
         }
