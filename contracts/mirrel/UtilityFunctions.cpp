@@ -36,7 +36,11 @@ QString UtilityFunctions::rootDirectory()
 
 QString UtilityFunctions::pluginDirectory()
 {
-    const QString type = SharedRuntime::pluginType();
+    return pluginDirectory(SharedRuntime::pluginType());
+}
+
+QString UtilityFunctions::pluginDirectory(const QString &type)
+{
     if (type.isEmpty())
         return rootDirectory();
     // A type with a folder part would put the plugin's files outside the data root.
@@ -72,6 +76,11 @@ QString UtilityFunctions::pathToTempFolder()
 QString UtilityFunctions::propertyFileDirectory()
 {
     return pluginDirectory() + QStringLiteral("/Properties");
+}
+
+QString UtilityFunctions::propertyFileDirectory(const QString &pluginType)
+{
+    return pluginDirectory(pluginType) + QStringLiteral("/Properties");
 }
 
 bool UtilityFunctions::isPlainFileName(const QString &fileName)

@@ -21,6 +21,9 @@ public:
     static QString saveFileDirectory();
     static QString pathToTempFolder();
     static QString propertyFileDirectory();
+    // The property folder of the named plugin, whichever plugin is current: a plugin may need
+    // its property file before it has announced its type.
+    static QString propertyFileDirectory(const QString &pluginType);
 
     // A bare file name: not empty, no folder part, no "." or "..", no control characters.
     // Names from QML or from the settings file pass this before they become paths.
@@ -28,4 +31,5 @@ public:
 
 private:
     static QString pluginDirectory();
+    static QString pluginDirectory(const QString &type);
 };

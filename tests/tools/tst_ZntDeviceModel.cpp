@@ -1,6 +1,7 @@
 #include "RegisterImage.h"
 #include "ZntDeviceImage.h"
 #include "ZntDeviceModel.h"
+#include "ZntPropertyFields.h"
 #include "ZntRegisters.h"
 #include "ZntSimulationFile.h"
 
@@ -75,6 +76,8 @@ class tst_ZntDeviceModel : public QObject
 private slots:
     void image_identifiesTheModelAndAnnouncesItsChannels_data();
     void image_identifiesTheModelAndAnnouncesItsChannels();
+    void image_withTheBuiltInMap_everyMappedValueInsideItsLimits_data();
+    void image_withTheBuiltInMap_everyMappedValueInsideItsLimits();
     void image_fromDefinitions_valuesInsideLimitsAndChannelsFromTheBlocks();
     void simulationFiles_committedEqualTheGeneratorAndReadBackToTheImage_data();
     void simulationFiles_committedEqualTheGeneratorAndReadBackToTheImage();
@@ -121,6 +124,37 @@ void tst_ZntDeviceModel::image_identifiesTheModelAndAnnouncesItsChannels()
     }
 }
 
+void tst_ZntDeviceModel::image_withTheBuiltInMap_everyMappedValueInsideItsLimits_data()
+{
+    image_identifiesTheModelAndAnnouncesItsChannels_data();
+}
+
+void tst_ZntDeviceModel::image_withTheBuiltInMap_everyMappedValueInsideItsLimits()
+{
+    QFETCH(Model, model);
+    const QList<Field> fields = ZntPropertyFields::builtIn();
+    QVERIFY(fields.size() > 200);
+    const QList<quint16> image = ZntDeviceImage::build(model, fields);
+    const QList<QList<int>> channels = ZntDeviceImage::channelTypes(model);
+    QCOMPARE(decodeSetup(image), channels);
+    int checked = 0;
+    for (const Field &f : fields) {
+        const int channel = (f.reg - kChannelBase) / kChannelStride + 1;
+        if (f.reg >= kChannelBase && channel <= kChannels && !channels.at(channel - 1).contains(f.type)) {
+            // A block the device lacks stays empty.
+            QCOMPARE(image.mid(f.reg, f.span), QList<quint16>(f.span, 0));
+            continue;
+        }
+        if (f.minimum >= f.maximum || f.propertyType == 2 || f.propertyType == 7)
+            continue; // no limits, or text and identifiers
+        const double shown = shownValue(image, f);
+        QVERIFY2(f.minimum - 1e-6 <= shown && shown <= f.maximum + 1e-6,
+                 qPrintable(QStringLiteral("register %1 shows %2").arg(f.reg, 0, 16).arg(shown)));
+        ++checked;
+    }
+    QVERIFY(checked > 150);
+}
+
 void tst_ZntDeviceModel::image_fromDefinitions_valuesInsideLimitsAndChannelsFromTheBlocks()
 {
     const QList<Field> fields{
@@ -133,7 +167,7 @@ void tst_ZntDeviceModel::image_fromDefinitions_valuesInsideLimitsAndChannelsFrom
         {0x9634, 1, -1000, 1000, 10, 4, 99},
         {0xA100, 1, -50, 200, 10, 4, 16},
     };
-    const QList<quint16> image = ZntDeviceImage::build(Model::Vtx, fields);
+    const QList<quint16> image = ZntDeviceImage::buildFromDefinitions(Model::Vtx, fields);
     for (const Field &f : fields) {
         if (f.reg >= kChannelBase && f.reg < 0xC000)
             continue; // channel blocks take the device's own contents
@@ -161,7 +195,7 @@ void tst_ZntDeviceModel::simulationFiles_committedEqualTheGeneratorAndReadBackTo
 {
     QFETCH(Model, model);
     QFETCH(QString, file);
-    const QList<quint16> image = ZntDeviceImage::build(model);
+    const QList<quint16> image = ZntDeviceImage::build(model, ZntPropertyFields::builtIn());
     const QByteArray generated = ZntSimulationFile::format(image);
     QVERIFY(generated.startsWith("Register;Wert\n"));
     QCOMPARE(readSimulation(generated), image);

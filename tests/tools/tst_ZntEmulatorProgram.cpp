@@ -4,9 +4,11 @@
 #include "RtuTestLine.h"
 #include "WireModel.h"
 #include "ZntDeviceImage.h"
+#include "ZntPropertyFields.h"
 #include "ZntRegisters.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -89,6 +91,7 @@ private slots:
     void mbpoll_readsIdentificationInformationAndAChannelBlock();
     void mbpollWrite_readsBackAndTheStoreCommandIsReported();
     void foreignDevice_answersRegisterTenAsConfigured();
+    void propertyFile_channelsAndValuesFollowTheDefinitions();
     void faultsAndWireModel_applyEndToEnd();
     void badStartup_exitsWithCodeTwoAndAMessage();
 };
@@ -117,7 +120,7 @@ void tst_ZntEmulatorProgram::mbpoll_readsIdentificationInformationAndAChannelBlo
     Rig rig;
     // Still values, so the channel block can be compared word for word.
     QVERIFY(rig.start({"--model", model, "--drift-ms", "0"}));
-    const QList<quint16> image = ZntDeviceImage::build(expected);
+    const QList<quint16> image = ZntDeviceImage::build(expected, ZntPropertyFields::builtIn());
 
     int rc = -1;
     QMap<int, quint16> got = parseMbpoll(mbpoll(rig.pty.appSide(), {"-r", "10", "-c", "1"}, &rc));
@@ -167,6 +170,36 @@ void tst_ZntEmulatorProgram::foreignDevice_answersRegisterTenAsConfigured()
     const QMap<int, quint16> got = parseMbpoll(mbpoll(rig.pty.appSide(), {"-r", "10", "-c", "1"}, &rc));
     QCOMPARE(rc, 0);
     QCOMPARE(got.value(kIdentification), quint16(0));
+}
+
+void tst_ZntEmulatorProgram::propertyFile_channelsAndValuesFollowTheDefinitions()
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath("Properties.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    // A CO2 block on channel 3 and one LED setting; the rest of the device is the model's.
+    file.write("{41248, 0, 10000, 1, 1, DatablockType::CO2, Int16, 1, 0, \"ppm\"}\n"
+               "{41252, 0, 10000, 1, 0, CO2, Int16, 1, 4, \"ppm\"}\n"
+               "{49461, 0, 100, 1, 0, Led, UInt16, 1, 1, \"%\"}\n"
+               "not a definition\n");
+    file.close();
+    Rig rig;
+    QVERIFY(rig.start({"--model", "VTX", "--property-file", file.fileName(), "--drift-ms", "0"}));
+    int rc = -1;
+    const QMap<int, quint16> setup =
+        parseMbpoll(mbpoll(rig.pty.appSide(), {"-r", QString::number(kDeviceSetup), "-c", "32"}, &rc));
+    QCOMPARE(rc, 0);
+    QCOMPARE(setup.size(), 32);
+    for (auto it = setup.cbegin(); it != setup.cend(); ++it) {
+        // Channel 3, type 18: word 16 + 18 / 16, bit 18 % 16.
+        const quint16 expected = it.key() == kDeviceSetup + 17 ? quint16(1u << 2) : 0;
+        QCOMPARE(it.value(), expected);
+    }
+    const QMap<int, quint16> block = parseMbpoll(mbpoll(rig.pty.appSide(), {"-r", "41248", "-c", "6"}, &rc));
+    QCOMPARE(block.value(41248), quint16(650));
+    QCOMPARE(block.value(41252), quint16(0));
+    QCOMPARE(parseMbpoll(mbpoll(rig.pty.appSide(), {"-r", "10", "-c", "1"}, &rc)).value(kIdentification),
+             quint16(0xFFFF));
 }
 
 void tst_ZntEmulatorProgram::faultsAndWireModel_applyEndToEnd()

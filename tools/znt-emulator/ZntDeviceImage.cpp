@@ -115,22 +115,61 @@ void putHexPattern(QList<quint16> &image, int reg, int span, quint16 seed)
 // Settings of the container blocks that make the device recognisable on every page.
 void putContainerFacts(QList<quint16> &image, const Info &info)
 {
-    // LED and traffic light: mode, on-time, intervals and the temperature as reference.
+    const auto temperature = quint32(blockBase(1, kTemperature));
+    // Traffic light on CO2: green, yellow, red, then blue, magenta, cyan; one-second phases.
+    image[kTlf] = 1;
+    image[kTlf + 1] = 20;
+    const quint16 colours[] = {2, 3, 1, 4, 5, 6};
+    for (int i = 0; i < 6; ++i) {
+        image[kTlf + 2 + i] = colours[i];
+        image[kTlf + 8 + i] = 1000;
+    }
+    RegisterImage::put32(image, kTlf + 14, quint32(blockBase(1, kCo2)));
+    const quint16 co2Thresholds[] = {800, 1000, 1400, 2000};
+    for (int i = 0; i < 4; ++i)
+        image[kTlf + 16 + i] = co2Thresholds[i];
+    // Status LED on the temperature.
     image[kLed] = 1;
     image[kLed + 1] = 20;
     for (int i = 0; i < 4; ++i)
         image[kLed + 2 + i] = quint16(500 * (i + 1));
-    image[kTlf] = 1;
-    image[kTlf + 1] = 20;
-    // Display: two values shown, the first the temperature.
-    image[kDisplay + 1] = info.epd ? 2 : 0;
-    image[kDisplay + 3] = quint16(blockBase(1, kTemperature));
-    // LoRaWAN identifiers differ per device.
-    putHexPattern(image, kLora, 4, quint16(0x70B3));
-    image[kLora + 3] = quint16(info.serial & 0xFFFF);
-    putHexPattern(image, kLora + 4, 4, quint16(0x0102));
-    // Gateway type and port.
-    image[kGateway] = info.deviceType == kTypeF3 ? 0 : 1;
+    RegisterImage::put32(image, kLed + 6, temperature);
+    image[kLed + 8] = 200;
+    image[kLed + 9] = 260;
+    // Display: temperature and humidity, without occupancy or fan references.
+    image[kDisplay] = 0;
+    image[kDisplay + 1] = info.epd ? 2 : 1;
+    image[kDisplay + 2] = 0;
+    image[kDisplay + 3] = 0;
+    image[kDisplay + 4] = 0;
+    image[kDisplay + 5] = 0;
+    image[kDisplay + 6] = 0;
+    const quint16 displayed[][3] = {{quint16(temperature), 1, 1}, {quint16(blockBase(1, kRelHumidity)), 3, 2}};
+    for (int i = 0; i < 2; ++i) {
+        for (int k = 0; k < 3; ++k)
+            image[kDisplay + 0x0E + 8 * i + k] = displayed[i][k];
+    }
+    // LoRaWAN: adaptive data rate, port 2, daily rejoin, identifiers that differ per device.
+    image[kLora] = 1;
+    image[kLora + 1] = 5;
+    image[kLora + 2] = 2;
+    image[kLora + 3] = 2;
+    image[kLora + 4] = 1440;
+    image[kLora + 5] = 3;
+    image[kLora + 6] = 0;
+    image[kLora + 7] = 0x00FF;
+    putHexPattern(image, kLora + 8, 4, quint16(0x70B3));
+    image[kLora + 11] = quint16(info.serial & 0xFFFF);
+    putHexPattern(image, kLora + 12, 4, quint16(0x0102));
+    putHexPattern(image, kLora + 16, 8, quint16(0x2B7E));
+    // Versions travel with their 16-bit halves swapped: 1.0.4.0 and 1.0.3.0.
+    RegisterImage::put32(image, kLora + 0x18, 0x04000100);
+    image[kLora + 0x1A] = 1;
+    RegisterImage::put32(image, kLora + 0x1B, 0x03000100);
+    image[kLora + 0x20] = info.batteryType != 0 ? 1 : 0;
+    image[kLora + 0x30] = 0;
+    // No gateway function; port and filters keep their defaults.
+    image[kGateway] = 0;
     image[kGateway + 1] = 10;
 }
 
@@ -238,25 +277,29 @@ QList<QList<int>> ZntDeviceImage::channelsOf(const QList<Field> &fields)
     return channels;
 }
 
-QList<quint16> ZntDeviceImage::build(Model model)
-{
-    QList<quint16> image(kRegisterCount, 0);
-    const Info info = infoOf(model);
-    putContainerFacts(image, info);
-    putDeviceFacts(image, info);
-    putChannels(image, channelTypes(model), model);
-    return image;
-}
-
 QList<quint16> ZntDeviceImage::build(Model model, const QList<Field> &fields)
 {
+    return compose(model, fields, channelTypes(model));
+}
+
+QList<quint16> ZntDeviceImage::buildFromDefinitions(Model model, const QList<Field> &fields)
+{
+    return compose(model, fields, channelsOf(fields));
+}
+
+QList<quint16> ZntDeviceImage::compose(Model model, const QList<Field> &fields, const QList<QList<int>> &channels)
+{
     QList<quint16> image(kRegisterCount, 0);
-    for (const Field &f : fields)
-        fillPlausible(image, f);
+    for (const Field &f : fields) {
+        const int channel = (f.reg - kChannelBase) / kChannelStride + 1;
+        const bool inChannels = f.reg >= kChannelBase && channel >= 1 && channel <= kChannels;
+        if (!inChannels || channels.value(channel - 1).contains(f.type))
+            fillPlausible(image, f);
+    }
     const Info info = infoOf(model);
     putContainerFacts(image, info);
     putDeviceFacts(image, info);
-    putChannels(image, channelsOf(fields), model);
+    putChannels(image, channels, model);
     return image;
 }
 

@@ -33,13 +33,13 @@ public:
     // The 32 device-setup words describing those channels.
     static QList<quint16> setupWords(const QList<QList<int>> &channels);
 
-    // 65535 registers: identification, device information and setup, channel blocks and
-    // plausible container settings.
-    static QList<quint16> build(Model model);
-    // A device described by property definitions: every field gets a plausible value, the
-    // channels are the data blocks the definitions describe, and the model's own facts
-    // (identification, information, channel contents) win where they overlap.
-    static QList<quint16> build(Model model, const QList<Field> &fields);
+    // 65535 registers: identification, device information and setup, the model's channel
+    // blocks and container settings. The fields of a property map give every other mapped
+    // register a plausible value; fields of channel blocks the model lacks stay empty.
+    static QList<quint16> build(Model model, const QList<Field> &fields = {});
+    // A device whose channels are the data blocks the property definitions describe; the
+    // model gives identification, information and the contents of blocks it knows.
+    static QList<quint16> buildFromDefinitions(Model model, const QList<Field> &fields);
     // The data block types each channel has in the definitions (types 16..254 only).
     static QList<QList<int>> channelsOf(const QList<Field> &fields);
 
@@ -47,4 +47,7 @@ public:
     static void fillPlausible(QList<quint16> &image, const Field &field);
     // Data block types whose value wanders like a measurement.
     static bool drifts(int type);
+
+private:
+    static QList<quint16> compose(Model model, const QList<Field> &fields, const QList<QList<int>> &channels);
 };

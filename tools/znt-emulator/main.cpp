@@ -37,12 +37,12 @@ void writeState(const QString &path, const QList<quint16> &registers)
 bool buildImage(const ZntEmulatorOptions &options, QList<quint16> *image, QString *error)
 {
     if (options.propertyFile.isEmpty()) {
-        *image = ZntDeviceImage::build(options.model);
+        *image = ZntDeviceImage::build(options.model, ZntPropertyFields::builtIn());
     } else {
         QList<ZntDeviceImage::Field> fields;
         if (!ZntPropertyFields::load(options.propertyFile, &fields, error))
             return false;
-        *image = ZntDeviceImage::build(options.model, fields);
+        *image = ZntDeviceImage::buildFromDefinitions(options.model, fields);
     }
     (*image)[ZntRegisters::kIdentification] = quint16(options.identification);
     return true;

@@ -74,6 +74,16 @@ void NemtraBaseContainer::setForeignProperties(const QList<NemtraProperty *> &pr
     clearProperties(properties);
     m_properties = properties;
     m_ownsProperties = false;
+    // The owner may replace its properties first; a position must then read as missing, not
+    // point at a deleted property.
+    for (NemtraProperty *p : properties) {
+        if (p)
+            connect(p, &QObject::destroyed, this, [this, p] {
+                const qsizetype at = m_properties.indexOf(p);
+                if (at >= 0)
+                    m_properties[at] = nullptr;
+            });
+    }
 }
 
 void NemtraBaseContainer::registerPropertyEnum(const QMetaObject *meta, const char *module, const char *reason,
@@ -88,8 +98,13 @@ void NemtraBaseContainer::registerPropertyEnum(const QMetaObject *meta, const ch
 void NemtraBaseContainer::clearProperties(const QList<NemtraProperty *> &keep)
 {
     const QList<NemtraProperty *> old = std::exchange(m_properties, {});
-    if (!m_ownsProperties)
+    if (!m_ownsProperties) {
+        for (NemtraProperty *p : old) {
+            if (p)
+                disconnect(p, &QObject::destroyed, this, nullptr);
+        }
         return;
+    }
     for (NemtraProperty *p : old) {
         if (p && p->parent() == this && !keep.contains(p))
             delete p;

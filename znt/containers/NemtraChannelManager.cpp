@@ -125,6 +125,19 @@ void NemtraChannelManager::setProperties(QList<NemtraProperty *> properties)
                 m_combined.insert(sameType + 1, block);
         }
     }
+    // A type missing in channel 1 is appended from channel 4 downwards; put its blocks back in
+    // channel order, keeping the order of the types.
+    QList<int> typeOrder;
+    for (const NemtraChannelDatablock *block : std::as_const(m_combined)) {
+        if (!typeOrder.contains(block->type()))
+            typeOrder.append(block->type());
+    }
+    std::stable_sort(m_combined.begin(), m_combined.end(),
+                     [&typeOrder](const NemtraChannelDatablock *a, const NemtraChannelDatablock *b) {
+        const qsizetype ta = typeOrder.indexOf(a->type());
+        const qsizetype tb = typeOrder.indexOf(b->type());
+        return ta != tb ? ta < tb : a->channel() < b->channel();
+    });
     for (int c = 0; c < ChannelCount; ++c)
         m_models[size_t(c)]->setBlocks(m_blocks[size_t(c)]);
     m_combinedModel->setBlocks(m_combined);

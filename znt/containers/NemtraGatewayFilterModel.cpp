@@ -22,12 +22,33 @@ NemtraGatewayFilterModel::NemtraGatewayFilterModel(int kind, NemtraProperty *cou
             emit dataChanged(index(row), index(row), {Qt::DisplayRole, HexValueRole, NumberOfBytesRole});
         });
     }
-    if (count) {
-        connect(count, &BaseProperty::rawValueChanged, this, [this] {
-            if (rowCount() > 0)
-                emit dataChanged(index(0), index(rowCount() - 1), {MaxEntryReachedRole});
-        });
+    if (count)
+        connect(count, &BaseProperty::rawValueChanged, this, &NemtraGatewayFilterModel::onCountChanged);
+    m_rows = rowsFor(countValue());
+}
+
+// A count arriving from the device changes the number of rows: views must hear of it as a reset.
+void NemtraGatewayFilterModel::onCountChanged()
+{
+    const int rows = rowsFor(countValue());
+    if (!m_editing && rows != m_rows) {
+        beginResetModel();
+        m_rows = rows;
+        endResetModel();
     }
+    if (m_rows > 0)
+        emit dataChanged(index(0), index(m_rows - 1), {MaxEntryReachedRole});
+}
+
+int NemtraGatewayFilterModel::rowsFor(int count) const
+{
+    return qBound(0, count, int(m_entries.size()));
+}
+
+bool NemtraGatewayFilterModel::canSetCount(int count) const
+{
+    return m_count && m_count->isValid() && !m_count->readOnly() && count >= m_count->minimum() &&
+        (m_count->minimum() >= m_count->maximum() || count <= m_count->maximum());
 }
 
 int NemtraGatewayFilterModel::limit() const
@@ -55,12 +76,12 @@ bool NemtraGatewayFilterModel::maxEntryReached() const
 
 int NemtraGatewayFilterModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : qBound(0, countValue(), int(m_entries.size()));
+    return parent.isValid() ? 0 : m_rows;
 }
 
 QVariant NemtraGatewayFilterModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_entries.size())
+    if (!index.isValid() || index.row() >= m_rows)
         return {};
     const NemtraProperty *entry = m_entries.at(index.row());
     switch (role) {
@@ -104,18 +125,38 @@ QHash<int, QByteArray> NemtraGatewayFilterModel::roleNames() const
 
 void NemtraGatewayFilterModel::addEntry()
 {
-    if (limit() == 0 || !m_count || countValue() >= limit())
+    const int count = countValue() + 1;
+    if (limit() == 0 || count > limit() || !canSetCount(count))
         return;
-    beginInsertRows(QModelIndex(), 1, 1);
-    m_count->setValue(countValue() + 1);
-    endInsertRows();
+    const int rows = rowsFor(count);
+    m_editing = true;
+    if (rows > m_rows) {
+        // New entries appear as the second row; an empty list can only grow at its start.
+        const int row = qMin(1, m_rows);
+        beginInsertRows(QModelIndex(), row, row);
+        m_count->setValue(count);
+        m_rows = rows;
+        endInsertRows();
+    } else {
+        m_count->setValue(count);
+    }
+    m_editing = false;
 }
 
 void NemtraGatewayFilterModel::removeEntry()
 {
-    if (!m_count || countValue() <= 1)
+    const int count = countValue() - 1;
+    if (count < 1 || !canSetCount(count))
         return;
-    beginRemoveRows(QModelIndex(), 1, 1);
-    m_count->setValue(countValue() - 1);
-    endRemoveRows();
+    const int rows = rowsFor(count);
+    m_editing = true;
+    if (rows < m_rows) {
+        beginRemoveRows(QModelIndex(), 1, 1);
+        m_count->setValue(count);
+        m_rows = rows;
+        endRemoveRows();
+    } else {
+        m_count->setValue(count);
+    }
+    m_editing = false;
 }

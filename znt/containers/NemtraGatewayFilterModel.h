@@ -27,9 +27,14 @@ public:
 private:
     int limit() const;
     int countValue() const;
+    int rowsFor(int count) const;
     bool maxEntryReached() const;
+    bool canSetCount(int count) const;
+    void onCountChanged();
 
     int m_kind = 0;
     QPointer<NemtraProperty> m_count;
     QList<QPointer<NemtraProperty>> m_entries;
+    int m_rows = 0;
+    bool m_editing = false;
 };

@@ -3,8 +3,8 @@
 #include "ErrorManagement.h"
 #include "NemtraConnectionManager.h"
 #include "NemtraContainerManager.h"
+#include "NemtraSimulationImage.h"
 
-#include <QDataStream>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QTimer>
@@ -104,6 +104,10 @@ NemtraBackend::NemtraBackend(QObject *parent)
 NemtraBackend::~NemtraBackend()
 {
     stopSimulation();
+    // The managers are deleted after this object's own members; nothing of theirs may reach it then.
+    m_connectionManager->disconnect(this);
+    m_containerManager->disconnect(this);
+    m_errorManagement->disconnect(this);
 }
 
 void NemtraBackend::pushImage()
@@ -145,52 +149,6 @@ void NemtraBackend::forceUpdateOnContainers()
     pushImage();
 }
 
-QList<quint16> NemtraBackend::parseSimulationText(const QByteArray &text)
-{
-    QList<quint16> image(kImageWords, 0);
-    const QList<QByteArray> lines = text.split('\n');
-    for (const QByteArray &raw : lines) {
-        const QList<QByteArray> fields = raw.trimmed().split(';');
-        if (fields.size() < 2)
-            continue;
-        bool ok = false;
-        const uint reg = fields.first().trimmed().toUInt(&ok);
-        if (!ok || reg >= uint(kImageWords))
-            continue;
-        bool valueOk = false;
-        const qulonglong value = fields.last().trimmed().toULongLong(&valueOk);
-        image[reg] = (valueOk && value <= 0xFFFF) ? quint16(value) : 0;
-    }
-    return image;
-}
-
-QList<quint16> NemtraBackend::readImageFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QDataStream in(&file);
-    QString header;
-    in >> header;
-    if (in.status() != QDataStream::Ok || header.isEmpty()) {
-        file.seek(0);
-        in.resetStatus();
-    } else if (!header.contains(QLatin1String("LORA"))) {
-        return {};
-    }
-    // Words past the register space are never used, so reading stops there in every case.
-    QList<quint16> words;
-    words.reserve(qMin<qint64>(kImageWords, file.size() / 2 + 1));
-    while (words.size() < kImageWords && !in.atEnd()) {
-        quint16 word = 0;
-        in >> word;
-        if (in.status() != QDataStream::Ok)
-            break;
-        words.append(word);
-    }
-    return words;
-}
-
 void NemtraBackend::simulateDevice(int index)
 {
     const int which = (index == 1) ? 1 : 0;
@@ -200,12 +158,12 @@ void NemtraBackend::simulateDevice(int index)
         emit errorPlainText(tr("Die Simulationsdaten konnten nicht geladen werden."));
         return;
     }
-    simulateLoading(parseSimulationText(file.readAll()));
+    simulateLoading(NemtraSimulationImage::fromText(file.readAll()));
 }
 
 void NemtraBackend::simulateDevice(QUrl file)
 {
-    const QList<quint16> words = readImageFile(file.toLocalFile());
+    const QList<quint16> words = NemtraSimulationImage::fromFile(file.toLocalFile());
     if (words.size() <= kMinimumImageWords) {
         emit errorPlainText(tr("Datei beinhalten nicht genügend Daten!"));
         return;

@@ -35,11 +35,6 @@ public:
     QList<quint16> registerImage() const { return m_image; }
     bool simulationRunning() const;
 
-    // A register image from the "Register;Wert" text of a device model; always kImageWords long.
-    static QList<quint16> parseSimulationText(const QByteArray &text);
-    // The words of a stored register-image file; empty when its header names no ZNT file.
-    static QList<quint16> readImageFile(const QString &path);
-
     Q_INVOKABLE void requestLiveData();
 
 public slots:

@@ -1,5 +1,6 @@
 #include "NemtraConnectionManager.h"
 
+#include "NemtraDeviceSetup.h"
 #include "NemtraPropertyFile.h"
 
 #include <QLoggingCategory>
@@ -12,10 +13,6 @@ namespace {
 // Container ranges and every live request stay small: some blocks only answer eight at a time.
 constexpr uint kNarrowChunk = 8;
 constexpr uint kWideChunk = 100;
-constexpr int kGroupWords = 8;
-constexpr int kChannelCount = 4;
-constexpr int kFlagsPerChannel = 128;
-constexpr int kImageWords = 65535;
 constexpr uint kChannelBase = 0x8000;
 constexpr uint kChannelStride = 0x1000;
 constexpr uint kBlockRegisters = 16;
@@ -153,25 +150,6 @@ void NemtraConnectionManager::onConnected()
     setValuesModified(false);
 }
 
-NemtraConnectionManager::ChannelTables NemtraConnectionManager::decodeChannelTables(const QList<quint16> &words)
-{
-    ChannelTables tables;
-    for (QBitArray &table : tables)
-        table.resize(kFlagsPerChannel);
-    int groups = 0;
-    if (words.size() == kImageWords)
-        groups = kChannelCount;
-    else if (words.size() % kGroupWords == 0 && words.size() / kGroupWords <= kChannelCount)
-        groups = int(words.size() / kGroupWords);
-    for (int channel = 0; channel < groups; ++channel) {
-        for (int k = 0; k < kFlagsPerChannel; ++k) {
-            const quint16 word = words.at(channel * kGroupWords + k / 16);
-            tables[size_t(channel)].setBit(k, (word >> (k % 16)) & 1);
-        }
-    }
-    return tables;
-}
-
 void NemtraConnectionManager::createDeviceSetupQueue()
 {
     m_rangeList = ranges(RangeKind::Container);
@@ -205,15 +183,17 @@ void NemtraConnectionManager::createGetAllQueue()
     for (const Range &range : std::as_const(m_rangeList))
         m_getAllQueue.append(range.first, range.second + 1, kNarrowChunk);
 
-    const ChannelTables tables = decodeChannelTables(m_deviceSetupWords);
-    for (int channel = 0; channel < kChannelCount; ++channel) {
-        const QBitArray &table = tables[size_t(channel)];
-        if (table.count(true) == 0)
+    NemtraDeviceSetup setup;
+    // A whole image, should one arrive here, is decoded from its first words.
+    setup.setBaseRegister(0);
+    setup.decodeChannels(m_deviceSetupWords);
+    for (int channel = 1; channel <= NemtraDeviceSetup::ChannelCount; ++channel) {
+        if (!setup.channelHasAny(channel))
             continue;
         for (int k = 0; k <= kLastBlockType; ++k) {
-            if (!table.testBit(k))
+            if (!setup.hasBlock(channel, k))
                 continue;
-            const uint start = kChannelBase + uint(channel) * kChannelStride + uint(k) * kBlockRegisters;
+            const uint start = kChannelBase + uint(channel - 1) * kChannelStride + uint(k) * kBlockRegisters;
             m_getAllQueue.append(start, start + kBlockRegisters, uint(wideChunk()));
         }
     }
@@ -246,15 +226,21 @@ void NemtraConnectionManager::processGetAllQueue()
 void NemtraConnectionManager::finishGetAll()
 {
     setDeviceToNormal();
+    reportUnreadRegisters();
+    emit allDataReceived();
+    setProgressValue(m_progressMax);
+    setCurrentTask(Polling);
+    queueStep("readPollData");
+}
+
+void NemtraConnectionManager::reportUnreadRegisters()
+{
+    // What was read is still handed on, but a full read with gaps is never reported as complete.
     if (m_unreadRegisters > 0) {
         emit errorPlainText(tr("Das Gerät konnte nicht vollständig gelesen werden: %n Register wurden nicht geliefert.",
                                nullptr, m_unreadRegisters));
     }
     m_unreadRegisters = 0;
-    emit allDataReceived();
-    setProgressValue(m_progressMax);
-    setCurrentTask(Polling);
-    queueStep("readPollData");
 }
 
 void NemtraConnectionManager::updateAllData()
@@ -435,9 +421,7 @@ void NemtraConnectionManager::onReadRetry()
     setProgressMax(m_getAllQueue.size());
     if (!left) {
         setDeviceToNormal();
-        emit errorPlainText(tr("Das Gerät konnte nicht vollständig gelesen werden: %n Register wurden nicht geliefert.",
-                               nullptr, m_unreadRegisters));
-        m_unreadRegisters = 0;
+        reportUnreadRegisters();
         emit allDataReceived();
         setCurrentTask(NothingToDo);
         return;

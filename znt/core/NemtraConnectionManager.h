@@ -3,11 +3,9 @@
 #include "ConnectionManagerBase.h"
 #include "ModbusCallPair.h"
 
-#include <QBitArray>
 #include <QList>
 #include <QPair>
 
-#include <array>
 #include <functional>
 
 class QTimer;
@@ -52,9 +50,6 @@ public:
         int count = 0;
     };
 
-    // One table per channel: flag k set means the channel has a data block of type k.
-    using ChannelTables = std::array<QBitArray, 4>;
-
     static constexpr uint kIdentificationRegister = 10;
     static constexpr quint16 kSupportedDeviceMark = 0xFFFF;
     static constexpr int kPollIntervalMs = 1000;
@@ -86,10 +81,6 @@ public:
     const ModbusCallPair &deviceSetupQueue() const { return m_deviceSetupQueue; }
     QList<quint16> deviceSetupWords() const { return m_deviceSetupWords; }
     bool pollTimerActive() const;
-
-    // Groups of eight words give channels 1 to 4; a whole image is decoded from its first 32
-    // words; any other length leaves every channel empty.
-    static ChannelTables decodeChannelTables(const QList<quint16> &words);
 
 public slots:
     void attemptToReadSingle(ushort regValue);
@@ -137,6 +128,7 @@ private:
     void startPollTimer();
     void continuePolling();
     void finishGetAll();
+    void reportUnreadRegisters();
     void clearPending();
     QList<Range> ranges(RangeKind kind) const;
     void onGetAllReply(uint start);

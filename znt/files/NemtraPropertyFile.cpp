@@ -9,11 +9,16 @@
 
 #include <algorithm>
 
+namespace {
+constexpr char kPluginType[] = "ZNT";
+} // namespace
+
 QString NemtraPropertyFile::filePath()
 {
-    // Asked anew each time: the folder follows the plugin type, which the plugin sets on
-    // initialisation, possibly after the first properties were loaded.
-    return UtilityFunctions::propertyFileDirectory() + QStringLiteral("/Properties.txt");
+    // The plugin's own folder even before the plugin has announced its type: the containers
+    // are built before that, and they must read the same map as the connection later reads.
+    return UtilityFunctions::propertyFileDirectory(QString::fromLatin1(kPluginType)) +
+        QStringLiteral("/Properties.txt");
 }
 
 QList<NemtraProperty *> NemtraPropertyFile::loadProperties()

@@ -12,6 +12,7 @@
 #include <NemtraPropertyFile.h>
 
 #include <QQmlComponent>
+#include <QQmlContext>
 #include <QQmlEngine>
 #include <QSignalSpy>
 #include <QTest>
@@ -55,6 +56,7 @@ private slots:
     void expertMode_addsOnceAndToleratesTheLastRegister();
     void tlfLoraGateway_derivedValues();
     void processWide_instanceSurvivesUntilReleasedAndEnumsReachQml();
+    void refeedingProperties_leavesNoPositionPointingAtADeletedProperty();
 
 private:
     NemtraDeviceInformation *m_info = nullptr;
@@ -202,6 +204,19 @@ void tst_NemtraContainers::channelManager_groupsBlocksPerChannelAndShowsOnlyList
     QCOMPARE(combined.at(2)->channel(), 3);
     for (const NemtraChannelDatablock *block : combined)
         QVERIFY(block->hasAllProperties() && block->propertyCount() >= 2);
+
+    // A type that channel 1 lacks still lists its blocks in channel order.
+    NemtraChannelManager other;
+    const auto make = [](uint reg, quint16 type) {
+        return new NemtraProperty(reg, 0, 100, 1, false, type, BaseProperty::UInt16, 1, 0, QString());
+    };
+    other.setProperties({make(0x8100, NemtraEnums::Temperature), make(0x9120, NemtraEnums::CO2),
+                         make(0xB120, NemtraEnums::CO2), make(0xA120, NemtraEnums::CO2),
+                         make(0xB100, NemtraEnums::Temperature)});
+    QList<int> order;
+    for (const NemtraChannelDatablock *block : other.combinedBlocks())
+        order.append(block->type() * 10 + block->channel());
+    QCOMPARE(order, (QList<int>{161, 164, 182, 183, 184}));
 
     m_info->setData(m_image);
     m_channels->setData(m_image);
@@ -400,9 +415,24 @@ void tst_NemtraContainers::tlfLoraGateway_derivedValues()
     QCOMPARE(ids->data(ids->index(1), NemtraGatewayFilterModel::DescriptionRole).toString(), QStringLiteral("ID 2:"));
     QCOMPARE(ids->data(ids->index(0), NemtraGatewayFilterModel::NumberOfBytesRole).toInt(), 4);
     QSignalSpy writes(m_gateway, &BaseContainer::writeSingleRegister);
+    QSignalSpy inserted(ids, &QAbstractItemModel::rowsInserted);
     ids->addEntry();
     QCOMPARE(ids->rowCount(), 3);
+    QCOMPARE(inserted.count(), 1);
     QCOMPARE(lastArgs(writes).value(0).toUInt(), 0xC407u);
+    QCOMPARE(lastArgs(writes).value(1).toUInt(), 3u);
+
+    // A count pushed from the device resets the rows; the list never grows past its limit.
+    QSignalSpy resets(ids, &QAbstractItemModel::modelReset);
+    m_image[0xC407] = 30;
+    m_gateway->setData(m_image);
+    QCOMPARE(resets.count(), 1);
+    QCOMPARE(ids->rowCount(), 30);
+    QVERIFY(ids->data(ids->index(29), NemtraGatewayFilterModel::MaxEntryReachedRole).toBool());
+    ids->addEntry();
+    QCOMPARE(ids->rowCount(), 30);
+    ids->removeEntry();
+    QCOMPARE(ids->rowCount(), 29);
     QCOMPARE(m_gateway->gatewayTypeToString(1), QStringLiteral("LoRaWAN-EnOcean"));
 }
 
@@ -426,6 +456,38 @@ void tst_NemtraContainers::processWide_instanceSurvivesUntilReleasedAndEnumsReac
     QVERIFY2(object, qPrintable(component.errorString()));
     QCOMPARE(object->property("command").toInt(), int(NemtraDeviceInformation::Command));
     QCOMPARE(object->property("enc").toInt(), int(NemtraControlsContainer::Encoder));
+
+    // The expert page walks the list and the containers' properties by position.
+    NemtraExpertMode expert;
+    expert.addProperty(0x8100);
+    m_info->setData(m_image);
+    engine.rootContext()->setContextProperty(QStringLiteral("expert"), &expert);
+    engine.rootContext()->setContextProperty(QStringLiteral("info"), m_info);
+    QQmlComponent reader(&engine);
+    reader.setData("import QtQml 2.15\nQtObject { property int count: expert.expertList.length;"
+                   " property int reg: expert.expertList[0].registerIndex;"
+                   " property real battery: info.property(11).value }",
+                   QUrl());
+    std::unique_ptr<QObject> values(reader.create());
+    QVERIFY2(values, qPrintable(reader.errorString()));
+    QCOMPARE(values->property("count").toInt(), 1);
+    QCOMPARE(values->property("reg").toInt(), 0x8100);
+    QCOMPARE(values->property("battery").toDouble(), 1.0);
+}
+
+void tst_NemtraContainers::refeedingProperties_leavesNoPositionPointingAtADeletedProperty()
+{
+    // A second container manager hands the channels new properties before the controls get theirs.
+    QList<NemtraProperty *> all = NemtraPropertyFile::fallbackProperties();
+    QList<NemtraProperty *> channelProperties = NemtraPropertyFile::takeChannelProperties(all);
+    qDeleteAll(all);
+    m_channels->setProperties(channelProperties);
+    QCOMPARE(m_controls->propertyCount(), 0);
+    QVERIFY(!m_controls->property(uchar(NemtraControlsContainer::Button0Mode)).isValid());
+    QCOMPARE(m_controls->buttonMode1Index(), NemtraControlsContainer::Invalid);
+    m_controls->setProperties(m_channels->properties());
+    QVERIFY(m_controls->hasAllProperties());
+    QCOMPARE(m_channels->blocks(1).size(), 11);
 }
 
 QTEST_MAIN(tst_NemtraContainers)

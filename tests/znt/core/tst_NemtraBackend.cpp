@@ -1,6 +1,8 @@
 #include "NemtraBackend.h"
 #include "NemtraConnectionManager.h"
 #include "NemtraContainerManager.h"
+#include "NemtraDeviceInformation.h"
+#include "NemtraSimulationImage.h"
 
 #include <QDataStream>
 #include <QFile>
@@ -42,10 +44,11 @@ class tst_NemtraBackend : public QObject
 private slots:
     void simulationText_anyLength_givesWholeImage();
     void imageFile_checksLengthAndDevice();
+    void simulateDevice_bothModelsWithoutPort_data();
+    void simulateDevice_bothModelsWithoutPort();
     void simulateLoading_padsShortAndCutsLongImages();
     void disconnect_duringSimulation_stopsTimersAndClearsState();
     void readReply_pastImageEnd_isDropped();
-    void channelTables_decodeGroupsOfEightWords();
     void containerManager_forwardsOnlyWhileEnabled();
     void connectionManager_withoutLink_dropsRequests();
 
@@ -80,7 +83,7 @@ void tst_NemtraBackend::simulationText_anyLength_givesWholeImage()
                             "x;5\n"
                             "14\n"
                             "15;a;300\n";
-    const QList<quint16> image = NemtraBackend::parseSimulationText(text);
+    const QList<quint16> image = NemtraSimulationImage::fromText(text);
     QCOMPARE(image.size(), kImageWords);
     QCOMPARE(image.at(10), quint16(65535));
     QCOMPARE(image.at(1024), quint16(16386));
@@ -90,8 +93,8 @@ void tst_NemtraBackend::simulationText_anyLength_givesWholeImage()
     QCOMPARE(image.at(14), quint16(0));
     QCOMPARE(image.at(15), quint16(300));
 
-    QCOMPARE(NemtraBackend::parseSimulationText({}).size(), kImageWords);
-    QCOMPARE(NemtraBackend::parseSimulationText("Register;Wert\n").size(), kImageWords);
+    QCOMPARE(NemtraSimulationImage::fromText({}).size(), kImageWords);
+    QCOMPARE(NemtraSimulationImage::fromText("Register;Wert\n").size(), kImageWords);
 }
 
 void tst_NemtraBackend::imageFile_checksLengthAndDevice()
@@ -119,14 +122,43 @@ void tst_NemtraBackend::imageFile_checksLengthAndDevice()
     QVERIFY(!backend.connected());
     QVERIFY(!backend.simulationRunning());
 
-    const QList<quint16> headed = NemtraBackend::readImageFile(
+    const QList<quint16> headed = NemtraSimulationImage::fromFile(
         writeImageFile(m_dir.filePath("lora.dat"), QStringLiteral("LORA_2.1.2"), imageWithDevice(3000, 16385)));
     QCOMPARE(headed.size(), 3000);
     QCOMPARE(headed.at(NemtraBackend::kDeviceTypeWord), quint16(16385));
     // Words beyond the register space are never read into memory.
-    const QList<quint16> huge = NemtraBackend::readImageFile(
+    const QList<quint16> huge = NemtraSimulationImage::fromFile(
         writeImageFile(m_dir.filePath("huge.dat"), {}, imageWithDevice(kImageWords + 500, 16386)));
     QCOMPARE(huge.size(), kImageWords);
+}
+
+void tst_NemtraBackend::simulateDevice_bothModelsWithoutPort_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("deviceType");
+    QTest::newRow("F3") << 0 << int(NemtraDeviceInformation::Ferox3ZNT);
+    QTest::newRow("VTX") << 1 << int(NemtraDeviceInformation::ZNT);
+    QTest::newRow("other index means F3") << 7 << int(NemtraDeviceInformation::Ferox3ZNT);
+}
+
+void tst_NemtraBackend::simulateDevice_bothModelsWithoutPort()
+{
+    QFETCH(int, index);
+    QFETCH(int, deviceType);
+    NemtraBackend backend;
+    QSignalSpy loaded(&backend, &NemtraBackend::connectedAndDataLoaded);
+    QSignalSpy errors(&backend, &BackendBase::errorPlainText);
+    backend.setProgressMax(3);
+    backend.simulateDevice(index);
+    QVERIFY(loaded.wait(5000));
+    QCOMPARE(errors.count(), 0);
+    QVERIFY(backend.isSimulation());
+    QVERIFY(!backend.connectionManager()->connected());
+    QCOMPARE(int(NemtraDeviceInformation::instance()->deviceType()), deviceType);
+    QVERIFY(NemtraDeviceInformation::instance()->channelCount() > 0);
+    QCOMPARE(backend.registerImage().at(NemtraConnectionManager::kIdentificationRegister), quint16(0xFFFF));
+    emit backend.disconnectFromDevice();
+    QCOMPARE(int(NemtraDeviceInformation::instance()->deviceType()), 0);
 }
 
 void tst_NemtraBackend::simulateLoading_padsShortAndCutsLongImages()
@@ -181,35 +213,6 @@ void tst_NemtraBackend::readReply_pastImageEnd_isDropped()
     QCOMPARE(image.mid(65532), (QList<quint16>{1, 2, 3}));
     backend.onReadRead(0xFFFFFFFFu, {7});
     QCOMPARE(backend.registerImage(), image);
-}
-
-void tst_NemtraBackend::channelTables_decodeGroupsOfEightWords()
-{
-    QList<quint16> words(16, 0);
-    words[1] = 0x0001; // channel 1, type 16
-    words[1 + 8] = 0x0002; // channel 2, type 17
-    words[5] = 0x0020; // channel 1, type 85
-    auto tables = NemtraConnectionManager::decodeChannelTables(words);
-    QVERIFY(tables[0].testBit(16));
-    QVERIFY(tables[0].testBit(85));
-    QVERIFY(tables[1].testBit(17));
-    QCOMPARE(tables[0].count(true), 2);
-    QCOMPARE(tables[2].count(true) + tables[3].count(true), 0);
-
-    QList<quint16> image(kImageWords, 0xFFFF);
-    image[24 + 1] = 0x0001;
-    for (int i = 24; i < 32; ++i)
-        image[i] = (i == 25) ? 0x0001 : 0;
-    tables = NemtraConnectionManager::decodeChannelTables(image);
-    QCOMPARE(tables[0].count(true), 128);
-    QCOMPARE(tables[3].count(true), 1);
-    QVERIFY(tables[3].testBit(16));
-
-    for (int odd : {0, 7, 12, 40}) {
-        tables = NemtraConnectionManager::decodeChannelTables(QList<quint16>(odd, 0xFFFF));
-        for (const QBitArray &t : tables)
-            QCOMPARE(t.count(true), 0);
-    }
 }
 
 void tst_NemtraBackend::containerManager_forwardsOnlyWhileEnabled()

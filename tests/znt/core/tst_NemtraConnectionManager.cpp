@@ -254,6 +254,15 @@ void tst_NemtraConnectionManager::singleRead_duringPollingServedAtOnce()
     // The register joins later full reads.
     // Seven container requests, three blocks in two requests each, and the new register.
     QCOMPARE(rig.manager.getAllQueue().size(), 7 + 6 + 1);
+
+    // The last address is outside the device's registers: refused, reported, and polling goes on.
+    QSignalSpy errors(&rig.manager, &ConnectionManagerBase::errorPlainText);
+    rig.manager.attemptToReadSingle(0xFFFF);
+    QTRY_COMPARE_WITH_TIMEOUT(errors.count(), 1, kWaitMs);
+    QVERIFY(errors.first().first().toString().contains(QStringLiteral("65535")));
+    QVERIFY(rig.manager.connected());
+    QVERIFY(rig.waitForTask(NemtraConnectionManager::Polling));
+    QVERIFY(rig.manager.singleReadQueue().isEmpty());
 }
 
 void tst_NemtraConnectionManager::refusedRegisters_fullReadReportsThemAndGoesOn()

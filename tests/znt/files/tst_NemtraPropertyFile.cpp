@@ -63,8 +63,13 @@ void tst_NemtraPropertyFile::initTestCase()
 {
     QVERIFY(m_root.isValid());
     UtilityFunctions::setRootDirectory(m_root.path());
-    SharedRuntime::setPluginType(QStringLiteral("ZNT"));
+    // Before the plugin announces its type (or while another plugin's type is set) the file
+    // is still looked for in the ZNT folder.
+    SharedRuntime::setPluginType(QStringLiteral("KIV"));
     QCOMPARE(NemtraPropertyFile::filePath(), m_root.path() + QStringLiteral("/ZNT/Properties/Properties.txt"));
+    SharedRuntime::setPluginType(QStringLiteral("ZNT"));
+    QCOMPARE(NemtraPropertyFile::filePath(),
+             UtilityFunctions::propertyFileDirectory() + QStringLiteral("/Properties.txt"));
     QVERIFY(!QFile::exists(NemtraPropertyFile::filePath()));
 }
 

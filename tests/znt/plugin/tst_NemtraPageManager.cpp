@@ -3,7 +3,9 @@
 #include "NemtraNavigationModel.h"
 #include "NemtraPageManager.h"
 #include "NemtraSettings.h"
+#include "NemtraTestLog.h"
 
+#include <QDateTime>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -225,6 +227,29 @@ private slots:
         QCOMPARE(NemtraSettings().connectRetries(), 0);
         QCOMPARE(BaseSettings::readTimeout(), 2500);
         BaseSettings::setSettingsFile({});
+    }
+
+    void transferLog_keepsTheNewestThousandInUpperCase()
+    {
+        NemtraTestLog log;
+        log.addSendRequest(QStringLiteral("ok"));
+        log.addResponse(QStringLiteral("0a ff"));
+        const auto at = [&log](int row, int role) { return log.data(log.index(row), role); };
+        QCOMPARE(at(0, NemtraTestLog::EntryRole).toString(), QStringLiteral("OK"));
+        QCOMPARE(at(0, NemtraTestLog::IsSendRequestRole).toBool(), true);
+        QCOMPARE(at(1, NemtraTestLog::IsSendRequestRole).toBool(), false);
+        QVERIFY(QDateTime::fromString(at(1, NemtraTestLog::TimeStampRole).toString(),
+                                      QStringLiteral("dd.MM.yy hh:mm:ss.zzz"))
+                    .isValid());
+
+        for (int i = 2; i <= NemtraTestLog::kMaxEntries; ++i)
+            log.addResponse(QString::number(i));
+        QCOMPARE(log.rowCount(), NemtraTestLog::kMaxEntries);
+        QCOMPARE(at(0, NemtraTestLog::EntryRole).toString(), QStringLiteral("0A FF"));
+        QCOMPARE(at(NemtraTestLog::kMaxEntries - 1, NemtraTestLog::EntryRole).toString(), QStringLiteral("1000"));
+
+        log.clear();
+        QCOMPARE(log.rowCount(), 0);
     }
 };
 

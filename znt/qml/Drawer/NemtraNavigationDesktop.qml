@@ -40,6 +40,7 @@ Rectangle {
 
     TextMetrics {
         id: widest
+        objectName: drawer.objectName + "Widest"
         font.pixelSize: drawer.fontSize
         text: NemtraPageManager.getMaxWidthText()
     }

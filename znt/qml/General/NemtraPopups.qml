@@ -14,8 +14,6 @@ Item {
 
     property real fontSize: 15
     property int connectTimeoutMs: 30000
-    // Reference height of the pop-ups' rows.
-    readonly property real referenceHeight: Math.max(56, height * 0.07)
     // function(page) -> true when the page can be shown; the move to the monitoring page needs it.
     property var canShowPage: function(page) { return true }
     readonly property var errorList: NemtraBackend.errorManager !== undefined ? NemtraBackend.errorManager

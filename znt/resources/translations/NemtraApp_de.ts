@@ -184,17 +184,17 @@
 <context>
     <name>NemtraBackend</name>
     <message>
-        <location filename="../../core/NemtraBackend.cpp" line="200"/>
+        <location filename="../../core/NemtraBackend.cpp" line="158"/>
         <source>Die Simulationsdaten konnten nicht geladen werden.</source>
         <translation>Die Simulationsdaten konnten nicht geladen werden.</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraBackend.cpp" line="210"/>
+        <location filename="../../core/NemtraBackend.cpp" line="168"/>
         <source>Datei beinhalten nicht genügend Daten!</source>
         <translation>Datei beinhalten nicht genügend Daten!</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraBackend.cpp" line="215"/>
+        <location filename="../../core/NemtraBackend.cpp" line="173"/>
         <source>Datei kann nicht für Simulation genutzt werden!</source>
         <translation>Datei kann nicht für Simulation genutzt werden!</translation>
     </message>
@@ -426,8 +426,7 @@
 <context>
     <name>NemtraConnectionManager</name>
     <message numerus="yes">
-        <location filename="../../core/NemtraConnectionManager.cpp" line="250"/>
-        <location filename="../../core/NemtraConnectionManager.cpp" line="438"/>
+        <location filename="../../core/NemtraConnectionManager.cpp" line="240"/>
         <source>Das Gerät konnte nicht vollständig gelesen werden: %n Register wurden nicht geliefert.</source>
         <translation>
             <numerusform>Das Gerät konnte nicht vollständig gelesen werden: %n Register wurden nicht geliefert.</numerusform>
@@ -435,12 +434,12 @@
         </translation>
     </message>
     <message>
-        <location filename="../../core/NemtraConnectionManager.cpp" line="368"/>
+        <location filename="../../core/NemtraConnectionManager.cpp" line="354"/>
         <source>Nicht unterstützer Gerätetyp erkannt!</source>
         <translation>Nicht unterstützer Gerätetyp erkannt!</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraConnectionManager.cpp" line="453"/>
+        <location filename="../../core/NemtraConnectionManager.cpp" line="437"/>
         <source>Das Gerät hat das Lesen von Register %1 abgelehnt.</source>
         <translation>Das Gerät hat das Lesen von Register %1 abgelehnt.</translation>
     </message>
@@ -854,22 +853,22 @@
 <context>
     <name>NemtraGatewayFilterModel</name>
     <message>
-        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="71"/>
+        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="92"/>
         <source>ID %1:</source>
         <translation>ID %1:</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="73"/>
+        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="94"/>
         <source>Packettype %1:</source>
         <translation>Packettype %1:</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="75"/>
+        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="96"/>
         <source>Data %1</source>
         <translation>Data %1</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="77"/>
+        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="98"/>
         <source>-- %1:</source>
         <translation>-- %1:</translation>
     </message>
@@ -1118,7 +1117,7 @@
 <context>
     <name>NemtraNavigationDesktop</name>
     <message>
-        <location filename="../../qml/Drawer/NemtraNavigationDesktop.qml" line="59"/>
+        <location filename="../../qml/Drawer/NemtraNavigationDesktop.qml" line="60"/>
         <source>NAVIGATION</source>
         <translation>NAVIGATION</translation>
     </message>
@@ -1126,28 +1125,28 @@
 <context>
     <name>NemtraPopups</name>
     <message>
-        <location filename="../../qml/General/NemtraPopups.qml" line="32"/>
+        <location filename="../../qml/General/NemtraPopups.qml" line="30"/>
         <source>Der Speichern Befehl konnte nicht gesendet werden.</source>
         <translation>Der Speichern Befehl konnte nicht gesendet werden.</translation>
     </message>
     <message>
-        <location filename="../../qml/General/NemtraPopups.qml" line="49"/>
+        <location filename="../../qml/General/NemtraPopups.qml" line="47"/>
         <source>Timeout beim Verbindungsversuch!</source>
         <translation>Timeout beim Verbindungsversuch!</translation>
     </message>
     <message>
+        <location filename="../../qml/General/NemtraPopups.qml" line="68"/>
         <location filename="../../qml/General/NemtraPopups.qml" line="70"/>
-        <location filename="../../qml/General/NemtraPopups.qml" line="72"/>
         <source>Speichern</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location filename="../../qml/General/NemtraPopups.qml" line="71"/>
+        <location filename="../../qml/General/NemtraPopups.qml" line="69"/>
         <source>Eine Änderung der Konfiguration wurde vorgenommen, für eine dauerhafte Änderung muss der Speichern Befehl ausgeführt werden!</source>
         <translation>Eine Änderung der Konfiguration wurde vorgenommen, für eine dauerhafte Änderung muss der Speichern Befehl ausgeführt werden!</translation>
     </message>
     <message>
-        <location filename="../../qml/General/NemtraPopups.qml" line="73"/>
+        <location filename="../../qml/General/NemtraPopups.qml" line="71"/>
         <source>Abbrechen</source>
         <translation>Abbrechen</translation>
     </message>
