@@ -104,6 +104,14 @@ private slots:
         QCOMPARE(prop->property("value").toDouble(), wanted);
         QTRY_VERIFY(backend->property("valuesModified").toBool());
         QTRY_VERIFY(m_ui.visibleItemEndingWith(QStringLiteral("HeaderWarning")));
+
+        // The store command on the service page settles the change.
+        pages->setProperty("pageIndex", 7);
+        QQuickItem *store = nullptr;
+        QTRY_VERIFY((store = m_ui.visibleItemEndingWith(QStringLiteral("ConfigPageStore"))));
+        QVERIFY(QMetaObject::invokeMethod(store, "clicked"));
+        QTRY_VERIFY(!backend->property("valuesModified").toBool());
+        QTRY_VERIFY(!m_ui.visibleItemEndingWith(QStringLiteral("HeaderWarning")));
         QVERIFY(disconnectDevice());
     }
 

@@ -8,7 +8,7 @@ Item {
     id: root
     objectName: "NemtraHexField"
 
-    property var prop: null
+    property QtObject prop: null
     property real fontSize: 15
     property bool showBinary: false
     // Keys and EUIs are shown and entered byte-reversed.

@@ -6,7 +6,7 @@ ComboBox {
     id: box
     objectName: "NemtraMappedCombo"
 
-    property var prop: null
+    property QtObject prop: null
     property real fontSize: 15
 
     textRole: "text"

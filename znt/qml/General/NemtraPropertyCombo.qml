@@ -6,7 +6,7 @@ ComboBox {
     id: box
     objectName: "NemtraPropertyCombo"
 
-    property var prop: null
+    property QtObject prop: null
     property real fontSize: 15
     // The value of the first entry, for lists that do not start at 0.
     property real offset: 0

@@ -8,7 +8,7 @@ TextField {
     id: field
     objectName: "NemtraPropertyField"
 
-    property var prop: null
+    property QtObject prop: null
     property real fontSize: 15
     // Set when the last input was refused; empty otherwise.
     property string message: ""

@@ -10,7 +10,7 @@ NemtraPage {
     objectName: "Live"
     title: qsTr("MESSWERTE")
 
-    readonly property var model: NemtraChannelManager.channelCombined()
+    readonly property var channels: NemtraChannelManager.channelCombined()
 
     Component.onCompleted: NemtraBackend.requestLiveData()
 
@@ -31,7 +31,7 @@ NemtraPage {
             spacing: 6
             Repeater {
                 objectName: page.objectName + "Rows"
-                model: page.model
+                model: page.channels
                 delegate: NemtraLiveDelegate {
                     objectName: page.objectName + "Row" + index
                     width: parent ? parent.width : 0
