@@ -21,7 +21,13 @@ private slots:
         QVERIFY(m_ui.waitForRest());
     }
 
-    void init() { KivUiFixture::clearQmlMessages(); }
+    void init()
+    {
+        KivUiFixture::clearQmlMessages();
+        // The test library's own message handler replaces the fixture's collector, so QML
+        // warnings are failed here directly.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("qrc:/|\\.qml")));
+    }
     void cleanup() { QCOMPARE(KivUiFixture::qmlMessages(), QStringList()); }
 
     // Every drawer entry and sub-entry leads to a built page, for both device models and in
@@ -88,19 +94,22 @@ private slots:
         const double maximum = prop->property("maximum").toDouble();
         for (const QString &bad : {QString::number(maximum + 1), QStringLiteral("abc")}) {
             interval->setProperty("text", bad);
-            bool taken = true;
-            QVERIFY(QMetaObject::invokeMethod(interval, "apply", Q_RETURN_ARG(bool, taken)));
-            QVERIFY(!taken);
+            QVariant taken;
+            QVERIFY(QMetaObject::invokeMethod(interval, "apply", Q_RETURN_ARG(QVariant, taken)));
+            QVERIFY(!taken.toBool());
             QVERIFY(!interval->property("message").toString().isEmpty());
             QCOMPARE(prop->property("value").toDouble(), before);
         }
         QVERIFY(!backend->property("valuesModified").toBool());
 
-        const double wanted = before == prop->property("minimum").toDouble() ? before + 1 : before - 1;
+        // One step of the register's resolution away from the device's value.
+        const double divisor = prop->property("divisor").toDouble();
+        const double step = divisor > 0 ? 1 / divisor : 1;
+        const double wanted = before - step < prop->property("minimum").toDouble() ? before + step : before - step;
         interval->setProperty("text", QString::number(wanted));
-        bool taken = false;
-        QVERIFY(QMetaObject::invokeMethod(interval, "apply", Q_RETURN_ARG(bool, taken)));
-        QVERIFY(taken);
+        QVariant taken;
+        QVERIFY(QMetaObject::invokeMethod(interval, "apply", Q_RETURN_ARG(QVariant, taken)));
+        QVERIFY(taken.toBool());
         QCOMPARE(prop->property("value").toDouble(), wanted);
         QTRY_VERIFY(backend->property("valuesModified").toBool());
         QTRY_VERIFY(m_ui.visibleItemEndingWith(QStringLiteral("HeaderWarning")));
@@ -184,17 +193,15 @@ private:
         if (!QMetaObject::invokeMethod(m_ui.objectEndingWith(QStringLiteral("PopupsSimulate")), "simulate",
                                        Q_ARG(QVariant, model)))
             return false;
-        QTRY_VERIFY_WITH_TIMEOUT(backend->property("connected").toBool(), 20000);
-        QTRY_VERIFY_WITH_TIMEOUT(!loadPopup->property("visible").toBool(), 20000);
-        return m_ui.waitForRest();
+        return QTest::qWaitFor([&] { return backend->property("connected").toBool(); }, 20000) &&
+            QTest::qWaitFor([&] { return !loadPopup->property("visible").toBool(); }, 20000) && m_ui.waitForRest();
     }
 
     bool disconnectDevice()
     {
         QObject *backend = m_ui.published(QStringLiteral("NemtraBackend"));
         m_ui.published(QStringLiteral("NemtraPageManager"))->setProperty("pageIndex", 13);
-        QTRY_VERIFY(!backend->property("connected").toBool());
-        return true;
+        return QTest::qWaitFor([&] { return !backend->property("connected").toBool(); }, 10000);
     }
 
     // Object names of the visible drawer buttons.

@@ -32,7 +32,8 @@ TextField {
             return false
         }
         const number = Number(normalised)
-        if (number < prop.minimum || number > prop.maximum) {
+        // Equal limits mean the definition sets none.
+        if (prop.minimum < prop.maximum && (number < prop.minimum || number > prop.maximum)) {
             message = qsTr("Wert muss zwischen %1 und %2 liegen!").arg(prop.minimum).arg(prop.maximum)
             text = shownText()
             return false

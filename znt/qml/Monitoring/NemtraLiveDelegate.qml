@@ -38,10 +38,10 @@ Rectangle {
         if (buttonNumber === 0)
             return icon
         if (buttonMode === 3)
-            return "qrc:/Images/Sensors/Icon_Button.svg"
+            return "qrc:/Images/Sensors/Icon_Button.png"
         if (buttonMode === 2)
-            return "qrc:/Images/Sensors/IconFan.svg"
-        return "qrc:/Images/Sensors/IconOccupancy.svg"
+            return "qrc:/Images/Sensors/IconFan.png"
+        return "qrc:/Images/Sensors/IconOccupancy.png"
     }
     readonly property string shownValue: {
         const raw = Number(rawValue)
@@ -73,7 +73,8 @@ Rectangle {
             objectName: row.objectName + "Icon"
             Layout.preferredWidth: 28
             Layout.preferredHeight: 28
-            source: row.shownIcon
+            // This build has no SVG image plugin; the icons are shipped as PNG of the same name.
+            source: row.shownIcon.replace(/\.svg$/, ".png")
             sourceSize.width: 28
             sourceSize.height: 28
             fillMode: Image.PreserveAspectFit
