@@ -1,5 +1,8 @@
+#include "EmulatorProcess.h"
 #include "KivUiFixture.h"
+#include "PtyPair.h"
 
+#include <QFileInfo>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -147,6 +150,50 @@ private slots:
         QVERIFY(disconnectDevice());
     }
 
+    // Over a real link: an edit on the sensor page reaches the ZNT emulator and comes back on
+    // the next connection.
+    void emulator_editReachesTheDeviceAndIsReadBack()
+    {
+        if (!QFileInfo::exists(EmulatorProcess::programPath(QStringLiteral("znt-emulator"))))
+            QSKIP("znt-emulator is not built");
+        PtyPair pty;
+        QVERIFY2(pty.start(), qPrintable(pty.errorString()));
+        EmulatorProcess emulator{QStringLiteral("znt-emulator")};
+        QVERIFY2(emulator.start(pty.deviceSide(),
+                                {QStringLiteral("--parity"), QStringLiteral("none"), QStringLiteral("--model"),
+                                 QStringLiteral("F3")}),
+                 qPrintable(emulator.errorString()));
+        QObject *pages = m_ui.published(QStringLiteral("NemtraPageManager"));
+        QObject *backend = m_ui.published(QStringLiteral("NemtraBackend"));
+
+        QVERIFY(connectTo(pty.appSide()));
+        pages->setProperty("pageIndex", 2);
+        pages->setProperty("sensorPageIndex", 24);
+        QQuickItem *interval = nullptr;
+        QTRY_VERIFY((interval = m_ui.visibleItemEndingWith(QStringLiteral("GeneralInterval"))));
+        QObject *prop = interval->property("prop").value<QObject *>();
+        QVERIFY(prop);
+        const double before = prop->property("value").toDouble();
+        const double divisor = prop->property("divisor").toDouble();
+        const double step = divisor > 0 ? 1 / divisor : 1;
+        const double wanted = before - step < prop->property("minimum").toDouble() ? before + step : before - step;
+        interval->setProperty("text", QString::number(wanted));
+        QVariant taken;
+        QVERIFY(QMetaObject::invokeMethod(interval, "apply", Q_RETURN_ARG(QVariant, taken)));
+        QVERIFY(taken.toBool());
+        QTRY_VERIFY(backend->property("valuesModified").toBool());
+
+        // The write leaves before the next poll; a new connection reads the device afresh.
+        QVERIFY(disconnectDevice());
+        QVERIFY(connectTo(pty.appSide()));
+        pages->setProperty("pageIndex", 2);
+        QTRY_VERIFY((interval = m_ui.visibleItemEndingWith(QStringLiteral("GeneralInterval"))));
+        prop = interval->property("prop").value<QObject *>();
+        QVERIFY(prop);
+        QTRY_COMPARE_WITH_TIMEOUT(prop->property("value").toDouble(), wanted, 15000);
+        QVERIFY(disconnectDevice());
+    }
+
     // A fan button's raw value as the stage it reports, with the display's lowest stage and
     // automatic mode taken into account.
     void fanLevel_data()
@@ -195,6 +242,30 @@ private:
             return false;
         return QTest::qWaitFor([&] { return backend->property("connected").toBool(); }, 20000) &&
             QTest::qWaitFor([&] { return !loadPopup->property("visible").toBool(); }, 20000) && m_ui.waitForRest();
+    }
+
+    bool connectTo(const QString &port)
+    {
+        QObject *backend = m_ui.published(QStringLiteral("NemtraBackend"));
+        m_ui.published(QStringLiteral("NemtraPageManager"))->setProperty("pageIndex", 0);
+        QQuickItem *portBox = nullptr;
+        if (!QTest::qWaitFor(
+                [&] { return (portBox = m_ui.visibleItemEndingWith(QStringLiteral("SubPageSerialPortBox"))); }))
+            return false;
+        QObject *serial = m_ui.objectEndingWith(QStringLiteral("SubPageSerial"));
+        // Taking a new path into the port list resets the box to the list's first entry, so the
+        // path is typed again once it is listed.
+        portBox->setProperty("editText", port);
+        QVariant committed;
+        QMetaObject::invokeMethod(serial, "commitPort", Q_RETURN_ARG(QVariant, committed));
+        portBox->setProperty("editText", port);
+        if (serial->property("selectedPort").toString() != port)
+            return false;
+        if (!QMetaObject::invokeMethod(serial, "connectDevice"))
+            return false;
+        QObject *loadPopup = m_ui.objectEndingWith(QStringLiteral("PopupsConnectAndLoad"));
+        return QTest::qWaitFor([&] { return backend->property("connected").toBool(); }, 20000) &&
+            QTest::qWaitFor([&] { return !loadPopup->property("visible").toBool(); }, 30000) && m_ui.waitForRest();
     }
 
     bool disconnectDevice()
