@@ -1164,7 +1164,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../../qml/General/NemtraPropertyField.qml" line="36"/>
+        <location filename="../../qml/General/NemtraPropertyField.qml" line="37"/>
         <source>Wert muss zwischen %1 und %2 liegen!</source>
         <translation type="unfinished"></translation>
     </message>

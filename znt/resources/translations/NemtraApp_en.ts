@@ -1164,7 +1164,7 @@
         <translation>Invalid input!</translation>
     </message>
     <message>
-        <location filename="../../qml/General/NemtraPropertyField.qml" line="36"/>
+        <location filename="../../qml/General/NemtraPropertyField.qml" line="37"/>
         <source>Wert muss zwischen %1 und %2 liegen!</source>
         <translation>Value must be between %1 and %2!</translation>
     </message>
