@@ -81,7 +81,7 @@ private slots:
         QTRY_VERIFY(!popup->property("visible").toBool());
     }
 
-    void simulatedDevice_connectsAndDisconnectsWithoutLeavingForMissingPages()
+    void simulatedDevice_connectsToMonitoringAndDisconnects()
     {
         QObject *backend = m_ui.published(QStringLiteral("NemtraBackend"));
         QObject *pageManager = m_ui.published(QStringLiteral("NemtraPageManager"));
@@ -92,9 +92,10 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!loadPopup->property("visible").toBool(), 20000);
         QVERIFY(backend->property("connected").toBool());
         QVERIFY(!backend->property("showProgressbar").toBool());
-        // No device page is built yet, so the connection page stays and no entry leads elsewhere.
-        QCOMPARE(pageManager->property("pageIndex").toInt(), 0);
-        QCOMPARE(drawerEntries(QStringLiteral("Top")), QStringList{QStringLiteral("Verbindungsmanager")});
+        // After loading the device the monitoring page is shown.
+        QCOMPARE(pageManager->property("pageIndex").toInt(), 1);
+        QVERIFY(drawerEntries(QStringLiteral("Top")).contains(QStringLiteral("Verbindungsmanager")));
+        QVERIFY(drawerEntries(QStringLiteral("Top")).size() > 1);
         QCOMPARE(drawerEntries(QStringLiteral("Bottom")),
                  (QStringList{QStringLiteral("Verbindung trennen"), QStringLiteral("Zurück")}));
         QTRY_VERIFY(!m_ui.visibleItemEndingWith(QStringLiteral("InfoBarText")));

@@ -164,6 +164,24 @@
     </message>
 </context>
 <context>
+    <name>NemtraAboutPage</name>
+    <message>
+        <location filename="../../qml/About/NemtraAboutPage.qml" line="12"/>
+        <source>Über DAZuze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/About/NemtraAboutPage.qml" line="19"/>
+        <source>Versionen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/About/NemtraAboutPage.qml" line="28"/>
+        <source>ZNT-Plugin</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>NemtraBackend</name>
     <message>
         <location filename="../../core/NemtraBackend.cpp" line="158"/>
@@ -310,6 +328,79 @@
     </message>
 </context>
 <context>
+    <name>NemtraConfigPage</name>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="14"/>
+        <source>Service</source>
+        <translation type="unfinished">Service</translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="42"/>
+        <source>Gerät auf Werkseinstellungen zurücksetzen? Gerät startet im Anschluss neu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="44"/>
+        <source>Diese Aktion wird einen Geräteneustart ausführen,  nicht gespeicherte Änderungen werden verloren gehen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="45"/>
+        <source>Diese Aktion wird einen Geräteneustart ausführen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="57"/>
+        <source>Batterie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="63"/>
+        <source>Batterietyp:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="68"/>
+        <source>Keine Batterie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="68"/>
+        <source>Lithium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="68"/>
+        <source>Alkaline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="76"/>
+        <source>Befehle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="83"/>
+        <source>Konfiguration zurücksetzen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="90"/>
+        <source>Konfiguration speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="96"/>
+        <source>Geräteneustart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="102"/>
+        <source>Service Uplink auslösen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>NemtraConnectPage</name>
     <message>
         <location filename="../../qml/Connect/NemtraConnectPage.qml" line="51"/>
@@ -354,6 +445,53 @@
     </message>
 </context>
 <context>
+    <name>NemtraControlButton</name>
+    <message>
+        <location filename="../../qml/Controls/NemtraControlButton.qml" line="14"/>
+        <location filename="../../qml/Controls/NemtraControlButton.qml" line="49"/>
+        <source>TASTER %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Controls/NemtraControlButton.qml" line="56"/>
+        <source>Taster %1 modus:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Controls/NemtraControlButton.qml" line="67"/>
+        <source>Anzahl Lüfterstufen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Controls/NemtraControlButton.qml" line="74"/>
+        <source>Niedrigste LüfterStufe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Controls/NemtraControlButton.qml" line="83"/>
+        <source>Automatik LüfterStufe</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NemtraControlCommandPopup</name>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraControlCommandPopup.qml" line="8"/>
+        <source>Service</source>
+        <translation type="unfinished">Service</translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraControlCommandPopup.qml" line="9"/>
+        <source>Fortsetzen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraControlCommandPopup.qml" line="10"/>
+        <source>Abbrechen</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>NemtraControls</name>
     <message>
         <location filename="../../containers/NemtraControlsContainer.cpp" line="35"/>
@@ -374,6 +512,123 @@
         <location filename="../../containers/NemtraControlsContainer.cpp" line="38"/>
         <source>Taster</source>
         <translation>Taster</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraControlsIncrement</name>
+    <message>
+        <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="11"/>
+        <source>INKREMENTALENCODER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="11"/>
+        <source>POTENTIOMETER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="32"/>
+        <source>Schrittweite:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="38"/>
+        <source>Minimal Wert:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="38"/>
+        <source>Unterer Grenzwert:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="44"/>
+        <source>Maximal Wert:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="44"/>
+        <source>Oberer Grenzwert:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NemtraDeviceInformationPage</name>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="15"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="35"/>
+        <source>GERÄTEINFORMATIONEN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="44"/>
+        <source>Bezeichnung:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="51"/>
+        <source>Produktionsdatum:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="58"/>
+        <source>Softwarestand:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="65"/>
+        <source>Hardwarestand:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="74"/>
+        <source>LORAWAN INFORMATIONEN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="81"/>
+        <source>Device EUI:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="89"/>
+        <source>AppEUI:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="97"/>
+        <source>AppKey:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="105"/>
+        <source>Join-Status:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="113"/>
+        <source>nicht gejoined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="113"/>
+        <source>joined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="116"/>
+        <source>LoRaWAN Version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="122"/>
+        <source>Regional Parameter Version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="129"/>
+        <source>Region:</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -497,11 +752,102 @@
     </message>
 </context>
 <context>
+    <name>NemtraDisplayGeneralPage</name>
+    <message>
+        <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="11"/>
+        <source>DISPLAY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="12"/>
+        <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="24"/>
+        <source>ALLGEMEIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="31"/>
+        <source>Anzahl anzuzeigender Werte:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="37"/>
+        <source>Displaygrundfarbe:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="42"/>
+        <source>Weiß</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="42"/>
+        <source>Schwarz</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NemtraDisplayValueSettings</name>
+    <message>
+        <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="11"/>
+        <source>DISPLAY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="12"/>
+        <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="26"/>
+        <source>Anzeige %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="33"/>
+        <source>Referenz Wert:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="40"/>
+        <source>Einheit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="47"/>
+        <source>Physikalischer Wert:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>NemtraExpertMode</name>
     <message>
         <location filename="../../containers/NemtraExpertMode.cpp" line="25"/>
         <source>Property already exists for Parameter: %1</source>
         <translation>Property already exists for Parameter: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraExpertPage</name>
+    <message>
+        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="13"/>
+        <source>EXPERT MODE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="21"/>
+        <source>Ungültige eingabe!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="37"/>
+        <source>Parameter Auswahl [hex]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="44"/>
+        <source>Parameter Auswahl [0x]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="79"/>
+        <source>Parameter: </source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -528,6 +874,20 @@
     </message>
 </context>
 <context>
+    <name>NemtraHexField</name>
+    <message>
+        <location filename="../../qml/General/NemtraHexField.qml" line="35"/>
+        <source>Ohne Property</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/General/NemtraHexField.qml" line="40"/>
+        <location filename="../../qml/General/NemtraHexField.qml" line="47"/>
+        <source>Ungültige eingabe!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>NemtraInfoBar</name>
     <message>
         <location filename="../../qml/Ui/NemtraInfoBar.qml" line="24"/>
@@ -538,6 +898,220 @@
         <location filename="../../qml/Ui/NemtraInfoBar.qml" line="34"/>
         <source>Die ZNT-Geräte können über die USB-Schnittstelle konfiguriert werden – es wird lediglich ein handelsübliches USB-Kabel benötigt.</source>
         <translation>Die ZNT-Geräte können über die USB-Schnittstelle konfiguriert werden – es wird lediglich ein handelsübliches USB-Kabel benötigt.</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraLedPage</name>
+    <message>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="12"/>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="25"/>
+        <source>LED Funktion</source>
+        <translation type="unfinished">LED Funktion</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="32"/>
+        <source>Modus:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="37"/>
+        <source>Aus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="37"/>
+        <source>Referenz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="37"/>
+        <source>Blinken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="39"/>
+        <source>LED-Referenz[hex]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="48"/>
+        <source>LED on time [%1]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="57"/>
+        <source>LED off time [%1]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="70"/>
+        <source>Bereiche</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="79"/>
+        <source>Bereich 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="79"/>
+        <source>Bereich 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="79"/>
+        <source>Bereich 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="98"/>
+        <source>Schwelle 1/2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="104"/>
+        <source>Schwelle 2/3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NemtraLiveDelegate</name>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraLiveDelegate.qml" line="49"/>
+        <source>geschaltet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraLiveDelegate.qml" line="49"/>
+        <source>nicht geschaltet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraLiveDelegate.qml" line="57"/>
+        <source>Auto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraLiveDelegate.qml" line="57"/>
+        <source>Aus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraLiveDelegate.qml" line="57"/>
+        <source>Stufe </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NemtraLivePage</name>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="11"/>
+        <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="27"/>
+        <source>MESSWERTE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="19"/>
+        <source>Messwerte aktualisieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NemtraLoRaPage</name>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="14"/>
+        <source>LoRaWAN Parameter</source>
+        <translation type="unfinished">LoRaWAN Parameter</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="28"/>
+        <source>Join</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="35"/>
+        <source>Device EUI:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="49"/>
+        <source>Kopieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="55"/>
+        <source>AppEUI:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="63"/>
+        <source>AppKey:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="77"/>
+        <source>Übertragung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="84"/>
+        <source>Adaptive Datenrate (ADR):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="89"/>
+        <source>Deaktiviert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="89"/>
+        <source>Aktiviert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="91"/>
+        <source>Datenrate default:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="98"/>
+        <source>Tx Power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="105"/>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="111"/>
+        <source>Re-Join Intervall(min):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="117"/>
+        <source>Retransmissions:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="123"/>
+        <source>Confirmation Activation:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="128"/>
+        <source>Nein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="128"/>
+        <source>Ja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="130"/>
+        <source>Channel Mask</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -575,6 +1149,143 @@
         <location filename="../../qml/General/NemtraPopups.qml" line="71"/>
         <source>Abbrechen</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraPropertyField</name>
+    <message>
+        <location filename="../../qml/General/NemtraPropertyField.qml" line="25"/>
+        <source>Ohne Property</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/General/NemtraPropertyField.qml" line="30"/>
+        <source>Ungültige eingabe!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/General/NemtraPropertyField.qml" line="37"/>
+        <source>Wert muss zwischen %1 und %2 liegen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NemtraSensorDelegate</name>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="25"/>
+        <source>geschaltet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="25"/>
+        <source>nicht geschaltet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="33"/>
+        <source>Status:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="33"/>
+        <source>Messwert:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="42"/>
+        <source>Disable-Zeit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="49"/>
+        <source>Nachlaufzeit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="57"/>
+        <source>Oberer Grenzwert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="64"/>
+        <source>Unterer Grenzwert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="71"/>
+        <source>Hysteresewert:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NemtraSensorGeneral</name>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="11"/>
+        <source>SENSOREN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="12"/>
+        <source>Allgemein</source>
+        <translation type="unfinished">Allgemein</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="25"/>
+        <source>ALLGEMEIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="34"/>
+        <source>Messintervall [%1]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="43"/>
+        <source>Heartbeat [%1]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="50"/>
+        <source>Hysteresebreite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="56"/>
+        <source>keine Hysterese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="56"/>
+        <source>bei großer Messwertänderung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="57"/>
+        <source>bei mittlerer Messwertänderung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="57"/>
+        <source>bei kleiner Messwertänderung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="63"/>
+        <source>Latenzzeit Digitale Eingänge [s]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NemtraSensorList</name>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorList.qml" line="11"/>
+        <source>SENSOREN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorList.qml" line="12"/>
+        <source>Kanal</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -689,6 +1400,55 @@
         <location filename="../../containers/NemtraTlfContainer.cpp" line="20"/>
         <source>weiß</source>
         <translation>weiß</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraTlfPage</name>
+    <message>
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="12"/>
+        <source>AMPELFUNKTION (TLF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="29"/>
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="36"/>
+        <source>MODUS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="41"/>
+        <source>AUS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="41"/>
+        <source>Datenpunkt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="41"/>
+        <source>Blinken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="43"/>
+        <source>TLF Referenz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="54"/>
+        <source>LED on time (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="68"/>
+        <source>TLF Bereichsfarbe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="100"/>
+        <source>Schwelle %1:</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

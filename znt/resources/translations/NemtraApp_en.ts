@@ -164,6 +164,24 @@
     </message>
 </context>
 <context>
+    <name>NemtraAboutPage</name>
+    <message>
+        <location filename="../../qml/About/NemtraAboutPage.qml" line="12"/>
+        <source>Über DAZuze</source>
+        <translation>About DAZuze</translation>
+    </message>
+    <message>
+        <location filename="../../qml/About/NemtraAboutPage.qml" line="19"/>
+        <source>Versionen</source>
+        <translation>Versions</translation>
+    </message>
+    <message>
+        <location filename="../../qml/About/NemtraAboutPage.qml" line="28"/>
+        <source>ZNT-Plugin</source>
+        <translation>ZNT plug-in</translation>
+    </message>
+</context>
+<context>
     <name>NemtraBackend</name>
     <message>
         <location filename="../../core/NemtraBackend.cpp" line="158"/>
@@ -310,6 +328,79 @@
     </message>
 </context>
 <context>
+    <name>NemtraConfigPage</name>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="14"/>
+        <source>Service</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="42"/>
+        <source>Gerät auf Werkseinstellungen zurücksetzen? Gerät startet im Anschluss neu</source>
+        <translation>Reset the device to factory settings? The device restarts afterwards</translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="44"/>
+        <source>Diese Aktion wird einen Geräteneustart ausführen,  nicht gespeicherte Änderungen werden verloren gehen!</source>
+        <translation>This action restarts the device; unsaved changes will be lost!</translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="45"/>
+        <source>Diese Aktion wird einen Geräteneustart ausführen!</source>
+        <translation>This action restarts the device!</translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="57"/>
+        <source>Batterie</source>
+        <translation>Battery</translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="63"/>
+        <source>Batterietyp:</source>
+        <translation>Battery type:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="68"/>
+        <source>Keine Batterie</source>
+        <translation>No battery</translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="68"/>
+        <source>Lithium</source>
+        <translation>Lithium</translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="68"/>
+        <source>Alkaline</source>
+        <translation>Alkaline</translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="76"/>
+        <source>Befehle</source>
+        <translation>Commands</translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="83"/>
+        <source>Konfiguration zurücksetzen</source>
+        <translation>Reset configuration</translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="90"/>
+        <source>Konfiguration speichern</source>
+        <translation>Save configuration</translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="96"/>
+        <source>Geräteneustart</source>
+        <translation>Restart device</translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="102"/>
+        <source>Service Uplink auslösen</source>
+        <translation>Trigger service uplink</translation>
+    </message>
+</context>
+<context>
     <name>NemtraConnectPage</name>
     <message>
         <location filename="../../qml/Connect/NemtraConnectPage.qml" line="51"/>
@@ -354,6 +445,53 @@
     </message>
 </context>
 <context>
+    <name>NemtraControlButton</name>
+    <message>
+        <location filename="../../qml/Controls/NemtraControlButton.qml" line="14"/>
+        <location filename="../../qml/Controls/NemtraControlButton.qml" line="49"/>
+        <source>TASTER %1</source>
+        <translation>BUTTON %1</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Controls/NemtraControlButton.qml" line="56"/>
+        <source>Taster %1 modus:</source>
+        <translation>Button %1 mode:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Controls/NemtraControlButton.qml" line="67"/>
+        <source>Anzahl Lüfterstufen:</source>
+        <translation>Number of fan stages:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Controls/NemtraControlButton.qml" line="74"/>
+        <source>Niedrigste LüfterStufe</source>
+        <translation>Lowest fan stage</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Controls/NemtraControlButton.qml" line="83"/>
+        <source>Automatik LüfterStufe</source>
+        <translation>Automatic fan stage</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraControlCommandPopup</name>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraControlCommandPopup.qml" line="8"/>
+        <source>Service</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraControlCommandPopup.qml" line="9"/>
+        <source>Fortsetzen</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <location filename="../../qml/GeneralConfig/NemtraControlCommandPopup.qml" line="10"/>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>NemtraControls</name>
     <message>
         <location filename="../../containers/NemtraControlsContainer.cpp" line="35"/>
@@ -374,6 +512,123 @@
         <location filename="../../containers/NemtraControlsContainer.cpp" line="38"/>
         <source>Taster</source>
         <translation>Push button</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraControlsIncrement</name>
+    <message>
+        <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="11"/>
+        <source>INKREMENTALENCODER</source>
+        <translation>INCREMENTAL ENCODER</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="11"/>
+        <source>POTENTIOMETER</source>
+        <translation>POTENTIOMETER</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="32"/>
+        <source>Schrittweite:</source>
+        <translation>Step size:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="38"/>
+        <source>Minimal Wert:</source>
+        <translation>Minimum value:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="38"/>
+        <source>Unterer Grenzwert:</source>
+        <translation>Lower limit:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="44"/>
+        <source>Maximal Wert:</source>
+        <translation>Maximum value:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="44"/>
+        <source>Oberer Grenzwert:</source>
+        <translation>Upper limit:</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraDeviceInformationPage</name>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="15"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="35"/>
+        <source>GERÄTEINFORMATIONEN</source>
+        <translation>DEVICE INFORMATION</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="44"/>
+        <source>Bezeichnung:</source>
+        <translation>Designation:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="51"/>
+        <source>Produktionsdatum:</source>
+        <translation>Production date:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="58"/>
+        <source>Softwarestand:</source>
+        <translation>Software version:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="65"/>
+        <source>Hardwarestand:</source>
+        <translation>Hardware version:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="74"/>
+        <source>LORAWAN INFORMATIONEN</source>
+        <translation>LORAWAN INFORMATION</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="81"/>
+        <source>Device EUI:</source>
+        <translation>Device EUI:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="89"/>
+        <source>AppEUI:</source>
+        <translation>AppEUI:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="97"/>
+        <source>AppKey:</source>
+        <translation>AppKey:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="105"/>
+        <source>Join-Status:</source>
+        <translation>Join status:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="113"/>
+        <source>nicht gejoined</source>
+        <translation>not joined</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="113"/>
+        <source>joined</source>
+        <translation>joined</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="116"/>
+        <source>LoRaWAN Version:</source>
+        <translation>LoRaWAN version:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="122"/>
+        <source>Regional Parameter Version:</source>
+        <translation>Regional parameter version:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="129"/>
+        <source>Region:</source>
+        <translation>Region:</translation>
     </message>
 </context>
 <context>
@@ -497,11 +752,102 @@
     </message>
 </context>
 <context>
+    <name>NemtraDisplayGeneralPage</name>
+    <message>
+        <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="11"/>
+        <source>DISPLAY</source>
+        <translation>DISPLAY</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="12"/>
+        <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="24"/>
+        <source>ALLGEMEIN</source>
+        <translation>GENERAL</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="31"/>
+        <source>Anzahl anzuzeigender Werte:</source>
+        <translation>Number of values shown:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="37"/>
+        <source>Displaygrundfarbe:</source>
+        <translation>Display background colour:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="42"/>
+        <source>Weiß</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="42"/>
+        <source>Schwarz</source>
+        <translation>Black</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraDisplayValueSettings</name>
+    <message>
+        <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="11"/>
+        <source>DISPLAY</source>
+        <translation>DISPLAY</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="12"/>
+        <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="26"/>
+        <source>Anzeige %1:</source>
+        <translation>Display %1:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="33"/>
+        <source>Referenz Wert:</source>
+        <translation>Reference value:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="40"/>
+        <source>Einheit:</source>
+        <translation>Unit:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="47"/>
+        <source>Physikalischer Wert:</source>
+        <translation>Physical quantity:</translation>
+    </message>
+</context>
+<context>
     <name>NemtraExpertMode</name>
     <message>
         <location filename="../../containers/NemtraExpertMode.cpp" line="25"/>
         <source>Property already exists for Parameter: %1</source>
         <translation>Property already exists for Parameter: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraExpertPage</name>
+    <message>
+        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="13"/>
+        <source>EXPERT MODE</source>
+        <translation>EXPERT MODE</translation>
+    </message>
+    <message>
+        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="21"/>
+        <source>Ungültige eingabe!</source>
+        <translation>Invalid input!</translation>
+    </message>
+    <message>
+        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="37"/>
+        <source>Parameter Auswahl [hex]</source>
+        <translation>Parameter selection [hex]</translation>
+    </message>
+    <message>
+        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="44"/>
+        <source>Parameter Auswahl [0x]</source>
+        <translation>Parameter selection [0x]</translation>
+    </message>
+    <message>
+        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="79"/>
+        <source>Parameter: </source>
+        <translation>Parameter: </translation>
     </message>
 </context>
 <context>
@@ -528,6 +874,20 @@
     </message>
 </context>
 <context>
+    <name>NemtraHexField</name>
+    <message>
+        <location filename="../../qml/General/NemtraHexField.qml" line="35"/>
+        <source>Ohne Property</source>
+        <translation>No property</translation>
+    </message>
+    <message>
+        <location filename="../../qml/General/NemtraHexField.qml" line="40"/>
+        <location filename="../../qml/General/NemtraHexField.qml" line="47"/>
+        <source>Ungültige eingabe!</source>
+        <translation>Invalid input!</translation>
+    </message>
+</context>
+<context>
     <name>NemtraInfoBar</name>
     <message>
         <location filename="../../qml/Ui/NemtraInfoBar.qml" line="24"/>
@@ -538,6 +898,220 @@
         <location filename="../../qml/Ui/NemtraInfoBar.qml" line="34"/>
         <source>Die ZNT-Geräte können über die USB-Schnittstelle konfiguriert werden – es wird lediglich ein handelsübliches USB-Kabel benötigt.</source>
         <translation>ZNT devices can be configured through their USB interface – all you need is a standard USB cable.</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraLedPage</name>
+    <message>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="12"/>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="25"/>
+        <source>LED Funktion</source>
+        <translation>LED function</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="32"/>
+        <source>Modus:</source>
+        <translation>Mode:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="37"/>
+        <source>Aus</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="37"/>
+        <source>Referenz</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="37"/>
+        <source>Blinken</source>
+        <translation>Flashing</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="39"/>
+        <source>LED-Referenz[hex]:</source>
+        <translation>LED reference [hex]:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="48"/>
+        <source>LED on time [%1]:</source>
+        <translation>LED on time [%1]:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="57"/>
+        <source>LED off time [%1]:</source>
+        <translation>LED off time [%1]:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="70"/>
+        <source>Bereiche</source>
+        <translation>Ranges</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="79"/>
+        <source>Bereich 1</source>
+        <translation>Range 1</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="79"/>
+        <source>Bereich 2</source>
+        <translation>Range 2</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="79"/>
+        <source>Bereich 3</source>
+        <translation>Range 3</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="98"/>
+        <source>Schwelle 1/2</source>
+        <translation>Threshold 1/2</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="104"/>
+        <source>Schwelle 2/3</source>
+        <translation>Threshold 2/3</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraLiveDelegate</name>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraLiveDelegate.qml" line="49"/>
+        <source>geschaltet</source>
+        <translation>switched</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraLiveDelegate.qml" line="49"/>
+        <source>nicht geschaltet</source>
+        <translation>not switched</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraLiveDelegate.qml" line="57"/>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraLiveDelegate.qml" line="57"/>
+        <source>Aus</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraLiveDelegate.qml" line="57"/>
+        <source>Stufe </source>
+        <translation>Stage </translation>
+    </message>
+</context>
+<context>
+    <name>NemtraLivePage</name>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="11"/>
+        <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="27"/>
+        <source>MESSWERTE</source>
+        <translation>MEASURED VALUES</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="19"/>
+        <source>Messwerte aktualisieren</source>
+        <translation>Refresh measured values</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraLoRaPage</name>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="14"/>
+        <source>LoRaWAN Parameter</source>
+        <translation>LoRaWAN parameters</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="28"/>
+        <source>Join</source>
+        <translation>Join</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="35"/>
+        <source>Device EUI:</source>
+        <translation>Device EUI:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="49"/>
+        <source>Kopieren</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="55"/>
+        <source>AppEUI:</source>
+        <translation>AppEUI:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="63"/>
+        <source>AppKey:</source>
+        <translation>AppKey:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="77"/>
+        <source>Übertragung</source>
+        <translation>Transmission</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="84"/>
+        <source>Adaptive Datenrate (ADR):</source>
+        <translation>Adaptive data rate (ADR):</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="89"/>
+        <source>Deaktiviert</source>
+        <translation>Disabled</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="89"/>
+        <source>Aktiviert</source>
+        <translation>Enabled</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="91"/>
+        <source>Datenrate default:</source>
+        <translation>Default data rate:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="98"/>
+        <source>Tx Power</source>
+        <translation>Tx power</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="105"/>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="111"/>
+        <source>Re-Join Intervall(min):</source>
+        <translation>Re-join interval (min):</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="117"/>
+        <source>Retransmissions:</source>
+        <translation>Retransmissions:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="123"/>
+        <source>Confirmation Activation:</source>
+        <translation>Confirmation activation:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="128"/>
+        <source>Nein</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="128"/>
+        <source>Ja</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="130"/>
+        <source>Channel Mask</source>
+        <translation>Channel mask</translation>
     </message>
 </context>
 <context>
@@ -575,6 +1149,143 @@
         <location filename="../../qml/General/NemtraPopups.qml" line="71"/>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraPropertyField</name>
+    <message>
+        <location filename="../../qml/General/NemtraPropertyField.qml" line="25"/>
+        <source>Ohne Property</source>
+        <translation>No property</translation>
+    </message>
+    <message>
+        <location filename="../../qml/General/NemtraPropertyField.qml" line="30"/>
+        <source>Ungültige eingabe!</source>
+        <translation>Invalid input!</translation>
+    </message>
+    <message>
+        <location filename="../../qml/General/NemtraPropertyField.qml" line="37"/>
+        <source>Wert muss zwischen %1 und %2 liegen!</source>
+        <translation>Value must be between %1 and %2!</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraSensorDelegate</name>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="25"/>
+        <source>geschaltet</source>
+        <translation>switched</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="25"/>
+        <source>nicht geschaltet</source>
+        <translation>not switched</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="33"/>
+        <source>Status:</source>
+        <translation>Status:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="33"/>
+        <source>Messwert:</source>
+        <translation>Measured value:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="42"/>
+        <source>Disable-Zeit:</source>
+        <translation>Disable time:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="49"/>
+        <source>Nachlaufzeit:</source>
+        <translation>Follow-up time:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="57"/>
+        <source>Oberer Grenzwert</source>
+        <translation>Upper limit</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="64"/>
+        <source>Unterer Grenzwert</source>
+        <translation>Lower limit</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="71"/>
+        <source>Hysteresewert:</source>
+        <translation>Hysteresis value:</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraSensorGeneral</name>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="11"/>
+        <source>SENSOREN</source>
+        <translation>SENSORS</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="12"/>
+        <source>Allgemein</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="25"/>
+        <source>ALLGEMEIN</source>
+        <translation>GENERAL</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="34"/>
+        <source>Messintervall [%1]:</source>
+        <translation>Measuring interval [%1]:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="43"/>
+        <source>Heartbeat [%1]:</source>
+        <translation>Heartbeat [%1]:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="50"/>
+        <source>Hysteresebreite</source>
+        <translation>Hysteresis width</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="56"/>
+        <source>keine Hysterese</source>
+        <translation>no hysteresis</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="56"/>
+        <source>bei großer Messwertänderung</source>
+        <translation>on a large change of value</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="57"/>
+        <source>bei mittlerer Messwertänderung</source>
+        <translation>on a medium change of value</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="57"/>
+        <source>bei kleiner Messwertänderung</source>
+        <translation>on a small change of value</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="63"/>
+        <source>Latenzzeit Digitale Eingänge [s]:</source>
+        <translation>Latency of digital inputs [s]:</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraSensorList</name>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorList.qml" line="11"/>
+        <source>SENSOREN</source>
+        <translation>SENSORS</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Sensors/NemtraSensorList.qml" line="12"/>
+        <source>Kanal</source>
+        <translation>Channel</translation>
     </message>
 </context>
 <context>
@@ -689,6 +1400,55 @@
         <location filename="../../containers/NemtraTlfContainer.cpp" line="20"/>
         <source>weiß</source>
         <translation>white</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraTlfPage</name>
+    <message>
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="12"/>
+        <source>AMPELFUNKTION (TLF)</source>
+        <translation>TRAFFIC LIGHT FUNCTION (TLF)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="29"/>
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="36"/>
+        <source>MODUS</source>
+        <translation>MODE</translation>
+    </message>
+    <message>
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="41"/>
+        <source>AUS</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="41"/>
+        <source>Datenpunkt</source>
+        <translation>Data point</translation>
+    </message>
+    <message>
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="41"/>
+        <source>Blinken</source>
+        <translation>Flashing</translation>
+    </message>
+    <message>
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="43"/>
+        <source>TLF Referenz</source>
+        <translation>TLF reference</translation>
+    </message>
+    <message>
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="54"/>
+        <source>LED on time (%1)</source>
+        <translation>LED on time (%1)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="68"/>
+        <source>TLF Bereichsfarbe</source>
+        <translation>TLF range colour</translation>
+    </message>
+    <message>
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="100"/>
+        <source>Schwelle %1:</source>
+        <translation>Threshold %1:</translation>
     </message>
 </context>
 </TS>
