@@ -215,12 +215,12 @@
 <context>
     <name>KivBackend</name>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="273"/>
+        <location filename="../../core/KivBackend.cpp" line="287"/>
         <source>Kein COM-Port ausgewählt!</source>
         <translation>Kein COM-Port ausgewählt!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="94"/>
+        <location filename="../../core/KivBackend.cpp" line="103"/>
         <source>Das angeschlossene Gerät wird nicht unterstüzt.</source>
         <translation>Das angeschlossene Gerät wird nicht unterstüzt.</translation>
     </message>
@@ -230,47 +230,52 @@
         <translation>Ungültiges Datum</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="748"/>
+        <location filename="../../core/KivBackend.cpp" line="570"/>
+        <source>An %1 antwortet jetzt ein anderes Gerät (Seriennummer %2). Es wurde neu eingelesen; offene Änderungen wurden verworfen.</source>
+        <translation>An %1 antwortet jetzt ein anderes Gerät (Seriennummer %2). Es wurde neu eingelesen; offene Änderungen wurden verworfen.</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivBackend.cpp" line="882"/>
         <source>Fehler beim Laden der Datei!</source>
         <translation>Fehler beim Laden der Datei!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="751"/>
+        <location filename="../../core/KivBackend.cpp" line="885"/>
         <source>Die Datei passt nicht zum verbundenen Gerät!</source>
         <translation>Die Datei passt nicht zum verbundenen Gerät!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="768"/>
-        <location filename="../../core/KivBackend.cpp" line="782"/>
+        <location filename="../../core/KivBackend.cpp" line="902"/>
+        <location filename="../../core/KivBackend.cpp" line="916"/>
         <source>Fehler beim Laden</source>
         <translation>Fehler beim Laden</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="789"/>
+        <location filename="../../core/KivBackend.cpp" line="923"/>
         <source>Werte ausgelesen und übertragen</source>
         <translation>Werte ausgelesen und übertragen</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="795"/>
-        <location filename="../../core/KivBackend.cpp" line="804"/>
-        <location filename="../../core/KivBackend.cpp" line="838"/>
-        <location filename="../../core/KivBackend.cpp" line="844"/>
-        <location filename="../../core/KivBackend.cpp" line="855"/>
+        <location filename="../../core/KivBackend.cpp" line="929"/>
+        <location filename="../../core/KivBackend.cpp" line="938"/>
+        <location filename="../../core/KivBackend.cpp" line="972"/>
+        <location filename="../../core/KivBackend.cpp" line="978"/>
+        <location filename="../../core/KivBackend.cpp" line="989"/>
         <source>Speichern ist fehlgeschlagen</source>
         <translation>Speichern ist fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="863"/>
+        <location filename="../../core/KivBackend.cpp" line="997"/>
         <source>Laden fehlgeschlagen!</source>
         <translation>Laden fehlgeschlagen!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="869"/>
+        <location filename="../../core/KivBackend.cpp" line="1003"/>
         <source>Vorschau nur für *.json Dateien möglich.</source>
         <translation>Vorschau nur für *.json Dateien möglich.</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="874"/>
+        <location filename="../../core/KivBackend.cpp" line="1008"/>
         <source>Angebene Datei existiert nicht.</source>
         <translation>Angebene Datei existiert nicht.</translation>
     </message>
@@ -1386,6 +1391,19 @@ Laden auf eigene Gewähr!</translation>
     </message>
 </context>
 <context>
+    <name>KivPortEntry</name>
+    <message>
+        <location filename="../../qml/Connect/KivPortEntry.qml" line="35"/>
+        <source>Seriennummer %1</source>
+        <translation>Seriennummer %1</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivPortEntry.qml" line="37"/>
+        <source>derzeit %1</source>
+        <translation>derzeit %1</translation>
+    </message>
+</context>
+<context>
     <name>KivReadJson</name>
     <message>
         <location filename="../../files/KivReadJson.cpp" line="78"/>
@@ -1416,6 +1434,39 @@ Laden auf eigene Gewähr!</translation>
         <location filename="../../files/KivReadJson.cpp" line="120"/>
         <source>Die Datei passt nicht zum verbundenen Gerät!</source>
         <translation>Die Datei passt nicht zum verbundenen Gerät!</translation>
+    </message>
+</context>
+<context>
+    <name>KivReconnectPopup</name>
+    <message>
+        <location filename="../../qml/Popup/KivReconnectPopup.qml" line="17"/>
+        <source>Verbindung unterbrochen</source>
+        <translation>Verbindung unterbrochen</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivReconnectPopup.qml" line="18"/>
+        <source>Das Gerät an %1 antwortet nicht mehr. Nach einem Neustart oder wenn das Kabel wieder steckt, wird es automatisch neu verbunden und eingelesen.</source>
+        <translation>Das Gerät an %1 antwortet nicht mehr. Nach einem Neustart oder wenn das Kabel wieder steckt, wird es automatisch neu verbunden und eingelesen.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivReconnectPopup.qml" line="22"/>
+        <source>Abbrechen</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivReconnectPopup.qml" line="36"/>
+        <source>Anschluss vorhanden – Gerät wird gesucht …</source>
+        <translation>Anschluss vorhanden – Gerät wird gesucht …</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivReconnectPopup.qml" line="37"/>
+        <source>Anschluss nicht vorhanden – bitte Kabel prüfen.</source>
+        <translation>Anschluss nicht vorhanden – bitte Kabel prüfen.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivReconnectPopup.qml" line="73"/>
+        <source>Noch %1 s</source>
+        <translation>Noch %1 s</translation>
     </message>
 </context>
 <context>
@@ -1844,9 +1895,19 @@ Laden auf eigene Gewähr!</translation>
 <context>
     <name>KivSerialPage</name>
     <message>
-        <location filename="../../qml/Connect/KivSerialPage.qml" line="11"/>
+        <location filename="../../qml/Connect/KivSerialPage.qml" line="14"/>
         <source>Serielle Verbindung</source>
         <translation>Serielle Verbindung</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSerialPage.qml" line="42"/>
+        <source>Gefundene Schnittstellen</source>
+        <translation>Gefundene Schnittstellen</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSerialPage.qml" line="42"/>
+        <source>Keine Schnittstelle gefunden</source>
+        <translation>Keine Schnittstelle gefunden</translation>
     </message>
 </context>
 <context>

@@ -215,12 +215,12 @@
 <context>
     <name>KivBackend</name>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="273"/>
+        <location filename="../../core/KivBackend.cpp" line="287"/>
         <source>Kein COM-Port ausgewählt!</source>
         <translation>No COM port selected!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="94"/>
+        <location filename="../../core/KivBackend.cpp" line="103"/>
         <source>Das angeschlossene Gerät wird nicht unterstüzt.</source>
         <translation>The connected device is not supported.</translation>
     </message>
@@ -230,47 +230,52 @@
         <translation>Invalid date</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="748"/>
+        <location filename="../../core/KivBackend.cpp" line="570"/>
+        <source>An %1 antwortet jetzt ein anderes Gerät (Seriennummer %2). Es wurde neu eingelesen; offene Änderungen wurden verworfen.</source>
+        <translation>Another device now answers on %1 (serial number %2). It has been read as a new connection; pending changes were discarded.</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivBackend.cpp" line="882"/>
         <source>Fehler beim Laden der Datei!</source>
         <translation>Error loading the file!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="751"/>
+        <location filename="../../core/KivBackend.cpp" line="885"/>
         <source>Die Datei passt nicht zum verbundenen Gerät!</source>
         <translation>The file does not match the connected device!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="768"/>
-        <location filename="../../core/KivBackend.cpp" line="782"/>
+        <location filename="../../core/KivBackend.cpp" line="902"/>
+        <location filename="../../core/KivBackend.cpp" line="916"/>
         <source>Fehler beim Laden</source>
         <translation>Error while loading</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="789"/>
+        <location filename="../../core/KivBackend.cpp" line="923"/>
         <source>Werte ausgelesen und übertragen</source>
         <translation>Values read and transferred</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="795"/>
-        <location filename="../../core/KivBackend.cpp" line="804"/>
-        <location filename="../../core/KivBackend.cpp" line="838"/>
-        <location filename="../../core/KivBackend.cpp" line="844"/>
-        <location filename="../../core/KivBackend.cpp" line="855"/>
+        <location filename="../../core/KivBackend.cpp" line="929"/>
+        <location filename="../../core/KivBackend.cpp" line="938"/>
+        <location filename="../../core/KivBackend.cpp" line="972"/>
+        <location filename="../../core/KivBackend.cpp" line="978"/>
+        <location filename="../../core/KivBackend.cpp" line="989"/>
         <source>Speichern ist fehlgeschlagen</source>
         <translation>Saving failed</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="863"/>
+        <location filename="../../core/KivBackend.cpp" line="997"/>
         <source>Laden fehlgeschlagen!</source>
         <translation>Loading failed!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="869"/>
+        <location filename="../../core/KivBackend.cpp" line="1003"/>
         <source>Vorschau nur für *.json Dateien möglich.</source>
         <translation>Preview is only available for *.json files.</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="874"/>
+        <location filename="../../core/KivBackend.cpp" line="1008"/>
         <source>Angebene Datei existiert nicht.</source>
         <translation>The specified file does not exist.</translation>
     </message>
@@ -1386,6 +1391,19 @@ Load at your own risk!</translation>
     </message>
 </context>
 <context>
+    <name>KivPortEntry</name>
+    <message>
+        <location filename="../../qml/Connect/KivPortEntry.qml" line="35"/>
+        <source>Seriennummer %1</source>
+        <translation>Serial number %1</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivPortEntry.qml" line="37"/>
+        <source>derzeit %1</source>
+        <translation>currently %1</translation>
+    </message>
+</context>
+<context>
     <name>KivReadJson</name>
     <message>
         <location filename="../../files/KivReadJson.cpp" line="78"/>
@@ -1416,6 +1434,39 @@ Load at your own risk!</translation>
         <location filename="../../files/KivReadJson.cpp" line="120"/>
         <source>Die Datei passt nicht zum verbundenen Gerät!</source>
         <translation>The file does not match the connected device!</translation>
+    </message>
+</context>
+<context>
+    <name>KivReconnectPopup</name>
+    <message>
+        <location filename="../../qml/Popup/KivReconnectPopup.qml" line="17"/>
+        <source>Verbindung unterbrochen</source>
+        <translation>Connection interrupted</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivReconnectPopup.qml" line="18"/>
+        <source>Das Gerät an %1 antwortet nicht mehr. Nach einem Neustart oder wenn das Kabel wieder steckt, wird es automatisch neu verbunden und eingelesen.</source>
+        <translation>The device on %1 no longer answers. Once it has restarted or the cable is plugged in again, it is reconnected and read automatically.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivReconnectPopup.qml" line="22"/>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivReconnectPopup.qml" line="36"/>
+        <source>Anschluss vorhanden – Gerät wird gesucht …</source>
+        <translation>Port present – looking for the device …</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivReconnectPopup.qml" line="37"/>
+        <source>Anschluss nicht vorhanden – bitte Kabel prüfen.</source>
+        <translation>Port not present – please check the cable.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivReconnectPopup.qml" line="73"/>
+        <source>Noch %1 s</source>
+        <translation>%1 s left</translation>
     </message>
 </context>
 <context>
@@ -1844,9 +1895,19 @@ Load at your own risk!</translation>
 <context>
     <name>KivSerialPage</name>
     <message>
-        <location filename="../../qml/Connect/KivSerialPage.qml" line="11"/>
+        <location filename="../../qml/Connect/KivSerialPage.qml" line="14"/>
         <source>Serielle Verbindung</source>
         <translation>Serial connection</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSerialPage.qml" line="42"/>
+        <source>Gefundene Schnittstellen</source>
+        <translation>Ports found</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSerialPage.qml" line="42"/>
+        <source>Keine Schnittstelle gefunden</source>
+        <translation>No port found</translation>
     </message>
 </context>
 <context>
