@@ -18,6 +18,7 @@
 #include "KivPoller.h"
 #include "KivReadJson.h"
 #include "KivReadSequencer.h"
+#include "KivReconnect.h"
 #include "KivRegisterMap.h"
 #include "KivRegisterText.h"
 #include "KivRelaisBlock.h"
@@ -30,6 +31,7 @@
 #include "KivTlfBlock.h"
 #include "KivTrafficLogModel.h"
 #include "KivWriteGate.h"
+#include "PortInfo.h"
 #include "SerialLinkOwner.h"
 
 #include <QFileInfo>
@@ -65,6 +67,10 @@ constexpr uint kBoardTypeRegister = 144;
 constexpr int kSimulationTickMs = 1;
 constexpr int kSimulationStep = 9;
 constexpr int kDrainWaitMs = 1500;
+// A dropped cable is tried again at once; a device told to restart is let go once its command
+// has left.
+constexpr int kReconnectAfterLossMs = 0;
+constexpr int kReconnectAfterRestartMs = 1000;
 
 template<typename T>
 QList<QObject *> asObjects(const QList<T *> &list)
@@ -107,6 +113,9 @@ KivBackend::KivBackend(KivShareBackend *shareBackend, QObject *parent)
     };
     previewHooks.send = [this] { sendPreviewedLoad(); };
     m_preview = new KivLoadPreview(m_gate, &m_registerImage, std::move(previewHooks), this);
+    m_reconnect = new KivReconnect(this);
+    connect(m_reconnect, &KivReconnect::attempt, this, &KivBackend::openPort);
+    connect(m_reconnect, &KivReconnect::gaveUp, this, &KivBackend::onReconnectGaveUp);
     connect(m_outputs, &KivOutputAssignment::busyChanged, this, &KivBackend::outputBusyChanged);
     connect(m_outputs, &KivOutputAssignment::activeChannelsChanged, this, [this] {
         m_activeChannels = m_outputs->activeChannels();
@@ -262,6 +271,11 @@ QObject *KivBackend::loadPreview() const
     return m_preview;
 }
 
+QObject *KivBackend::reconnectObject() const
+{
+    return m_reconnect;
+}
+
 QVariant KivBackend::expertBackend() const
 {
     return QVariant::fromValue(static_cast<QObject *>(m_blocks->expert()));
@@ -297,7 +311,7 @@ QObject *KivBackend::serialLink() const
 
 int KivBackend::pendingWrites() const
 {
-    return m_gate->pendingWrites();
+    return m_gate->pendingWrites() + m_gate->heldWrites();
 }
 
 int KivBackend::readChunk() const
@@ -319,16 +333,24 @@ void KivBackend::connectDevice(const QString &btAdress)
             emit errorPlainText(tr("Kein COM-Port ausgewählt!"));
             return;
         }
-        setupSerial();
-        const QList<int> parameters{BaseSettings::readBaudrate(), BaseSettings::readParity(),
-                                    BaseSettings::readDatabit(),  BaseSettings::readStopbit(),
-                                    BaseSettings::readTimeout(),  BaseSettings::readRetry()};
-        emit sendModbusID(BaseSettings::readDeviceID());
-        emit setSerialParameter(portName, parameters);
+        openPort(portName);
         return;
     }
     stopSerialThread();
     emit connectToLastService(btAdress);
+}
+
+QList<int> KivBackend::serialParameters() const
+{
+    return {BaseSettings::readBaudrate(), BaseSettings::readParity(),  BaseSettings::readDatabit(),
+            BaseSettings::readStopbit(),  BaseSettings::readTimeout(), BaseSettings::readRetry()};
+}
+
+void KivBackend::openPort(const QString &port)
+{
+    setupSerial();
+    emit sendModbusID(BaseSettings::readDeviceID());
+    emit setSerialParameter(port, serialParameters());
 }
 
 void KivBackend::connectDevice()
@@ -412,7 +434,7 @@ void KivBackend::setupSerial()
     connect(link, &KivSerialIo::newDataPl, this, &KivBackend::readMultiple, Qt::QueuedConnection);
     connect(link, &KivSerialIo::newPoll, this, &KivBackend::readPoll, Qt::QueuedConnection);
     connect(link, &SerialIo::isConnected, this, &KivBackend::connectChanged, Qt::QueuedConnection);
-    connect(link, &KivSerialIo::errorAsString, this, &KivBackend::serialError, Qt::QueuedConnection);
+    connect(link, &KivSerialIo::errorAsString, this, &KivBackend::onLinkError, Qt::QueuedConnection);
 
     auto *bootLoader = static_cast<BootLoader *>(m_bootLoader);
     connect(bootLoader, &BootLoader::writeRawString, link, &BaseSerialIo::writeRawBytes);
@@ -454,8 +476,83 @@ void KivBackend::stopSerialThread()
     m_link->retire({this, m_bootLoader});
 }
 
+bool KivBackend::mayReconnect() const
+{
+    const auto *bootLoader = static_cast<const BootLoader *>(m_bootLoader);
+    return connected() && m_wasRead && verbindungsMode() == 0 && !testMode() && !m_disconnectWait &&
+        m_link->hasLink() && KivSettings::readReconnectSeconds() > 0 && !(bootLoader && bootLoader->blActive()) &&
+        !KivReconnect::identityOf(m_registerImage).isEmpty();
+}
+
+void KivBackend::onLinkError(const QString &text)
+{
+    // Failed attempts while waiting are expected; the loss that starts a wait is told only if
+    // the device does not come back.
+    if (m_reconnect->isActive())
+        return;
+    if (mayReconnect()) {
+        m_lossText = text;
+        return;
+    }
+    emit serialError(text);
+}
+
+void KivBackend::flushLossText()
+{
+    if (!m_lossText.isEmpty())
+        emit serialError(std::exchange(m_lossText, QString()));
+}
+
+bool KivBackend::beginReconnect(int firstTryMs)
+{
+    if (!mayReconnect())
+        return false;
+    const int seconds = KivSettings::readReconnectSeconds();
+    if (seconds <= 0)
+        return false;
+    m_reconnect->setBudgetMs(seconds * 1000);
+    if (!m_reconnect->start(m_stablePort, m_registerImage, firstTryMs))
+        return false;
+    // The page stays as it is: the re-read takes the path of a manual read.
+    m_manualRead = true;
+    m_gate->setHolding(true);
+    m_poller->stop();
+    m_reads->reset();
+    stopSerialThread();
+    setConnected(false);
+    return true;
+}
+
+void KivBackend::onDeviceRestarting()
+{
+    // The command that restarts the device is still on its way to the link; retiring the link
+    // now could drop it.
+    QTimer::singleShot(kReconnectAfterRestartMs, this, [this] { beginReconnect(0); });
+}
+
+void KivBackend::onReconnectGaveUp()
+{
+    m_manualRead = false;
+    m_pollWasOn = false;
+    flushLossText();
+    setConnected(false);
+    resetToStart();
+}
+
 void KivBackend::connectChanged(bool isConnected)
 {
+    if (!isConnected && m_reconnect->isActive()) {
+        stopSerialThread();
+        m_poller->stop();
+        m_reads->reset();
+        setConnected(false);
+        m_reconnect->attemptFailed();
+        return;
+    }
+    if (!isConnected && beginReconnect(kReconnectAfterLossMs))
+        return;
+    if (!isConnected)
+        flushLossText();
     setConnected(isConnected);
     if (!isConnected) {
         resetToStart();
@@ -522,6 +619,31 @@ void KivBackend::readSingle(uint start, const QList<quint16> &data)
 
 void KivBackend::manageReceivedData()
 {
+    bool releaseHeld = false;
+    if (m_reconnect->isActive()) {
+        m_gate->setHolding(false);
+        m_lossText.clear();
+        if (m_reconnect->finish(m_registerImage) == KivReconnect::Outcome::SameDevice) {
+            // What the user changed while the device was away is shown and then sent.
+            m_gate->applyHeldToImage();
+            releaseHeld = true;
+        } else {
+            // A new connection: nothing meant for the other device may reach this one.
+            m_gate->clear();
+            m_manualRead = false;
+            m_pollWasOn = false;
+            emit infoPlainText(tr("An %1 antwortet jetzt ein anderes Gerät (Seriennummer %2). Es wurde neu "
+                                  "eingelesen; offene Änderungen wurden verworfen.")
+                                   .arg(m_reconnect->port())
+                                   .arg(Functions::toUInt32(m_registerImage, int(kSerialNumber))));
+        }
+    }
+    if (connected() && m_link->hasLink() && !m_wasRead) {
+        // Taken while the port exists: a pulled adapter no longer leads to its stable name.
+        m_wasRead = true;
+        m_stablePort = PortInfo::stableNameFor(BaseSettings::readPortName());
+        KivSettings::writeLastPort(m_stablePort);
+    }
     emit setOperationMode(BluetoothIoEnums::Normal);
     emit setOpModeBluetooth(BluetoothIoEnums::Normal);
     m_deviceInfo->updateFromImage(m_registerImage);
@@ -531,6 +653,8 @@ void KivBackend::manageReceivedData()
     m_commands->cancelAltitudeWrite();
     if (m_manualRead) {
         setUpdateOngoing(true);
+        if (releaseHeld)
+            m_gate->releaseHeld();
         if (m_pollWasOn)
             setDoPoll(true);
         m_manualRead = false;
@@ -596,7 +720,7 @@ void KivBackend::onQueuedWritesDrained()
     QTimer::singleShot(kReReadAfterLoadMs, this, [this] {
         if (testMode())
             simulateDevice();
-        else if (connected() && m_link->hasLink())
+        else if (connected() && m_link->hasLink() && !m_reconnect->isActive())
             getAllData();
     });
 }
@@ -628,6 +752,13 @@ void KivBackend::allWritten()
 
 void KivBackend::resetToStart()
 {
+    if (m_reconnect->isActive()) {
+        // Ended by something else than the device coming back: the loss stands.
+        m_reconnect->abort();
+        flushLossText();
+    }
+    m_wasRead = false;
+    m_gate->setHolding(false);
     // The link is already down: a disconnect still waiting for it has nothing left to do.
     delete m_disconnectWait;
     m_disconnectWait = nullptr;
@@ -688,6 +819,9 @@ void KivBackend::updateData()
     setUnitSystem(value(kUnitSystem, 1));
     if (!image.isEmpty()) {
         m_blocks->createOrRefresh(image, m_reads->blockCount());
+        if (auto *expert = m_blocks->expert())
+            connect(expert, &KivExpertModeContainer::adjustmentStarted, this, &KivBackend::onDeviceRestarting,
+                    Qt::UniqueConnection);
         publishBlocks();
         m_outputs->updateAvailableOutputs();
         emit dataBlocksChanged();

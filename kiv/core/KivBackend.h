@@ -16,6 +16,7 @@ class KivLoadPreview;
 class KivOutputAssignment;
 class KivPoller;
 class KivReadSequencer;
+class KivReconnect;
 class KivShareBackend;
 class KivTrafficLogModel;
 class KivWriteGate;
@@ -34,6 +35,8 @@ class KivBackend : public KivBackendProperty
     Q_PROPERTY(bool outputBusy READ outputBusy NOTIFY outputBusyChanged)
     Q_PROPERTY(QObject *trafficLog READ trafficLog CONSTANT)
     Q_PROPERTY(QObject *loadPreview READ loadPreview CONSTANT)
+    // The wait for a device that dropped off its port (countdown, cancel).
+    Q_PROPERTY(QObject *reconnect READ reconnectObject CONSTANT)
 
 public:
     enum serialOperation { noOp = 0, datenblock = 1, getAllOp = 2, getOneBlock = 3 };
@@ -56,6 +59,8 @@ public:
     // What a load would change on the connected device, shown before it writes.
     KivLoadPreview *loadPreviewObject() const { return m_preview; }
     QObject *loadPreview() const;
+    KivReconnect *reconnectControl() const { return m_reconnect; }
+    QObject *reconnectObject() const;
 
     // Registers the image mirrors: addresses 0 to 4999.
     static constexpr int kImageSize = 5000;
@@ -71,6 +76,7 @@ public:
     bool hasSerialLink() const;
     // For watching the link's lifetime only; never call into it (it lives in its own thread).
     QObject *serialLink() const;
+    // Writes not sent yet: queued by a file load or held while a lost device is waited for.
     int pendingWrites() const;
     // The resource path of the simulation image; tests point it at the source tree.
     void setSimulationFile(const QString &path) { m_simulationFile = path; }
@@ -196,8 +202,18 @@ private slots:
     void onLoadJsonFromFilePath(QString filePath);
     void onWriteJson(QString filePath);
     void onWritePdf(QString filePath);
+    void onLinkError(const QString &text);
+    // The device was told to restart (an adjustment): wait for it rather than lose it.
+    void onDeviceRestarting();
 
 private:
+    // A lost link may be waited for: a cable device that was read and is not being updated.
+    bool mayReconnect() const;
+    bool beginReconnect(int firstTryMs);
+    void openPort(const QString &port);
+    void onReconnectGaveUp();
+    void flushLossText();
+    QList<int> serialParameters() const;
     void setShowUi(bool showUi);
     int readChunk() const;
     void onPollCycleComplete();
@@ -221,6 +237,12 @@ private:
     KivOutputAssignment *m_outputs = nullptr;
     KivTrafficLogModel *m_traffic = nullptr;
     KivLoadPreview *m_preview = nullptr;
+    KivReconnect *m_reconnect = nullptr;
+    // The device on the current link has been read completely at least once.
+    bool m_wasRead = false;
+    QString m_stablePort;
+    // The link's text of a loss that a reconnect may still make good; shown if it does not.
+    QString m_lossText;
     bool m_pollWasOn = false;
     bool m_manualRead = false;
     bool m_showUi = false;

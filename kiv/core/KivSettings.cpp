@@ -107,3 +107,24 @@ void KivSettings::writeUpdateListUrl(const QString &url)
     else
         writeValue(kKeyUpdateListUrl, trimmed);
 }
+
+QString KivSettings::readLastPort()
+{
+    return readString(kKeyLastPort).trimmed();
+}
+
+void KivSettings::writeLastPort(const QString &port)
+{
+    if (!port.trimmed().isEmpty())
+        writeValue(kKeyLastPort, port.trimmed());
+}
+
+int KivSettings::readReconnectSeconds()
+{
+    return qMax(0, readInt(kKeyReconnectSeconds, kDefaultReconnectSeconds));
+}
+
+void KivSettings::writeReconnectSeconds(int seconds)
+{
+    writeValue(kKeyReconnectSeconds, qMax(0, seconds));
+}

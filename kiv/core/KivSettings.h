@@ -34,7 +34,17 @@ public:
     Q_INVOKABLE static QString readUpdateListUrl();
     Q_INVOKABLE static void writeUpdateListUrl(const QString &url);
 
+    // The port of the last device read completely, under its stable (by-id) name where it has one.
+    Q_INVOKABLE static QString readLastPort();
+    Q_INVOKABLE static void writeLastPort(const QString &port);
+
+    // How long a device that dropped off its port is waited for; 0 ends the link at once.
+    Q_INVOKABLE static int readReconnectSeconds();
+    Q_INVOKABLE static void writeReconnectSeconds(int seconds);
+
     static constexpr int kDefaultVerbindungsMode = 0;
+    // A sensor takes up to two minutes to restart after an adjustment.
+    static constexpr int kDefaultReconnectSeconds = 150;
     static constexpr int kDefaultVisibility = 0;
     static constexpr int kDefaultByteRate = 3500;
 
@@ -46,6 +56,8 @@ public:
     static inline const QString kKeyByteRate = QStringLiteral("SaveLoad/byteRate");
     static inline const QString kKeyUpdateListUrl = QStringLiteral("Update/listUrl");
     static inline const QString kDefaultUpdateListUrl = QStringLiteral("https://download.veltaron.de/kiv/updates.json");
+    static inline const QString kKeyReconnectSeconds = QStringLiteral("General/reconnectSeconds");
+    static inline const QString kKeyLastPort = QStringLiteral("General/lastPort");
     static inline const QString kGroupBluetooth = QStringLiteral("BluetoothConnection");
     static inline const QString kArrayAliasAndId = QStringLiteral("AliasAndId");
     static inline const QString kKeyAlias = QStringLiteral("alias");

@@ -7,6 +7,8 @@
 #include <QLoggingCategory>
 #include <QTimer>
 
+#include <utility>
+
 Q_LOGGING_CATEGORY(lcKivWriteGate, "kiv.writegate")
 
 namespace {
@@ -116,6 +118,24 @@ void KivWriteGate::clear()
     m_queueTimer->stop();
     m_singles.clear();
     m_multis.clear();
+    m_held.clear();
+}
+
+void KivWriteGate::applyHeldToImage()
+{
+    for (const Held &held : std::as_const(m_held))
+        storeInImage(held.write.first, held.write.second);
+}
+
+void KivWriteGate::releaseHeld()
+{
+    const QList<Held> held = std::exchange(m_held, {});
+    for (const Held &write : held) {
+        if (write.single)
+            singleWrite(write.write.first, write.write.second.constFirst());
+        else
+            multiWrite(write.write.first, write.write.second);
+    }
 }
 
 void KivWriteGate::storeInImage(uint start, const QList<quint16> &values)
@@ -135,6 +155,12 @@ void KivWriteGate::singleWrite(uint reg, quint16 value)
         updatePendingMaximum();
         return;
     }
+    // Held even when the gate opens for a reopened port: that device is not known yet.
+    if (m_holding) {
+        storeInImage(reg, {value});
+        m_held.append({true, {reg, {value}}});
+        return;
+    }
     if (!isOpen()) {
         qCDebug(lcKivWriteGate) << "write dropped" << reg << value;
         return;
@@ -148,6 +174,11 @@ void KivWriteGate::multiWrite(uint start, const QList<quint16> &values)
     if (values.isEmpty())
         return;
     const bool queue = queuing();
+    if (!queue && m_holding) {
+        storeInImage(start, values);
+        m_held.append({false, {start, values}});
+        return;
+    }
     if (!queue && !isOpen()) {
         qCDebug(lcKivWriteGate) << "write dropped" << start << values.size();
         return;

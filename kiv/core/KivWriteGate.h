@@ -56,6 +56,18 @@ public:
     void retainWrites(const std::function<bool(const Write &)> &keep);
     // Ends the capture: the held writes leave as a file load's do, or are dropped.
     void endCapture(bool send);
+    // Drops every queued and held write; the device they were meant for is gone.
+    void clear();
+
+    // While the link is being restored, writes that the closed gate would drop wait instead;
+    // they belong to the lost device and leave only once it is back.
+    void setHolding(bool on) { m_holding = on; }
+    bool isHolding() const { return m_holding; }
+    int heldWrites() const { return int(m_held.size()); }
+    // Puts the held values into the image again after it was read anew.
+    void applyHeldToImage();
+    // Sends the held writes through the gate (open by now) and forgets them.
+    void releaseHeld();
 
 public slots:
     void singleWrite(uint reg, quint16 value);
@@ -87,4 +99,12 @@ private:
     QList<Write> m_multis;
     QTimer *m_queueTimer = nullptr;
     bool m_capturing = false;
+    // Single writes keep their function: a held single write is sent as a single write.
+    struct Held
+    {
+        bool single;
+        Write write;
+    };
+    QList<Held> m_held;
+    bool m_holding = false;
 };

@@ -110,7 +110,16 @@ Rectangle {
                 KivPageManager.pageIndex = KivPage.KivMonitoringPage
         }
         function onConnectedChanged() {
-            if (!Kiv.connected && Kiv.clearance === 0)
+            // While a lost device is waited for, the page stays; giving up leaves it below.
+            if (!Kiv.connected && Kiv.clearance === 0 && !Kiv.reconnect.active)
+                KivPageManager.pageIndex = KivPage.KivConnectionPage
+        }
+    }
+
+    Connections {
+        target: Kiv.reconnect
+        function onActiveChanged() {
+            if (!Kiv.reconnect.active && !Kiv.connected && Kiv.clearance === 0)
                 KivPageManager.pageIndex = KivPage.KivConnectionPage
         }
     }

@@ -84,6 +84,14 @@ Item {
         }
     }
 
+    KivReconnectPopup {
+        id: reconnectPopup
+        objectName: popups.objectName + "Reconnect"
+        reconnect: Kiv.reconnect
+        fontSize: popups.fontSize
+        onOpened: connectPopup.close()
+    }
+
     CustomErrorPopup {
         id: errorPopup
         objectName: popups.objectName + "Error"
@@ -108,7 +116,11 @@ Item {
         }
         function onChangeUnitSystemStart() { waitPopup.open() }
         function onChangeUnitSystemDone() { waitPopup.close() }
-        function onSendModbusID() { connectPopup.open() }
+        // A reconnect shows its own countdown; the connect timeout would end it early.
+        function onSendModbusID() {
+            if (!Kiv.reconnect.active)
+                connectPopup.open()
+        }
         function onConnectToLastService() { connectPopup.open() }
         function onIsLoadingFromDiscChanged() {
             if (Kiv.isLoadingFromDisc)

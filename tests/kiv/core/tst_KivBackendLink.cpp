@@ -73,6 +73,8 @@ public:
         BaseSettings::writeRetry(retries);
         BaseSettings::writeDeviceID(1);
         KivSettings::writeVerbindungsMode(0);
+        // Losses here end the link at once; waiting for the device is tested on its own.
+        KivSettings::writeReconnectSeconds(0);
     }
     ~Rig()
     {

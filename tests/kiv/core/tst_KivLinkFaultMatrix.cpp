@@ -134,6 +134,8 @@ void tst_KivLinkFaultMatrix::fault_inEveryPhase_endsInStartState()
     BaseSettings::writeRetry(0);
     BaseSettings::writeDeviceID(1);
     KivSettings::writeVerbindungsMode(0);
+    // The loss itself is under test: no waiting for the device to come back.
+    KivSettings::writeReconnectSeconds(0);
 
     // The cable and the restart strike while a request waits: the device stays silent from then.
     const QString received = m_dir.filePath(QStringLiteral("received.bin"));
