@@ -43,7 +43,7 @@ public:
     int pendingWrites() const { return int(m_singles.size() + m_multis.size()); }
     // Starts sending the queue after the start delay (a loaded image has been applied).
     void startQueue();
-    // Drops every queued write and ends a capture; the device they were meant for is gone.
+    // Drops every queued and held write and ends a capture; the device they were meant for is gone.
     void clear();
 
     // From now on writes are queued and held; captureSettled() follows once none came for
@@ -56,8 +56,6 @@ public:
     void retainWrites(const std::function<bool(const Write &)> &keep);
     // Ends the capture: the held writes leave as a file load's do, or are dropped.
     void endCapture(bool send);
-    // Drops every queued and held write; the device they were meant for is gone.
-    void clear();
 
     // While the link is being restored, writes that the closed gate would drop wait instead;
     // they belong to the lost device and leave only once it is back.
