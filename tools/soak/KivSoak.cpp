@@ -99,6 +99,9 @@ public:
         BaseSettings::writeParity(0);
         BaseSettings::writeDeviceID(1);
         KivSettings::writeVerbindungsMode(0);
+        // Every round has its own pty pair, so the wait for a lost device to come back would
+        // only run out; the soak covers the plain loss.
+        KivSettings::writeReconnectSeconds(0);
         m_backend = std::make_unique<KivBackend>(&m_share);
         const auto countRequest = [this] { ++m_roundRequests; };
         QObject::connect(m_backend.get(), &KivBackend::readMultiRegister, countRequest);
