@@ -57,14 +57,7 @@ QString pluginPath(const QString &pattern)
 
 } // namespace
 
-KivUiFixture::KivUiFixture()
-{
-    static bool installed = false;
-    if (!installed) {
-        s_previous = qInstallMessageHandler(collect);
-        installed = true;
-    }
-}
+KivUiFixture::KivUiFixture() = default;
 
 KivUiFixture::KivUiFixture(const QString &pluginPattern)
     : KivUiFixture()
@@ -84,6 +77,13 @@ KivUiFixture::~KivUiFixture()
 
 bool KivUiFixture::setUp()
 {
+    // Installed here, not at construction: Qt Test installs its own handler when the test run
+    // starts, which would replace one installed by a fixture made before that.
+    static bool installed = false;
+    if (!installed) {
+        s_previous = qInstallMessageHandler(collect);
+        installed = true;
+    }
     if (!m_dir.isValid()) {
         m_error = QStringLiteral("no temporary folder");
         return false;

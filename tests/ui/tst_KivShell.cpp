@@ -1,3 +1,4 @@
+#include "BaseSettings.h"
 #include "EmulatorProcess.h"
 #include "KivUiFixture.h"
 #include "PtyPair.h"
@@ -63,6 +64,7 @@ private slots:
     void init();
     void cleanup();
 
+    void fixture_collectsQmlWarnings();
     void qmlFiles_everyFileCreatesWithoutWarnings();
     void pageSwitcher_pagesPollingAndCommands();
     void drawer_specialFollowsClearanceAndSimulateHidesWhenConnected();
@@ -145,6 +147,21 @@ QString tst_KivShell::shot(const QString &name)
     QCoreApplication::processEvents();
     const QString file = m_ui->screenshot(name);
     return file;
+}
+
+// Every page test's "no QML warnings" check relies on the fixture seeing them.
+void tst_KivShell::fixture_collectsQmlWarnings()
+{
+    QQmlComponent component(m_ui->engine());
+    component.setData("import QtQuick\nItem { Component.onCompleted: console.warn(\"fixture probe\") }",
+                      QUrl(QStringLiteral("qrc:/probe/Probe.qml")));
+    std::unique_ptr<QObject> probe(component.create(m_ui->context()));
+    QVERIFY(probe);
+    const QStringList messages = KivUiFixture::qmlMessages();
+    QVERIFY2(std::any_of(messages.cbegin(), messages.cend(),
+                         [](const QString &m) { return m.contains(QLatin1String("fixture probe")); }),
+             qPrintable(messages.join(QLatin1Char('\n'))));
+    KivUiFixture::clearQmlMessages();
 }
 
 void tst_KivShell::qmlFiles_everyFileCreatesWithoutWarnings()
@@ -468,6 +485,8 @@ void tst_KivShell::emulatorLost_pageKeptOnlyAtInternalLevels()
 {
     QObject *kiv = m_ui->backend();
     QObject *pages = m_ui->pageManager();
+    // The plain loss, without the wait for the device to come back.
+    BaseSettings::writeValue(QStringLiteral("General/reconnectSeconds"), 0);
     for (int level : {1, 2, 0}) {
         PtyPair pty;
         QVERIFY2(pty.start(), qPrintable(pty.errorString()));

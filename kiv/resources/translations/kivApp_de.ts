@@ -215,12 +215,12 @@
 <context>
     <name>KivBackend</name>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="312"/>
+        <location filename="../../core/KivBackend.cpp" line="333"/>
         <source>Kein COM-Port ausgewählt!</source>
         <translation>Kein COM-Port ausgewählt!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="123"/>
+        <location filename="../../core/KivBackend.cpp" line="133"/>
         <source>Das angeschlossene Gerät wird nicht unterstüzt.</source>
         <translation>Das angeschlossene Gerät wird nicht unterstüzt.</translation>
     </message>
@@ -230,51 +230,56 @@
         <translation>Ungültiges Datum</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="791"/>
+        <location filename="../../core/KivBackend.cpp" line="948"/>
         <source>Fehler beim Laden der Datei!</source>
         <translation>Fehler beim Laden der Datei!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="794"/>
-        <location filename="../../core/KivBackend.cpp" line="852"/>
+        <location filename="../../core/KivBackend.cpp" line="951"/>
+        <location filename="../../core/KivBackend.cpp" line="1009"/>
         <source>Die Datei passt nicht zum verbundenen Gerät!</source>
         <translation>Die Datei passt nicht zum verbundenen Gerät!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="811"/>
-        <location filename="../../core/KivBackend.cpp" line="820"/>
-        <location filename="../../core/KivBackend.cpp" line="866"/>
+        <location filename="../../core/KivBackend.cpp" line="968"/>
+        <location filename="../../core/KivBackend.cpp" line="977"/>
+        <location filename="../../core/KivBackend.cpp" line="1023"/>
         <source>Fehler beim Laden</source>
         <translation>Fehler beim Laden</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="827"/>
-        <location filename="../../core/KivBackend.cpp" line="890"/>
+        <location filename="../../core/KivBackend.cpp" line="984"/>
+        <location filename="../../core/KivBackend.cpp" line="1047"/>
         <source>Werte ausgelesen und übertragen</source>
         <translation>Werte ausgelesen und übertragen</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="896"/>
-        <location filename="../../core/KivBackend.cpp" line="905"/>
-        <location filename="../../core/KivBackend.cpp" line="939"/>
-        <location filename="../../core/KivBackend.cpp" line="945"/>
-        <location filename="../../core/KivBackend.cpp" line="956"/>
+        <location filename="../../core/KivBackend.cpp" line="1053"/>
+        <location filename="../../core/KivBackend.cpp" line="1062"/>
+        <location filename="../../core/KivBackend.cpp" line="1096"/>
+        <location filename="../../core/KivBackend.cpp" line="1102"/>
+        <location filename="../../core/KivBackend.cpp" line="1113"/>
         <source>Speichern ist fehlgeschlagen</source>
         <translation>Speichern ist fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="872"/>
-        <location filename="../../core/KivBackend.cpp" line="964"/>
+        <location filename="../../core/KivBackend.cpp" line="1029"/>
+        <location filename="../../core/KivBackend.cpp" line="1121"/>
         <source>Laden fehlgeschlagen!</source>
         <translation>Laden fehlgeschlagen!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="970"/>
+        <location filename="../../core/KivBackend.cpp" line="635"/>
+        <source>An %1 antwortet jetzt ein anderes Gerät (Seriennummer %2). Es wurde neu eingelesen; offene Änderungen wurden verworfen.</source>
+        <translation>An %1 antwortet jetzt ein anderes Gerät (Seriennummer %2). Es wurde neu eingelesen; offene Änderungen wurden verworfen.</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivBackend.cpp" line="1127"/>
         <source>Vorschau nur für *.json Dateien möglich.</source>
         <translation>Vorschau nur für *.json Dateien möglich.</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="975"/>
+        <location filename="../../core/KivBackend.cpp" line="1132"/>
         <source>Angebene Datei existiert nicht.</source>
         <translation>Angebene Datei existiert nicht.</translation>
     </message>
@@ -1446,6 +1451,19 @@ Laden auf eigene Gewähr!</translation>
     </message>
 </context>
 <context>
+    <name>KivPortEntry</name>
+    <message>
+        <location filename="../../qml/Connect/KivPortEntry.qml" line="35"/>
+        <source>Seriennummer %1</source>
+        <translation>Seriennummer %1</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivPortEntry.qml" line="37"/>
+        <source>derzeit %1</source>
+        <translation>derzeit %1</translation>
+    </message>
+</context>
+<context>
     <name>KivReadJson</name>
     <message>
         <location filename="../../files/KivReadJson.cpp" line="78"/>
@@ -1476,6 +1494,39 @@ Laden auf eigene Gewähr!</translation>
         <location filename="../../files/KivReadJson.cpp" line="120"/>
         <source>Die Datei passt nicht zum verbundenen Gerät!</source>
         <translation>Die Datei passt nicht zum verbundenen Gerät!</translation>
+    </message>
+</context>
+<context>
+    <name>KivReconnectPopup</name>
+    <message>
+        <location filename="../../qml/Popup/KivReconnectPopup.qml" line="17"/>
+        <source>Verbindung unterbrochen</source>
+        <translation>Verbindung unterbrochen</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivReconnectPopup.qml" line="18"/>
+        <source>Das Gerät an %1 antwortet nicht mehr. Nach einem Neustart oder wenn das Kabel wieder steckt, wird es automatisch neu verbunden und eingelesen.</source>
+        <translation>Das Gerät an %1 antwortet nicht mehr. Nach einem Neustart oder wenn das Kabel wieder steckt, wird es automatisch neu verbunden und eingelesen.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivReconnectPopup.qml" line="22"/>
+        <source>Abbrechen</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivReconnectPopup.qml" line="36"/>
+        <source>Anschluss vorhanden – Gerät wird gesucht …</source>
+        <translation>Anschluss vorhanden – Gerät wird gesucht …</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivReconnectPopup.qml" line="37"/>
+        <source>Anschluss nicht vorhanden – bitte Kabel prüfen.</source>
+        <translation>Anschluss nicht vorhanden – bitte Kabel prüfen.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivReconnectPopup.qml" line="73"/>
+        <source>Noch %1 s</source>
+        <translation>Noch %1 s</translation>
     </message>
 </context>
 <context>
@@ -1904,9 +1955,19 @@ Laden auf eigene Gewähr!</translation>
 <context>
     <name>KivSerialPage</name>
     <message>
-        <location filename="../../qml/Connect/KivSerialPage.qml" line="11"/>
+        <location filename="../../qml/Connect/KivSerialPage.qml" line="14"/>
         <source>Serielle Verbindung</source>
         <translation>Serielle Verbindung</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSerialPage.qml" line="42"/>
+        <source>Gefundene Schnittstellen</source>
+        <translation>Gefundene Schnittstellen</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSerialPage.qml" line="42"/>
+        <source>Keine Schnittstelle gefunden</source>
+        <translation>Keine Schnittstelle gefunden</translation>
     </message>
 </context>
 <context>
@@ -2519,12 +2580,12 @@ Laden auf eigene Gewähr!</translation>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="../../core/KivTrafficLogModel.cpp" line="218"/>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="224"/>
         <source>Datenverkehr gespeichert unter %1</source>
         <translation>Datenverkehr gespeichert unter %1</translation>
     </message>
     <message>
-        <location filename="../../core/KivTrafficLogModel.cpp" line="220"/>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="226"/>
         <source>Speichern ist fehlgeschlagen</source>
         <translation>Speichern ist fehlgeschlagen</translation>
     </message>

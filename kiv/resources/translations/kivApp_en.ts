@@ -215,12 +215,12 @@
 <context>
     <name>KivBackend</name>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="312"/>
+        <location filename="../../core/KivBackend.cpp" line="333"/>
         <source>Kein COM-Port ausgewählt!</source>
         <translation>No COM port selected!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="123"/>
+        <location filename="../../core/KivBackend.cpp" line="133"/>
         <source>Das angeschlossene Gerät wird nicht unterstüzt.</source>
         <translation>The connected device is not supported.</translation>
     </message>
@@ -230,51 +230,56 @@
         <translation>Invalid date</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="791"/>
+        <location filename="../../core/KivBackend.cpp" line="948"/>
         <source>Fehler beim Laden der Datei!</source>
         <translation>Error loading the file!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="794"/>
-        <location filename="../../core/KivBackend.cpp" line="852"/>
+        <location filename="../../core/KivBackend.cpp" line="951"/>
+        <location filename="../../core/KivBackend.cpp" line="1009"/>
         <source>Die Datei passt nicht zum verbundenen Gerät!</source>
         <translation>The file does not match the connected device!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="811"/>
-        <location filename="../../core/KivBackend.cpp" line="820"/>
-        <location filename="../../core/KivBackend.cpp" line="866"/>
+        <location filename="../../core/KivBackend.cpp" line="968"/>
+        <location filename="../../core/KivBackend.cpp" line="977"/>
+        <location filename="../../core/KivBackend.cpp" line="1023"/>
         <source>Fehler beim Laden</source>
         <translation>Error while loading</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="827"/>
-        <location filename="../../core/KivBackend.cpp" line="890"/>
+        <location filename="../../core/KivBackend.cpp" line="984"/>
+        <location filename="../../core/KivBackend.cpp" line="1047"/>
         <source>Werte ausgelesen und übertragen</source>
         <translation>Values read and transferred</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="896"/>
-        <location filename="../../core/KivBackend.cpp" line="905"/>
-        <location filename="../../core/KivBackend.cpp" line="939"/>
-        <location filename="../../core/KivBackend.cpp" line="945"/>
-        <location filename="../../core/KivBackend.cpp" line="956"/>
+        <location filename="../../core/KivBackend.cpp" line="1053"/>
+        <location filename="../../core/KivBackend.cpp" line="1062"/>
+        <location filename="../../core/KivBackend.cpp" line="1096"/>
+        <location filename="../../core/KivBackend.cpp" line="1102"/>
+        <location filename="../../core/KivBackend.cpp" line="1113"/>
         <source>Speichern ist fehlgeschlagen</source>
         <translation>Saving failed</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="872"/>
-        <location filename="../../core/KivBackend.cpp" line="964"/>
+        <location filename="../../core/KivBackend.cpp" line="1029"/>
+        <location filename="../../core/KivBackend.cpp" line="1121"/>
         <source>Laden fehlgeschlagen!</source>
         <translation>Loading failed!</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="970"/>
+        <location filename="../../core/KivBackend.cpp" line="635"/>
+        <source>An %1 antwortet jetzt ein anderes Gerät (Seriennummer %2). Es wurde neu eingelesen; offene Änderungen wurden verworfen.</source>
+        <translation>Another device now answers on %1 (serial number %2). It has been read as a new connection; pending changes were discarded.</translation>
+    </message>
+    <message>
+        <location filename="../../core/KivBackend.cpp" line="1127"/>
         <source>Vorschau nur für *.json Dateien möglich.</source>
         <translation>Preview is only available for *.json files.</translation>
     </message>
     <message>
-        <location filename="../../core/KivBackend.cpp" line="975"/>
+        <location filename="../../core/KivBackend.cpp" line="1132"/>
         <source>Angebene Datei existiert nicht.</source>
         <translation>The specified file does not exist.</translation>
     </message>
@@ -1446,6 +1451,19 @@ Load at your own risk!</translation>
     </message>
 </context>
 <context>
+    <name>KivPortEntry</name>
+    <message>
+        <location filename="../../qml/Connect/KivPortEntry.qml" line="35"/>
+        <source>Seriennummer %1</source>
+        <translation>Serial number %1</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivPortEntry.qml" line="37"/>
+        <source>derzeit %1</source>
+        <translation>currently %1</translation>
+    </message>
+</context>
+<context>
     <name>KivReadJson</name>
     <message>
         <location filename="../../files/KivReadJson.cpp" line="78"/>
@@ -1476,6 +1494,39 @@ Load at your own risk!</translation>
         <location filename="../../files/KivReadJson.cpp" line="120"/>
         <source>Die Datei passt nicht zum verbundenen Gerät!</source>
         <translation>The file does not match the connected device!</translation>
+    </message>
+</context>
+<context>
+    <name>KivReconnectPopup</name>
+    <message>
+        <location filename="../../qml/Popup/KivReconnectPopup.qml" line="17"/>
+        <source>Verbindung unterbrochen</source>
+        <translation>Connection interrupted</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivReconnectPopup.qml" line="18"/>
+        <source>Das Gerät an %1 antwortet nicht mehr. Nach einem Neustart oder wenn das Kabel wieder steckt, wird es automatisch neu verbunden und eingelesen.</source>
+        <translation>The device on %1 no longer answers. Once it has restarted or the cable is plugged in again, it is reconnected and read automatically.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivReconnectPopup.qml" line="22"/>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivReconnectPopup.qml" line="36"/>
+        <source>Anschluss vorhanden – Gerät wird gesucht …</source>
+        <translation>Port present – looking for the device …</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivReconnectPopup.qml" line="37"/>
+        <source>Anschluss nicht vorhanden – bitte Kabel prüfen.</source>
+        <translation>Port not present – please check the cable.</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Popup/KivReconnectPopup.qml" line="73"/>
+        <source>Noch %1 s</source>
+        <translation>%1 s left</translation>
     </message>
 </context>
 <context>
@@ -1904,9 +1955,19 @@ Load at your own risk!</translation>
 <context>
     <name>KivSerialPage</name>
     <message>
-        <location filename="../../qml/Connect/KivSerialPage.qml" line="11"/>
+        <location filename="../../qml/Connect/KivSerialPage.qml" line="14"/>
         <source>Serielle Verbindung</source>
         <translation>Serial connection</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSerialPage.qml" line="42"/>
+        <source>Gefundene Schnittstellen</source>
+        <translation>Ports found</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Connect/KivSerialPage.qml" line="42"/>
+        <source>Keine Schnittstelle gefunden</source>
+        <translation>No port found</translation>
     </message>
 </context>
 <context>
@@ -2519,12 +2580,12 @@ Load at your own risk!</translation>
         <translation>Error</translation>
     </message>
     <message>
-        <location filename="../../core/KivTrafficLogModel.cpp" line="218"/>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="224"/>
         <source>Datenverkehr gespeichert unter %1</source>
         <translation>Traffic log saved to %1</translation>
     </message>
     <message>
-        <location filename="../../core/KivTrafficLogModel.cpp" line="220"/>
+        <location filename="../../core/KivTrafficLogModel.cpp" line="226"/>
         <source>Speichern ist fehlgeschlagen</source>
         <translation>Saving failed</translation>
     </message>

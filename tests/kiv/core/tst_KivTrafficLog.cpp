@@ -94,6 +94,8 @@ void tst_KivTrafficLog::init()
     BaseSettings::writeRetry(0);
     BaseSettings::writeDeviceID(1);
     KivSettings::writeVerbindungsMode(0);
+    // A refused request ends the link here; the wait for the device to come back is not under test.
+    KivSettings::writeReconnectSeconds(0);
 
     const QString image = m_dir.filePath(QStringLiteral("image%1.txt").arg(run));
     QVERIFY(EmulatorProcess::writeEditedImage(image, fillAllBlocks));

@@ -168,17 +168,17 @@
     <message>
         <location filename="../../qml/About/NemtraAboutPage.qml" line="12"/>
         <source>Über DAZuze</source>
-        <translation type="unfinished"></translation>
+        <translation>Über DAZuze</translation>
     </message>
     <message>
         <location filename="../../qml/About/NemtraAboutPage.qml" line="19"/>
         <source>Versionen</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionen</translation>
     </message>
     <message>
         <location filename="../../qml/About/NemtraAboutPage.qml" line="28"/>
         <source>ZNT-Plugin</source>
-        <translation type="unfinished"></translation>
+        <translation>ZNT-Plugin</translation>
     </message>
 </context>
 <context>
@@ -332,72 +332,72 @@
     <message>
         <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="14"/>
         <source>Service</source>
-        <translation type="unfinished">Service</translation>
+        <translation>Service</translation>
     </message>
     <message>
         <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="42"/>
         <source>Gerät auf Werkseinstellungen zurücksetzen? Gerät startet im Anschluss neu</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät auf Werkseinstellungen zurücksetzen? Gerät startet im Anschluss neu</translation>
     </message>
     <message>
         <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="44"/>
         <source>Diese Aktion wird einen Geräteneustart ausführen,  nicht gespeicherte Änderungen werden verloren gehen!</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Aktion wird einen Geräteneustart ausführen,  nicht gespeicherte Änderungen werden verloren gehen!</translation>
     </message>
     <message>
         <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="45"/>
         <source>Diese Aktion wird einen Geräteneustart ausführen!</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Aktion wird einen Geräteneustart ausführen!</translation>
     </message>
     <message>
         <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="57"/>
         <source>Batterie</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterie</translation>
     </message>
     <message>
         <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="63"/>
         <source>Batterietyp:</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterietyp:</translation>
     </message>
     <message>
         <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="68"/>
         <source>Keine Batterie</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Batterie</translation>
     </message>
     <message>
         <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="68"/>
         <source>Lithium</source>
-        <translation type="unfinished"></translation>
+        <translation>Lithium</translation>
     </message>
     <message>
         <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="68"/>
         <source>Alkaline</source>
-        <translation type="unfinished"></translation>
+        <translation>Alkaline</translation>
     </message>
     <message>
         <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="76"/>
         <source>Befehle</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehle</translation>
     </message>
     <message>
         <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="83"/>
         <source>Konfiguration zurücksetzen</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration zurücksetzen</translation>
     </message>
     <message>
         <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="90"/>
         <source>Konfiguration speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration speichern</translation>
     </message>
     <message>
         <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="96"/>
         <source>Geräteneustart</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteneustart</translation>
     </message>
     <message>
         <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="102"/>
         <source>Service Uplink auslösen</source>
-        <translation type="unfinished"></translation>
+        <translation>Service Uplink auslösen</translation>
     </message>
 </context>
 <context>
@@ -450,27 +450,27 @@
         <location filename="../../qml/Controls/NemtraControlButton.qml" line="14"/>
         <location filename="../../qml/Controls/NemtraControlButton.qml" line="49"/>
         <source>TASTER %1</source>
-        <translation type="unfinished"></translation>
+        <translation>TASTER %1</translation>
     </message>
     <message>
         <location filename="../../qml/Controls/NemtraControlButton.qml" line="56"/>
         <source>Taster %1 modus:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taster %1 modus:</translation>
     </message>
     <message>
         <location filename="../../qml/Controls/NemtraControlButton.qml" line="67"/>
         <source>Anzahl Lüfterstufen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Lüfterstufen:</translation>
     </message>
     <message>
         <location filename="../../qml/Controls/NemtraControlButton.qml" line="74"/>
         <source>Niedrigste LüfterStufe</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedrigste LüfterStufe</translation>
     </message>
     <message>
         <location filename="../../qml/Controls/NemtraControlButton.qml" line="83"/>
         <source>Automatik LüfterStufe</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatik LüfterStufe</translation>
     </message>
 </context>
 <context>
@@ -478,17 +478,17 @@
     <message>
         <location filename="../../qml/GeneralConfig/NemtraControlCommandPopup.qml" line="8"/>
         <source>Service</source>
-        <translation type="unfinished">Service</translation>
+        <translation>Service</translation>
     </message>
     <message>
         <location filename="../../qml/GeneralConfig/NemtraControlCommandPopup.qml" line="9"/>
         <source>Fortsetzen</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortsetzen</translation>
     </message>
     <message>
         <location filename="../../qml/GeneralConfig/NemtraControlCommandPopup.qml" line="10"/>
         <source>Abbrechen</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -519,37 +519,37 @@
     <message>
         <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="11"/>
         <source>INKREMENTALENCODER</source>
-        <translation type="unfinished"></translation>
+        <translation>INKREMENTALENCODER</translation>
     </message>
     <message>
         <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="11"/>
         <source>POTENTIOMETER</source>
-        <translation type="unfinished"></translation>
+        <translation>POTENTIOMETER</translation>
     </message>
     <message>
         <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="32"/>
         <source>Schrittweite:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrittweite:</translation>
     </message>
     <message>
         <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="38"/>
         <source>Minimal Wert:</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimal Wert:</translation>
     </message>
     <message>
         <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="38"/>
         <source>Unterer Grenzwert:</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterer Grenzwert:</translation>
     </message>
     <message>
         <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="44"/>
         <source>Maximal Wert:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximal Wert:</translation>
     </message>
     <message>
         <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="44"/>
         <source>Oberer Grenzwert:</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberer Grenzwert:</translation>
     </message>
 </context>
 <context>
@@ -558,77 +558,77 @@
         <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="15"/>
         <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="35"/>
         <source>GERÄTEINFORMATIONEN</source>
-        <translation type="unfinished"></translation>
+        <translation>GERÄTEINFORMATIONEN</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="44"/>
         <source>Bezeichnung:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezeichnung:</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="51"/>
         <source>Produktionsdatum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Produktionsdatum:</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="58"/>
         <source>Softwarestand:</source>
-        <translation type="unfinished"></translation>
+        <translation>Softwarestand:</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="65"/>
         <source>Hardwarestand:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardwarestand:</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="74"/>
         <source>LORAWAN INFORMATIONEN</source>
-        <translation type="unfinished"></translation>
+        <translation>LORAWAN INFORMATIONEN</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="81"/>
         <source>Device EUI:</source>
-        <translation type="unfinished"></translation>
+        <translation>Device EUI:</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="89"/>
         <source>AppEUI:</source>
-        <translation type="unfinished"></translation>
+        <translation>AppEUI:</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="97"/>
         <source>AppKey:</source>
-        <translation type="unfinished"></translation>
+        <translation>AppKey:</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="105"/>
         <source>Join-Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Join-Status:</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="113"/>
         <source>nicht gejoined</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht gejoined</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="113"/>
         <source>joined</source>
-        <translation type="unfinished"></translation>
+        <translation>joined</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="116"/>
         <source>LoRaWAN Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>LoRaWAN Version:</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="122"/>
         <source>Regional Parameter Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Regional Parameter Version:</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="129"/>
         <source>Region:</source>
-        <translation type="unfinished"></translation>
+        <translation>Region:</translation>
     </message>
 </context>
 <context>
@@ -756,33 +756,33 @@
     <message>
         <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="11"/>
         <source>DISPLAY</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY</translation>
     </message>
     <message>
         <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="12"/>
         <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="24"/>
         <source>ALLGEMEIN</source>
-        <translation type="unfinished"></translation>
+        <translation>ALLGEMEIN</translation>
     </message>
     <message>
         <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="31"/>
         <source>Anzahl anzuzeigender Werte:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl anzuzeigender Werte:</translation>
     </message>
     <message>
         <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="37"/>
         <source>Displaygrundfarbe:</source>
-        <translation type="unfinished"></translation>
+        <translation>Displaygrundfarbe:</translation>
     </message>
     <message>
         <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="42"/>
         <source>Weiß</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß</translation>
     </message>
     <message>
         <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="42"/>
         <source>Schwarz</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarz</translation>
     </message>
 </context>
 <context>
@@ -790,28 +790,28 @@
     <message>
         <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="11"/>
         <source>DISPLAY</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY</translation>
     </message>
     <message>
         <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="12"/>
         <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="26"/>
         <source>Anzeige %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige %1:</translation>
     </message>
     <message>
         <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="33"/>
         <source>Referenz Wert:</source>
-        <translation type="unfinished"></translation>
+        <translation>Referenz Wert:</translation>
     </message>
     <message>
         <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="40"/>
         <source>Einheit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit:</translation>
     </message>
     <message>
         <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="47"/>
         <source>Physikalischer Wert:</source>
-        <translation type="unfinished"></translation>
+        <translation>Physikalischer Wert:</translation>
     </message>
 </context>
 <context>
@@ -827,27 +827,27 @@
     <message>
         <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="13"/>
         <source>EXPERT MODE</source>
-        <translation type="unfinished"></translation>
+        <translation>EXPERT MODE</translation>
     </message>
     <message>
         <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="21"/>
         <source>Ungültige eingabe!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige eingabe!</translation>
     </message>
     <message>
         <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="37"/>
         <source>Parameter Auswahl [hex]</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter Auswahl [hex]</translation>
     </message>
     <message>
         <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="44"/>
         <source>Parameter Auswahl [0x]</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter Auswahl [0x]</translation>
     </message>
     <message>
         <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="79"/>
         <source>Parameter: </source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter: </translation>
     </message>
 </context>
 <context>
@@ -878,13 +878,13 @@
     <message>
         <location filename="../../qml/General/NemtraHexField.qml" line="35"/>
         <source>Ohne Property</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Property</translation>
     </message>
     <message>
         <location filename="../../qml/General/NemtraHexField.qml" line="40"/>
         <location filename="../../qml/General/NemtraHexField.qml" line="47"/>
         <source>Ungültige eingabe!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige eingabe!</translation>
     </message>
 </context>
 <context>
@@ -906,72 +906,72 @@
         <location filename="../../qml/LED/NemtraLedPage.qml" line="12"/>
         <location filename="../../qml/LED/NemtraLedPage.qml" line="25"/>
         <source>LED Funktion</source>
-        <translation type="unfinished">LED Funktion</translation>
+        <translation>LED Funktion</translation>
     </message>
     <message>
         <location filename="../../qml/LED/NemtraLedPage.qml" line="32"/>
         <source>Modus:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus:</translation>
     </message>
     <message>
         <location filename="../../qml/LED/NemtraLedPage.qml" line="37"/>
         <source>Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <location filename="../../qml/LED/NemtraLedPage.qml" line="37"/>
         <source>Referenz</source>
-        <translation type="unfinished"></translation>
+        <translation>Referenz</translation>
     </message>
     <message>
         <location filename="../../qml/LED/NemtraLedPage.qml" line="37"/>
         <source>Blinken</source>
-        <translation type="unfinished"></translation>
+        <translation>Blinken</translation>
     </message>
     <message>
         <location filename="../../qml/LED/NemtraLedPage.qml" line="39"/>
         <source>LED-Referenz[hex]:</source>
-        <translation type="unfinished"></translation>
+        <translation>LED-Referenz[hex]:</translation>
     </message>
     <message>
         <location filename="../../qml/LED/NemtraLedPage.qml" line="48"/>
         <source>LED on time [%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>LED on time [%1]:</translation>
     </message>
     <message>
         <location filename="../../qml/LED/NemtraLedPage.qml" line="57"/>
         <source>LED off time [%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>LED off time [%1]:</translation>
     </message>
     <message>
         <location filename="../../qml/LED/NemtraLedPage.qml" line="70"/>
         <source>Bereiche</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereiche</translation>
     </message>
     <message>
         <location filename="../../qml/LED/NemtraLedPage.qml" line="79"/>
         <source>Bereich 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich 1</translation>
     </message>
     <message>
         <location filename="../../qml/LED/NemtraLedPage.qml" line="79"/>
         <source>Bereich 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich 2</translation>
     </message>
     <message>
         <location filename="../../qml/LED/NemtraLedPage.qml" line="79"/>
         <source>Bereich 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich 3</translation>
     </message>
     <message>
         <location filename="../../qml/LED/NemtraLedPage.qml" line="98"/>
         <source>Schwelle 1/2</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwelle 1/2</translation>
     </message>
     <message>
         <location filename="../../qml/LED/NemtraLedPage.qml" line="104"/>
         <source>Schwelle 2/3</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwelle 2/3</translation>
     </message>
 </context>
 <context>
@@ -979,27 +979,27 @@
     <message>
         <location filename="../../qml/Monitoring/NemtraLiveDelegate.qml" line="49"/>
         <source>geschaltet</source>
-        <translation type="unfinished"></translation>
+        <translation>geschaltet</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/NemtraLiveDelegate.qml" line="49"/>
         <source>nicht geschaltet</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht geschaltet</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/NemtraLiveDelegate.qml" line="57"/>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/NemtraLiveDelegate.qml" line="57"/>
         <source>Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/NemtraLiveDelegate.qml" line="57"/>
         <source>Stufe </source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe </translation>
     </message>
 </context>
 <context>
@@ -1008,12 +1008,12 @@
         <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="11"/>
         <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="27"/>
         <source>MESSWERTE</source>
-        <translation type="unfinished"></translation>
+        <translation>MESSWERTE</translation>
     </message>
     <message>
         <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="19"/>
         <source>Messwerte aktualisieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Messwerte aktualisieren</translation>
     </message>
 </context>
 <context>
@@ -1021,97 +1021,97 @@
     <message>
         <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="14"/>
         <source>LoRaWAN Parameter</source>
-        <translation type="unfinished">LoRaWAN Parameter</translation>
+        <translation>LoRaWAN Parameter</translation>
     </message>
     <message>
         <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="28"/>
         <source>Join</source>
-        <translation type="unfinished"></translation>
+        <translation>Join</translation>
     </message>
     <message>
         <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="35"/>
         <source>Device EUI:</source>
-        <translation type="unfinished"></translation>
+        <translation>Device EUI:</translation>
     </message>
     <message>
         <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="49"/>
         <source>Kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="55"/>
         <source>AppEUI:</source>
-        <translation type="unfinished"></translation>
+        <translation>AppEUI:</translation>
     </message>
     <message>
         <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="63"/>
         <source>AppKey:</source>
-        <translation type="unfinished"></translation>
+        <translation>AppKey:</translation>
     </message>
     <message>
         <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="77"/>
         <source>Übertragung</source>
-        <translation type="unfinished"></translation>
+        <translation>Übertragung</translation>
     </message>
     <message>
         <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="84"/>
         <source>Adaptive Datenrate (ADR):</source>
-        <translation type="unfinished"></translation>
+        <translation>Adaptive Datenrate (ADR):</translation>
     </message>
     <message>
         <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="89"/>
         <source>Deaktiviert</source>
-        <translation type="unfinished"></translation>
+        <translation>Deaktiviert</translation>
     </message>
     <message>
         <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="89"/>
         <source>Aktiviert</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiviert</translation>
     </message>
     <message>
         <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="91"/>
         <source>Datenrate default:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenrate default:</translation>
     </message>
     <message>
         <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="98"/>
         <source>Tx Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx Power</translation>
     </message>
     <message>
         <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="105"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="111"/>
         <source>Re-Join Intervall(min):</source>
-        <translation type="unfinished"></translation>
+        <translation>Re-Join Intervall(min):</translation>
     </message>
     <message>
         <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="117"/>
         <source>Retransmissions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Retransmissions:</translation>
     </message>
     <message>
         <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="123"/>
         <source>Confirmation Activation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmation Activation:</translation>
     </message>
     <message>
         <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="128"/>
         <source>Nein</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="128"/>
         <source>Ja</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="130"/>
         <source>Channel Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Channel Mask</translation>
     </message>
 </context>
 <context>
@@ -1156,17 +1156,17 @@
     <message>
         <location filename="../../qml/General/NemtraPropertyField.qml" line="25"/>
         <source>Ohne Property</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Property</translation>
     </message>
     <message>
         <location filename="../../qml/General/NemtraPropertyField.qml" line="30"/>
         <source>Ungültige eingabe!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige eingabe!</translation>
     </message>
     <message>
         <location filename="../../qml/General/NemtraPropertyField.qml" line="37"/>
         <source>Wert muss zwischen %1 und %2 liegen!</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert muss zwischen %1 und %2 liegen!</translation>
     </message>
 </context>
 <context>
@@ -1174,47 +1174,47 @@
     <message>
         <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="25"/>
         <source>geschaltet</source>
-        <translation type="unfinished"></translation>
+        <translation>geschaltet</translation>
     </message>
     <message>
         <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="25"/>
         <source>nicht geschaltet</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht geschaltet</translation>
     </message>
     <message>
         <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="33"/>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Status:</translation>
     </message>
     <message>
         <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="33"/>
         <source>Messwert:</source>
-        <translation type="unfinished"></translation>
+        <translation>Messwert:</translation>
     </message>
     <message>
         <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="42"/>
         <source>Disable-Zeit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Disable-Zeit:</translation>
     </message>
     <message>
         <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="49"/>
         <source>Nachlaufzeit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachlaufzeit:</translation>
     </message>
     <message>
         <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="57"/>
         <source>Oberer Grenzwert</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberer Grenzwert</translation>
     </message>
     <message>
         <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="64"/>
         <source>Unterer Grenzwert</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterer Grenzwert</translation>
     </message>
     <message>
         <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="71"/>
         <source>Hysteresewert:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hysteresewert:</translation>
     </message>
 </context>
 <context>
@@ -1222,57 +1222,57 @@
     <message>
         <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="11"/>
         <source>SENSOREN</source>
-        <translation type="unfinished"></translation>
+        <translation>SENSOREN</translation>
     </message>
     <message>
         <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="12"/>
         <source>Allgemein</source>
-        <translation type="unfinished">Allgemein</translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="25"/>
         <source>ALLGEMEIN</source>
-        <translation type="unfinished"></translation>
+        <translation>ALLGEMEIN</translation>
     </message>
     <message>
         <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="34"/>
         <source>Messintervall [%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Messintervall [%1]:</translation>
     </message>
     <message>
         <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="43"/>
         <source>Heartbeat [%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Heartbeat [%1]:</translation>
     </message>
     <message>
         <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="50"/>
         <source>Hysteresebreite</source>
-        <translation type="unfinished"></translation>
+        <translation>Hysteresebreite</translation>
     </message>
     <message>
         <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="56"/>
         <source>keine Hysterese</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Hysterese</translation>
     </message>
     <message>
         <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="56"/>
         <source>bei großer Messwertänderung</source>
-        <translation type="unfinished"></translation>
+        <translation>bei großer Messwertänderung</translation>
     </message>
     <message>
         <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="57"/>
         <source>bei mittlerer Messwertänderung</source>
-        <translation type="unfinished"></translation>
+        <translation>bei mittlerer Messwertänderung</translation>
     </message>
     <message>
         <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="57"/>
         <source>bei kleiner Messwertänderung</source>
-        <translation type="unfinished"></translation>
+        <translation>bei kleiner Messwertänderung</translation>
     </message>
     <message>
         <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="63"/>
         <source>Latenzzeit Digitale Eingänge [s]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Latenzzeit Digitale Eingänge [s]:</translation>
     </message>
 </context>
 <context>
@@ -1280,12 +1280,12 @@
     <message>
         <location filename="../../qml/Sensors/NemtraSensorList.qml" line="11"/>
         <source>SENSOREN</source>
-        <translation type="unfinished"></translation>
+        <translation>SENSOREN</translation>
     </message>
     <message>
         <location filename="../../qml/Sensors/NemtraSensorList.qml" line="12"/>
         <source>Kanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal</translation>
     </message>
 </context>
 <context>
@@ -1407,48 +1407,48 @@
     <message>
         <location filename="../../qml/TLF/NemtraTlfPage.qml" line="12"/>
         <source>AMPELFUNKTION (TLF)</source>
-        <translation type="unfinished"></translation>
+        <translation>AMPELFUNKTION (TLF)</translation>
     </message>
     <message>
         <location filename="../../qml/TLF/NemtraTlfPage.qml" line="29"/>
         <location filename="../../qml/TLF/NemtraTlfPage.qml" line="36"/>
         <source>MODUS</source>
-        <translation type="unfinished"></translation>
+        <translation>MODUS</translation>
     </message>
     <message>
         <location filename="../../qml/TLF/NemtraTlfPage.qml" line="41"/>
         <source>AUS</source>
-        <translation type="unfinished"></translation>
+        <translation>AUS</translation>
     </message>
     <message>
         <location filename="../../qml/TLF/NemtraTlfPage.qml" line="41"/>
         <source>Datenpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenpunkt</translation>
     </message>
     <message>
         <location filename="../../qml/TLF/NemtraTlfPage.qml" line="41"/>
         <source>Blinken</source>
-        <translation type="unfinished"></translation>
+        <translation>Blinken</translation>
     </message>
     <message>
         <location filename="../../qml/TLF/NemtraTlfPage.qml" line="43"/>
         <source>TLF Referenz</source>
-        <translation type="unfinished"></translation>
+        <translation>TLF Referenz</translation>
     </message>
     <message>
         <location filename="../../qml/TLF/NemtraTlfPage.qml" line="54"/>
         <source>LED on time (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>LED on time (%1)</translation>
     </message>
     <message>
         <location filename="../../qml/TLF/NemtraTlfPage.qml" line="68"/>
         <source>TLF Bereichsfarbe</source>
-        <translation type="unfinished"></translation>
+        <translation>TLF Bereichsfarbe</translation>
     </message>
     <message>
         <location filename="../../qml/TLF/NemtraTlfPage.qml" line="100"/>
         <source>Schwelle %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwelle %1:</translation>
     </message>
 </context>
 </TS>
