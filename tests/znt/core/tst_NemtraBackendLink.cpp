@@ -147,6 +147,10 @@ void tst_NemtraBackendLink::connect_identifiesReadsAllAndFillsEveryContainer()
     QVERIFY(factor);
     QCOMPARE(factor->registers().first(), device.at(factor->registerIndex()));
     QVERIFY(NemtraControlsContainer::instance()->valid());
+    const NemtraProperty *buttonMode =
+        NemtraControlsContainer::instance()->propertyAt(NemtraControlsContainer::Button0Mode);
+    QVERIFY(buttonMode);
+    QCOMPARE(buttonMode->registers().first(), device.at(buttonMode->registerIndex()));
     QCOMPARE(info->channelCount() > 0, true);
 
     // An expert register is read from the device on request.
