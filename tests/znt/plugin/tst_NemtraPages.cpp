@@ -253,15 +253,12 @@ private:
                 [&] { return (portBox = m_ui.visibleItemEndingWith(QStringLiteral("SubPageSerialPortBox"))); }))
             return false;
         QObject *serial = m_ui.objectEndingWith(QStringLiteral("SubPageSerial"));
-        // Taking a new path into the port list resets the box to the list's first entry, so the
-        // path is typed again once it is listed.
+        // A typed path joins the port list on connecting; the link opens it, and the box still
+        // shows it afterwards.
         portBox->setProperty("editText", port);
-        QVariant committed;
-        QMetaObject::invokeMethod(serial, "commitPort", Q_RETURN_ARG(QVariant, committed));
-        portBox->setProperty("editText", port);
-        if (serial->property("selectedPort").toString() != port)
-            return false;
         if (!QMetaObject::invokeMethod(serial, "connectDevice"))
+            return false;
+        if (serial->property("selectedPort").toString() != port)
             return false;
         QObject *loadPopup = m_ui.objectEndingWith(QStringLiteral("PopupsConnectAndLoad"));
         return QTest::qWaitFor([&] { return backend->property("connected").toBool(); }, 20000) &&

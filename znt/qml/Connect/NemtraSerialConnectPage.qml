@@ -38,17 +38,23 @@ CustomContentFrame {
             return false
         }
         hint.text = ""
+        // A port added to the list resets the box's text; show the one just chosen again.
+        const index = ports.PortList.indexOf(port)
+        if (index >= 0)
+            portBox.currentIndex = index
         settings.portName = port
         return true
     }
 
     function connectDevice() {
+        // Taken before the list may change under the box.
+        const port = selectedPort
         if (!commitPort())
             return
         NemtraBackend.showProgressbar = true
         NemtraBackend.connectToSerial(lineParameters.concat([timeouts[timeoutBox.currentIndex],
                                                              retries[retryBox.currentIndex], deviceId]),
-                                      selectedPort)
+                                      port)
     }
 
     Settings {
