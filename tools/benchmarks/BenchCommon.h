@@ -4,10 +4,12 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFileInfo>
+#include <QList>
 #include <QStringList>
 #include <QThread>
 
 #include <algorithm>
+#include <numeric>
 
 // What the benchmarks share: the line's figures at 115200 baud and the pty-pair start-up.
 namespace Bench {
@@ -35,6 +37,27 @@ inline QCommandLineOption emulatorOption()
     return QCommandLineOption(QStringLiteral("emulator"), QStringLiteral("kiv-emulator program"),
                               QStringLiteral("path"),
                               QCoreApplication::applicationDirPath() + QStringLiteral("/kiv-emulator"));
+}
+
+struct Stats
+{
+    double mean = 0;
+    double median = 0;
+    double min = 0;
+    double max = 0;
+};
+
+inline Stats statsOf(QList<double> samples)
+{
+    Stats s;
+    if (samples.isEmpty())
+        return s;
+    std::sort(samples.begin(), samples.end());
+    s.mean = std::accumulate(samples.begin(), samples.end(), 0.0) / samples.size();
+    s.median = samples.at(samples.size() / 2);
+    s.min = samples.first();
+    s.max = samples.last();
+    return s;
 }
 
 } // namespace Bench

@@ -35,26 +35,8 @@ constexpr int Baud = 115200;
 
 using Request = QPair<uint, uint>; // start register, count
 
-struct Stats
-{
-    double mean = 0;
-    double median = 0;
-    double min = 0;
-    double max = 0;
-};
-
-Stats statsOf(QList<double> samples)
-{
-    Stats s;
-    if (samples.isEmpty())
-        return s;
-    std::sort(samples.begin(), samples.end());
-    s.mean = std::accumulate(samples.begin(), samples.end(), 0.0) / samples.size();
-    s.median = samples.at(samples.size() / 2);
-    s.min = samples.first();
-    s.max = samples.last();
-    return s;
-}
+using Bench::Stats;
+using Bench::statsOf;
 
 // A socat pty pair with the emulator on one end.
 class Rig
