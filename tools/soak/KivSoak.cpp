@@ -131,7 +131,7 @@ public:
         Fault fault = drawFault();
         int after = int(m_rng.bounded(0, 40));
         int retries = int(m_rng.bounded(0, 3));
-        QString spec = describe(fault, after);
+        QString roundLabel = describe(fault, after);
         if (!m_replayFault.isEmpty() && fault != Fault::None) {
             after = m_replayAfter;
             retries = m_replayRetries;
@@ -139,20 +139,20 @@ public:
                 : m_replayFault == QLatin1String("restart") ? Fault::Restart
                                                             : Fault::Exception;
             m_faultArg = fault == Fault::Exception ? m_replayFault : QString();
-            spec = QStringLiteral("%1 after %2").arg(m_replayFault).arg(after);
+            roundLabel = QStringLiteral("%1 after %2").arg(m_replayFault).arg(after);
         }
         ++totals.rounds;
         ++totals.perFault[QString::fromLatin1(faultName(fault))];
 
         if (!startCable() || !startEmulator(fault, after)) {
-            anomaly(totals, spec, QStringLiteral("could not start the pty pair or the emulator"));
+            anomaly(totals, roundLabel, QStringLiteral("could not start the pty pair or the emulator"));
             stopProcesses();
             return false;
         }
         BaseSettings::writePortName(m_appSide);
         BaseSettings::writeTimeout(fault == Fault::Cable ? kCableTimeoutMs : kLinkTimeoutMs);
         BaseSettings::writeRetry(retries);
-        spec += QStringLiteral(" retries %1").arg(retries);
+        roundLabel += QStringLiteral(" retries %1").arg(retries);
 
         m_ready = false;
         m_errors = 0;
@@ -221,13 +221,13 @@ public:
 
         bool ok = true;
         if (!dropped && clock.elapsed() > kRoundLimitMs) {
-            ok = anomaly(totals, spec, QStringLiteral("no end within %1 ms").arg(kRoundLimitMs));
+            ok = anomaly(totals, roundLabel, QStringLiteral("no end within %1 ms").arg(kRoundLimitMs));
         } else if (dropped) {
             ++totals.drops;
             if (fault == Fault::None)
-                ok = anomaly(totals, spec, QStringLiteral("a healthy device was dropped"));
+                ok = anomaly(totals, roundLabel, QStringLiteral("a healthy device was dropped"));
             if (m_errors == 0)
-                ok = anomaly(totals, spec, QStringLiteral("dropped without an error shown"));
+                ok = anomaly(totals, roundLabel, QStringLiteral("dropped without an error shown"));
         }
         if (!dropped) {
             m_backend->disconnectDevice();
@@ -240,15 +240,15 @@ public:
         while ((m_backend->hasSerialLink() || !m_backend->updateOngoing()) && !settle.hasExpired())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         if (m_backend->hasSerialLink() || m_backend->connected())
-            ok = anomaly(totals, spec, QStringLiteral("link still open after the round"));
+            ok = anomaly(totals, roundLabel, QStringLiteral("link still open after the round"));
         if (m_backend->pendingWrites() != 0)
-            ok = anomaly(totals, spec, QStringLiteral("%1 writes left queued").arg(m_backend->pendingWrites()));
+            ok = anomaly(totals, roundLabel, QStringLiteral("%1 writes left queued").arg(m_backend->pendingWrites()));
         if (m_backend->doPoll() || m_backend->isLoadingFromDisc())
-            ok = anomaly(totals, spec, QStringLiteral("polling or loading flag left set"));
+            ok = anomaly(totals, roundLabel, QStringLiteral("polling or loading flag left set"));
         m_lastDropped = dropped;
         stopProcesses();
         if (verbose) {
-            std::printf("round %d: %s -> %s, %d requests%s\n", totals.rounds, qPrintable(spec),
+            std::printf("round %d: %s -> %s, %d requests%s\n", totals.rounds, qPrintable(roundLabel),
                         dropped ? "dropped" : "clean end", m_roundRequests, ok ? "" : " ANOMALY");
             std::fflush(stdout);
         }
@@ -332,10 +332,10 @@ private:
         }
     }
 
-    bool anomaly(Totals &totals, const QString &spec, const QString &what)
+    bool anomaly(Totals &totals, const QString &roundLabel, const QString &what)
     {
         ++totals.anomalies;
-        std::printf("ANOMALY round %d (%s): %s\n", totals.rounds, qPrintable(spec), qPrintable(what));
+        std::printf("ANOMALY round %d (%s): %s\n", totals.rounds, qPrintable(roundLabel), qPrintable(what));
         std::fflush(stdout);
         return false;
     }
