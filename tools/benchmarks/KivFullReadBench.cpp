@@ -40,7 +40,6 @@ using Bench::waitForPaths;
 
 constexpr int StartupTimeoutMs = 5000;
 constexpr int ReadTimeoutMs = 30000;
-constexpr int ProcessStopMs = 2000;
 constexpr int Baud = 115200;
 constexpr int Blocks = 15;
 constexpr int BlockRegisters = 50;
@@ -80,64 +79,6 @@ bool writeFifteenBlockImage(const QString &emulator, const QString &path)
 
 using Bench::Stats;
 using Bench::statsOf;
-
-// A socat pty pair with the emulator on one end.
-class Rig
-{
-public:
-    ~Rig() { stop(); }
-
-    bool start(const QString &emulatorPath, const QString &image, int wireBaud)
-    {
-        const QString socat = QStandardPaths::findExecutable(QStringLiteral("socat"));
-        m_deviceSide = m_dir.filePath(QStringLiteral("ttyA"));
-        m_appSide = m_dir.filePath(QStringLiteral("ttyB"));
-        m_cable.start(socat,
-                      {QStringLiteral("pty,raw,echo=0,link=") + m_deviceSide,
-                       QStringLiteral("pty,raw,echo=0,link=") + m_appSide});
-        if (!m_cable.waitForStarted(StartupTimeoutMs) || !waitForPaths({m_deviceSide, m_appSide}, StartupTimeoutMs)) {
-            std::fprintf(stderr, "socat did not make the pty pair\n");
-            return false;
-        }
-        m_emulator.setProcessChannelMode(QProcess::MergedChannels);
-        m_emulator.start(emulatorPath,
-                         {QStringLiteral("--port"), m_deviceSide, QStringLiteral("--parity"), QStringLiteral("none"),
-                          QStringLiteral("--registers"), image, QStringLiteral("--wire-baud"),
-                          QString::number(wireBaud)});
-        QByteArray banner;
-        QDeadlineTimer ready(StartupTimeoutMs);
-        while (!banner.contains("READY") && !ready.hasExpired() &&
-               m_emulator.waitForReadyRead(int(ready.remainingTime())))
-            banner += m_emulator.readAll();
-        if (!banner.contains("READY")) {
-            std::fprintf(stderr, "emulator did not start: %s\n", banner.constData());
-            return false;
-        }
-        return true;
-    }
-
-    void stop()
-    {
-        for (QProcess *p : {&m_emulator, &m_cable}) {
-            if (p->state() != QProcess::NotRunning) {
-                p->terminate();
-                if (!p->waitForFinished(ProcessStopMs))
-                    p->kill();
-                p->waitForFinished(ProcessStopMs);
-            }
-        }
-    }
-
-    QString appSide() const { return m_appSide; }
-    QString dir() const { return m_dir.path(); }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_deviceSide;
-    QString m_appSide;
-    QProcess m_cable;
-    QProcess m_emulator;
-};
 
 // Times `runs` full reads of the back end after one untimed warm-up read; fills the requests
 // of one read. Empty on failure.
@@ -265,8 +206,9 @@ struct Scenario
 
 bool runScenario(const QString &emulatorPath, const QString &image, int wireBaud, int runs, Scenario *out)
 {
-    Rig rig;
-    if (!rig.start(emulatorPath, image, wireBaud))
+    Bench::EmulatorRig rig;
+    if (!rig.start(emulatorPath,
+                   {QStringLiteral("--registers"), image, QStringLiteral("--wire-baud"), QString::number(wireBaud)}))
         return false;
     out->ours = timeOurFullReads(rig.appSide(), rig.dir(), runs, &out->requests);
     if (out->ours.isEmpty()) {

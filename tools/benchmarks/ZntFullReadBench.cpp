@@ -28,72 +28,13 @@ namespace {
 using Bench::ReadAnswerOverheadBytes;
 using Bench::ReadRequestBytes;
 
-constexpr int StartupTimeoutMs = 5000;
 constexpr int ReadTimeoutMs = 60000;
-constexpr int ProcessStopMs = 2000;
 constexpr int Baud = 115200;
 
 using Request = QPair<uint, uint>; // start register, count
 
 using Bench::Stats;
 using Bench::statsOf;
-
-// A socat pty pair with the emulator on one end.
-class Rig
-{
-public:
-    ~Rig() { stop(); }
-
-    bool start(const QString &emulatorPath, const QString &model, int wireBaud)
-    {
-        const QString socat = QStandardPaths::findExecutable(QStringLiteral("socat"));
-        m_deviceSide = m_dir.filePath(QStringLiteral("ttyA"));
-        m_appSide = m_dir.filePath(QStringLiteral("ttyB"));
-        m_cable.start(socat,
-                      {QStringLiteral("pty,raw,echo=0,link=") + m_deviceSide,
-                       QStringLiteral("pty,raw,echo=0,link=") + m_appSide});
-        if (!m_cable.waitForStarted(StartupTimeoutMs) ||
-            !Bench::waitForPaths({m_deviceSide, m_appSide}, StartupTimeoutMs)) {
-            std::fprintf(stderr, "socat did not make the pty pair\n");
-            return false;
-        }
-        m_emulator.setProcessChannelMode(QProcess::MergedChannels);
-        m_emulator.start(emulatorPath,
-                         {QStringLiteral("--port"), m_deviceSide, QStringLiteral("--parity"), QStringLiteral("none"),
-                          QStringLiteral("--model"), model, QStringLiteral("--wire-baud"), QString::number(wireBaud)});
-        QByteArray banner;
-        QDeadlineTimer ready(StartupTimeoutMs);
-        while (!banner.contains("READY") && !ready.hasExpired() &&
-               m_emulator.waitForReadyRead(int(ready.remainingTime())))
-            banner += m_emulator.readAll();
-        if (!banner.contains("READY")) {
-            std::fprintf(stderr, "emulator did not start: %s\n", banner.constData());
-            return false;
-        }
-        return true;
-    }
-
-    void stop()
-    {
-        for (QProcess *p : {&m_emulator, &m_cable}) {
-            if (p->state() != QProcess::NotRunning) {
-                p->terminate();
-                if (!p->waitForFinished(ProcessStopMs))
-                    p->kill();
-                p->waitForFinished(ProcessStopMs);
-            }
-        }
-    }
-
-    QString appSide() const { return m_appSide; }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_deviceSide;
-    QString m_appSide;
-    QProcess m_cable;
-    QProcess m_emulator;
-};
 
 QList<Request> requestsOf(ModbusCallPair plan)
 {
@@ -193,14 +134,17 @@ int main(int argc, char *argv[])
     QList<double> wire;
     QList<double> plain;
     {
-        Rig rig;
-        if (!rig.start(emulatorPath, model, Baud) || (wire = timeFullReads(rig.appSide(), runs, &requests)).isEmpty())
+        Bench::EmulatorRig rig;
+        if (!rig.start(emulatorPath,
+                       {QStringLiteral("--model"), model, QStringLiteral("--wire-baud"), QString::number(Baud)}) ||
+            (wire = timeFullReads(rig.appSide(), runs, &requests)).isEmpty())
             return 1;
     }
     {
-        Rig rig;
+        Bench::EmulatorRig rig;
         QList<Request> plainRequests;
-        if (!rig.start(emulatorPath, model, 0) ||
+        if (!rig.start(emulatorPath,
+                       {QStringLiteral("--model"), model, QStringLiteral("--wire-baud"), QStringLiteral("0")}) ||
             (plain = timeFullReads(rig.appSide(), runs, &plainRequests)).isEmpty())
             return 1;
     }
