@@ -7,6 +7,7 @@
 #include "PermissionHandler.h"
 #include "PluginCatalog.h"
 #include "PluginHost.h"
+#include "PluginSimulation.h"
 #include "Screenshooter.h"
 
 #include <QCoreApplication>
@@ -39,6 +40,7 @@ HostApplication::HostApplication(QObject *parent)
     , m_permissions(new PermissionHandler(this))
     , m_catalog(new PluginCatalog(this))
     , m_pluginHost(new PluginHost(m_engine, m_catalog, this))
+    , m_simulation(new PluginSimulation(this))
 {
     registerQmlTypes();
     m_language->setEngine(m_engine);
@@ -49,6 +51,20 @@ HostApplication::HostApplication(QObject *parent)
 
     connect(m_language, &LanguageController::languageChanged, m_pluginHost, &PluginHost::setLanguage);
     connect(m_appInfo, &AppInfo::homeRequested, m_pluginHost, &PluginHost::goHome);
+    connect(m_pluginHost, &PluginHost::pluginClosed, m_simulation, &PluginSimulation::cancel);
+    connect(m_simulation, &PluginSimulation::failed, this,
+            [](const QString &message) { qCWarning(lcHost).noquote() << message; });
+}
+
+void HostApplication::openPlugin(const QString &name, bool simulate)
+{
+    if (simulate) {
+        connect(
+            m_pluginHost, &PluginHost::pageShown, m_simulation,
+            [this](QObject *root) { m_simulation->start(root, m_pluginHost->currentPluginName()); },
+            Qt::SingleShotConnection);
+    }
+    m_pluginHost->openByName(name);
 }
 
 HostApplication::~HostApplication()
@@ -118,7 +134,7 @@ bool HostApplication::start(const HostOptions &options)
     if (options.runsUnattended() || !options.screenshotFile.isEmpty()) {
         runUnattended(options);
     } else if (!options.openPlugin.isEmpty()) {
-        m_pluginHost->openByName(options.openPlugin);
+        openPlugin(options.openPlugin, options.simulate);
     }
     return true;
 }
@@ -159,9 +175,25 @@ void HostApplication::runUnattended(const HostOptions &options)
         m_shooter->capture(file);
         return;
     }
-    connect(
-        m_pluginHost, &PluginHost::pageShown, this, [this, file] { m_shooter->capture(file); },
-        Qt::SingleShotConnection);
+    if (options.simulate) {
+        // The picture shows the simulated device once it is loaded; a failure is said, and the
+        // page is still photographed unless the run was to end with the picture.
+        connect(m_simulation, &PluginSimulation::ready, this, [this, file] { m_shooter->capture(file); });
+        connect(m_simulation, &PluginSimulation::failed, this, [this, file, quit](const QString &message) {
+            if (quit)
+                finishWith(1, message);
+            else
+                m_shooter->capture(file);
+        });
+        connect(
+            m_pluginHost, &PluginHost::pageShown, this,
+            [this](QObject *root) { m_simulation->start(root, m_pluginHost->currentPluginName()); },
+            Qt::SingleShotConnection);
+    } else {
+        connect(
+            m_pluginHost, &PluginHost::pageShown, this, [this, file] { m_shooter->capture(file); },
+            Qt::SingleShotConnection);
+    }
     if (quit) {
         connect(
             m_pluginHost, &PluginHost::openFailed, this, [this](const QString &message) { finishWith(1, message); },
@@ -190,7 +222,7 @@ void HostApplication::handleArguments(const QStringList &arguments)
     if (options.languageGiven)
         m_language->setLanguage(options.language);
     if (!options.openPlugin.isEmpty())
-        m_pluginHost->openByName(options.openPlugin);
+        openPlugin(options.openPlugin, options.simulate);
     if (m_window) {
         m_window->show();
         m_window->raise();

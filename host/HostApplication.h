@@ -12,6 +12,7 @@ class LanguageController;
 class PermissionHandler;
 class PluginCatalog;
 class PluginHost;
+class PluginSimulation;
 class QQmlApplicationEngine;
 class QQuickItem;
 class QQuickWindow;
@@ -50,6 +51,8 @@ signals:
 
 private:
     void runUnattended(const HostOptions &options);
+    // Opens the plugin; with simulate, puts it on its simulated device once its page shows.
+    void openPlugin(const QString &name, bool simulate);
     void finishWith(int exitCode, const QString &message);
     static void registerQmlTypes();
 
@@ -61,6 +64,7 @@ private:
     PluginHost *m_pluginHost = nullptr;
     Screenshooter *m_shooter = nullptr;
     HostTour *m_tour = nullptr;
+    PluginSimulation *m_simulation = nullptr;
     QPointer<QQuickWindow> m_window;
     QPointer<QQuickItem> m_contentArea;
     QString m_errorText;

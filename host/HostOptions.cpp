@@ -44,6 +44,10 @@ struct HostOptionSet
         QStringLiteral("open-plugin"),
         QCoreApplication::translate("HostOptions", "Öffnet das Plugin <name> (Klassen- oder Dateiname) direkt."),
         QStringLiteral("name")};
+    QCommandLineOption simulate{
+        QStringLiteral("simulate"),
+        QCoreApplication::translate("HostOptions",
+                                    "Zeigt das mit --open-plugin geöffnete Plugin mit einem simulierten Gerät.")};
     QCommandLineOption language{QStringLiteral("language"),
                                 QCoreApplication::translate("HostOptions", "Sprache der Oberfläche: de oder en."),
                                 QStringLiteral("de|en")};
@@ -70,7 +74,7 @@ struct HostOptionSet
             QCoreApplication::translate("HostOptions", "Orvane - Konfiguration von Raumsensoren"));
         parser.addHelpOption();
         parser.addVersionOption();
-        parser.addOptions({pluginDir, open, language, screenshot, screenshotDir, tour, noSplash, quit});
+        parser.addOptions({pluginDir, open, simulate, language, screenshot, screenshotDir, tour, noSplash, quit});
     }
 };
 } // namespace
@@ -118,11 +122,16 @@ bool HostOptions::parse(const QStringList &arguments, const QString &application
     screenshotFile = parser.value(options.screenshot);
     screenshotDir = parser.value(options.screenshotDir);
     tour = parser.isSet(options.tour);
+    simulate = parser.isSet(options.simulate);
     noSplash = parser.isSet(options.noSplash);
     quitAfterScreenshot = parser.isSet(options.quit);
 
     if (tour && screenshotDir.isEmpty()) {
         *errorText = QCoreApplication::translate("HostOptions", "--tour braucht --screenshot-dir.");
+        return false;
+    }
+    if (simulate && openPlugin.isEmpty()) {
+        *errorText = QCoreApplication::translate("HostOptions", "--simulate braucht --open-plugin.");
         return false;
     }
     if (quitAfterScreenshot && screenshotFile.isEmpty()) {

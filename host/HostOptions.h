@@ -17,6 +17,8 @@ public:
     QString screenshotFile;
     QString screenshotDir;
     bool tour = false;
+    // Put the opened plugin on its simulated device.
+    bool simulate = false;
     bool noSplash = false;
     bool quitAfterScreenshot = false;
     bool helpRequested = false;

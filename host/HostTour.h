@@ -6,10 +6,13 @@
 
 class PluginCatalog;
 class PluginHost;
+class PluginSimulation;
 class Screenshooter;
 
-// Unattended walk through the application: home page, then every plugin's root page,
-// returning home in between. Each picture is taken once the view has settled.
+// Unattended walk through the application: home page, then every plugin's root page, returning
+// home in between. A plugin whose root page offers the tour functions (tourSimulate(),
+// tourReady, tourPages(), tourShow(index)) is also put on its simulated device and photographed
+// page by page. Each picture is taken once the view has settled.
 class HostTour : public QObject
 {
     Q_OBJECT
@@ -29,10 +32,14 @@ signals:
 private:
     void shootHome();
     void openNext();
+    void leavePlugin();
     void onCaptured(const QString &file, bool ok, const QString &errorText);
+    void afterRootPage();
+    void onSimulationReady();
+    void showPage();
     QString fileFor(int step, const QString &name) const;
 
-    enum class Step { Idle, Home, Plugin, Done };
+    enum class Step { Idle, Home, Plugin, Simulating, Pages, Done };
 
     PluginHost *m_host = nullptr;
     PluginCatalog *m_catalog = nullptr;
@@ -41,6 +48,9 @@ private:
     Step m_step = Step::Idle;
     int m_next = 0;
     bool m_awaitingHome = false;
+    QStringList m_pages;
+    int m_page = 0;
+    PluginSimulation *m_simulation = nullptr;
     QStringList m_written;
     QStringList m_failures;
 };

@@ -42,12 +42,12 @@
 <context>
     <name>HostApplication</name>
     <message>
-        <location filename="../HostApplication.cpp" line="97"/>
+        <location filename="../HostApplication.cpp" line="113"/>
         <source>Die Startseite konnte nicht geladen werden.</source>
         <translation>Die Startseite konnte nicht geladen werden.</translation>
     </message>
     <message>
-        <location filename="../HostApplication.cpp" line="102"/>
+        <location filename="../HostApplication.cpp" line="118"/>
         <source>Der Anzeigebereich für Plugins fehlt auf der Startseite.</source>
         <translation>Der Anzeigebereich für Plugins fehlt auf der Startseite.</translation>
     </message>
@@ -55,7 +55,7 @@
 <context>
     <name>HostOptions</name>
     <message>
-        <location filename="../HostOptions.cpp" line="70"/>
+        <location filename="../HostOptions.cpp" line="74"/>
         <source>Orvane - Konfiguration von Raumsensoren</source>
         <translation>Orvane - Konfiguration von Raumsensoren</translation>
     </message>
@@ -67,7 +67,7 @@
     <message>
         <location filename="../HostOptions.cpp" line="10"/>
         <source>Keine Anzeige gefunden. Ohne Anzeige starten: QT_QPA_PLATFORM=offscreen %1 --tour --screenshot-dir ORDNER</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Anzeige gefunden. Ohne Anzeige starten: QT_QPA_PLATFORM=offscreen %1 --tour --screenshot-dir ORDNER</translation>
     </message>
     <message>
         <location filename="../HostOptions.cpp" line="45"/>
@@ -75,59 +75,82 @@
         <translation>Öffnet das Plugin &lt;name&gt; (Klassen- oder Dateiname) direkt.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="48"/>
+        <location filename="../HostOptions.cpp" line="49"/>
+        <source>Zeigt das mit --open-plugin geöffnete Plugin mit einem simulierten Gerät.</source>
+        <translation>Zeigt das mit --open-plugin geöffnete Plugin mit einem simulierten Gerät.</translation>
+    </message>
+    <message>
+        <location filename="../HostOptions.cpp" line="52"/>
         <source>Sprache der Oberfläche: de oder en.</source>
         <translation>Sprache der Oberfläche: de oder en.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="52"/>
+        <location filename="../HostOptions.cpp" line="56"/>
         <source>Speichert ein Bildschirmfoto der Anzeige in &lt;file&gt;.</source>
         <translation>Speichert ein Bildschirmfoto der Anzeige in &lt;file&gt;.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="56"/>
+        <location filename="../HostOptions.cpp" line="60"/>
         <source>Ordner für die Bildschirmfotos des Rundgangs.</source>
         <translation>Ordner für die Bildschirmfotos des Rundgangs.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="60"/>
+        <location filename="../HostOptions.cpp" line="64"/>
         <source>Fotografiert die Startseite und jedes Plugin und beendet sich.</source>
         <translation>Fotografiert die Startseite und jedes Plugin und beendet sich.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="62"/>
+        <location filename="../HostOptions.cpp" line="66"/>
         <source>Startet ohne Startbild.</source>
         <translation>Startet ohne Startbild.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="64"/>
+        <location filename="../HostOptions.cpp" line="68"/>
         <source>Beendet sich nach dem Bildschirmfoto.</source>
         <translation>Beendet sich nach dem Bildschirmfoto.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="101"/>
+        <location filename="../HostOptions.cpp" line="105"/>
         <source>Unbekanntes Argument: %1</source>
         <translation>Unbekanntes Argument: %1</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="108"/>
+        <location filename="../HostOptions.cpp" line="112"/>
         <source>Unbekannte Sprache &quot;%1&quot; (erlaubt: de, en).</source>
         <translation>Unbekannte Sprache &quot;%1&quot; (erlaubt: de, en).</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="125"/>
+        <location filename="../HostOptions.cpp" line="130"/>
         <source>--tour braucht --screenshot-dir.</source>
         <translation>--tour braucht --screenshot-dir.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="129"/>
+        <location filename="../HostOptions.cpp" line="134"/>
+        <source>--simulate braucht --open-plugin.</source>
+        <translation>--simulate braucht --open-plugin.</translation>
+    </message>
+    <message>
+        <location filename="../HostOptions.cpp" line="138"/>
         <source>--quit-after-screenshot braucht --screenshot.</source>
         <translation>--quit-after-screenshot braucht --screenshot.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="133"/>
+        <location filename="../HostOptions.cpp" line="142"/>
         <source>--plugin-dir braucht einen Ordner.</source>
         <translation>--plugin-dir braucht einen Ordner.</translation>
+    </message>
+</context>
+<context>
+    <name>HostTour</name>
+    <message>
+        <location filename="../HostTour.cpp" line="58"/>
+        <source>Das Plugin &quot;%1&quot; wurde während des Rundgangs geschlossen.</source>
+        <translation>Das Plugin &quot;%1&quot; wurde während des Rundgangs geschlossen.</translation>
+    </message>
+    <message>
+        <location filename="../HostTour.cpp" line="145"/>
+        <source>Das Plugin &quot;%1&quot; nennt keine Seiten für den Rundgang.</source>
+        <translation>Das Plugin &quot;%1&quot; nennt keine Seiten für den Rundgang.</translation>
     </message>
 </context>
 <context>
@@ -146,12 +169,12 @@
 <context>
     <name>PluginCatalog</name>
     <message>
-        <location filename="../PluginCatalog.cpp" line="26"/>
+        <location filename="../PluginCatalog.cpp" line="27"/>
         <source>Konfiguration der KIV-Raumsensoren</source>
         <translation>Konfiguration der KIV-Raumsensoren</translation>
     </message>
     <message>
-        <location filename="../PluginCatalog.cpp" line="27"/>
+        <location filename="../PluginCatalog.cpp" line="28"/>
         <source>Konfiguration der LoRaWAN-Sensoren über USB</source>
         <translation>Konfiguration der LoRaWAN-Sensoren über USB</translation>
     </message>
@@ -236,6 +259,24 @@
         <location filename="../PluginHost.cpp" line="214"/>
         <source>Die Startseite des Plugins &quot;%1&quot; ist kein sichtbares Element.</source>
         <translation>Die Startseite des Plugins &quot;%1&quot; ist kein sichtbares Element.</translation>
+    </message>
+</context>
+<context>
+    <name>PluginSimulation</name>
+    <message>
+        <location filename="../PluginSimulation.cpp" line="19"/>
+        <source>Das Plugin &quot;%1&quot; hat sein simuliertes Gerät nicht rechtzeitig geladen.</source>
+        <translation>Das Plugin &quot;%1&quot; hat sein simuliertes Gerät nicht rechtzeitig geladen.</translation>
+    </message>
+    <message>
+        <location filename="../PluginSimulation.cpp" line="35"/>
+        <source>Das Plugin &quot;%1&quot; bietet kein simuliertes Gerät an.</source>
+        <translation>Das Plugin &quot;%1&quot; bietet kein simuliertes Gerät an.</translation>
+    </message>
+    <message>
+        <location filename="../PluginSimulation.cpp" line="60"/>
+        <source>Das Plugin &quot;%1&quot; wurde geschlossen, bevor sein simuliertes Gerät bereit war.</source>
+        <translation>Das Plugin &quot;%1&quot; wurde geschlossen, bevor sein simuliertes Gerät bereit war.</translation>
     </message>
 </context>
 <context>

@@ -42,12 +42,12 @@
 <context>
     <name>HostApplication</name>
     <message>
-        <location filename="../HostApplication.cpp" line="97"/>
+        <location filename="../HostApplication.cpp" line="113"/>
         <source>Die Startseite konnte nicht geladen werden.</source>
         <translation>The home page could not be loaded.</translation>
     </message>
     <message>
-        <location filename="../HostApplication.cpp" line="102"/>
+        <location filename="../HostApplication.cpp" line="118"/>
         <source>Der Anzeigebereich für Plugins fehlt auf der Startseite.</source>
         <translation>The home page has no display area for plugins.</translation>
     </message>
@@ -55,7 +55,7 @@
 <context>
     <name>HostOptions</name>
     <message>
-        <location filename="../HostOptions.cpp" line="70"/>
+        <location filename="../HostOptions.cpp" line="74"/>
         <source>Orvane - Konfiguration von Raumsensoren</source>
         <translation>Orvane - configuration of room sensors</translation>
     </message>
@@ -75,59 +75,82 @@
         <translation>Opens plugin &lt;name&gt; (class or file name) directly.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="48"/>
+        <location filename="../HostOptions.cpp" line="49"/>
+        <source>Zeigt das mit --open-plugin geöffnete Plugin mit einem simulierten Gerät.</source>
+        <translation>Shows the plugin opened with --open-plugin with a simulated device.</translation>
+    </message>
+    <message>
+        <location filename="../HostOptions.cpp" line="52"/>
         <source>Sprache der Oberfläche: de oder en.</source>
         <translation>Language of the user interface: de or en.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="52"/>
+        <location filename="../HostOptions.cpp" line="56"/>
         <source>Speichert ein Bildschirmfoto der Anzeige in &lt;file&gt;.</source>
         <translation>Saves a screenshot of the display to &lt;file&gt;.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="56"/>
+        <location filename="../HostOptions.cpp" line="60"/>
         <source>Ordner für die Bildschirmfotos des Rundgangs.</source>
         <translation>Folder for the screenshots of the tour.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="60"/>
+        <location filename="../HostOptions.cpp" line="64"/>
         <source>Fotografiert die Startseite und jedes Plugin und beendet sich.</source>
         <translation>Takes screenshots of the home page and of every plugin, then exits.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="62"/>
+        <location filename="../HostOptions.cpp" line="66"/>
         <source>Startet ohne Startbild.</source>
         <translation>Starts without the splash screen.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="64"/>
+        <location filename="../HostOptions.cpp" line="68"/>
         <source>Beendet sich nach dem Bildschirmfoto.</source>
         <translation>Exits after the screenshot.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="101"/>
+        <location filename="../HostOptions.cpp" line="105"/>
         <source>Unbekanntes Argument: %1</source>
         <translation>Unknown argument: %1</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="108"/>
+        <location filename="../HostOptions.cpp" line="112"/>
         <source>Unbekannte Sprache &quot;%1&quot; (erlaubt: de, en).</source>
         <translation>Unknown language &quot;%1&quot; (allowed: de, en).</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="125"/>
+        <location filename="../HostOptions.cpp" line="130"/>
         <source>--tour braucht --screenshot-dir.</source>
         <translation>--tour needs --screenshot-dir.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="129"/>
+        <location filename="../HostOptions.cpp" line="134"/>
+        <source>--simulate braucht --open-plugin.</source>
+        <translation>--simulate needs --open-plugin.</translation>
+    </message>
+    <message>
+        <location filename="../HostOptions.cpp" line="138"/>
         <source>--quit-after-screenshot braucht --screenshot.</source>
         <translation>--quit-after-screenshot needs --screenshot.</translation>
     </message>
     <message>
-        <location filename="../HostOptions.cpp" line="133"/>
+        <location filename="../HostOptions.cpp" line="142"/>
         <source>--plugin-dir braucht einen Ordner.</source>
         <translation>--plugin-dir needs a folder.</translation>
+    </message>
+</context>
+<context>
+    <name>HostTour</name>
+    <message>
+        <location filename="../HostTour.cpp" line="58"/>
+        <source>Das Plugin &quot;%1&quot; wurde während des Rundgangs geschlossen.</source>
+        <translation>The plugin &quot;%1&quot; was closed during the tour.</translation>
+    </message>
+    <message>
+        <location filename="../HostTour.cpp" line="145"/>
+        <source>Das Plugin &quot;%1&quot; nennt keine Seiten für den Rundgang.</source>
+        <translation>The plugin &quot;%1&quot; names no pages for the tour.</translation>
     </message>
 </context>
 <context>
@@ -146,12 +169,12 @@
 <context>
     <name>PluginCatalog</name>
     <message>
-        <location filename="../PluginCatalog.cpp" line="26"/>
+        <location filename="../PluginCatalog.cpp" line="27"/>
         <source>Konfiguration der KIV-Raumsensoren</source>
         <translation>Configuration of the KIV room sensors</translation>
     </message>
     <message>
-        <location filename="../PluginCatalog.cpp" line="27"/>
+        <location filename="../PluginCatalog.cpp" line="28"/>
         <source>Konfiguration der LoRaWAN-Sensoren über USB</source>
         <translation>Configuration of the LoRaWAN sensors over USB</translation>
     </message>
@@ -236,6 +259,24 @@
         <location filename="../PluginHost.cpp" line="214"/>
         <source>Die Startseite des Plugins &quot;%1&quot; ist kein sichtbares Element.</source>
         <translation>The start page of plugin &quot;%1&quot; is not a visible item.</translation>
+    </message>
+</context>
+<context>
+    <name>PluginSimulation</name>
+    <message>
+        <location filename="../PluginSimulation.cpp" line="19"/>
+        <source>Das Plugin &quot;%1&quot; hat sein simuliertes Gerät nicht rechtzeitig geladen.</source>
+        <translation>The plugin &quot;%1&quot; did not load its simulated device in time.</translation>
+    </message>
+    <message>
+        <location filename="../PluginSimulation.cpp" line="35"/>
+        <source>Das Plugin &quot;%1&quot; bietet kein simuliertes Gerät an.</source>
+        <translation>The plugin &quot;%1&quot; offers no simulated device.</translation>
+    </message>
+    <message>
+        <location filename="../PluginSimulation.cpp" line="60"/>
+        <source>Das Plugin &quot;%1&quot; wurde geschlossen, bevor sein simuliertes Gerät bereit war.</source>
+        <translation>The plugin &quot;%1&quot; was closed before its simulated device was ready.</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@ import QtQuick.Controls.Basic
 import QtQuick.Window
 import KivPageEnums 1.0
 import "qrc:/Dependencies/Mirrel/qml/General/MirrelStyle.js" as Style
+import "qrc:/Dependencies/Mirrel/qml/General/PageTour.js" as PageTour
 import "qrc:/Dependencies/Mirrel/qml/Header"
 import "qml/Ui"
 import "qml/Drawer"
@@ -16,6 +17,24 @@ Rectangle {
     objectName: "KivPlugin"
     anchors.fill: parent
     color: Style.background
+
+    // The host's unattended tour: the simulated device at the highest access level, then every
+    // page the drawer offers.
+    readonly property bool tourReady: Kiv.connected
+    property var tourSteps: []
+    function tourSimulate() {
+        Kiv.clearance = 2
+        Kiv.testMode = true
+    }
+    function tourPages() {
+        tourSteps = PageTour.steps([KivPageManager.navModelTop, KivPageManager.navModelBottom],
+                                   [KivPage.KivConnectionPage, KivPage.KivManuel, KivPage.KivDisconnect,
+                                    KivPage.KivGoHome], page => false)
+        return PageTour.names(tourSteps)
+    }
+    function tourShow(index) {
+        PageTour.show(KivPageManager, tourSteps[index])
+    }
 
     readonly property bool isPortrait: Screen.primaryOrientation === Qt.PortraitOrientation
                                        || Screen.primaryOrientation === Qt.InvertedPortraitOrientation

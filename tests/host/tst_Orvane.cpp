@@ -1,7 +1,9 @@
+#include <QCryptographicHash>
 #include <QDir>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,6 +18,8 @@ private slots:
     void unknownPlugin_withQuitAfterScreenshot_failsWithMessage();
     void badLanguage_isRefusedBeforeAnythingShows();
     void tour_photographsHomeAndEveryPlugin_andNamesTheFolder();
+    void tour_putsBothDevicePluginsOnTheirSimulatedDeviceAndPhotographsEveryPage();
+    void openPluginSimulated_photographsTheLoadedDevice();
     void noDisplay_helpAndVersionAnswer();
     void noDisplay_startFailsWithOneLineHint();
 
@@ -31,12 +35,14 @@ private:
 
     QString m_exe;
     QString m_pluginDir;
+    QString m_devicePluginDir;
 };
 
 void tst_Orvane::initTestCase()
 {
     m_exe = qEnvironmentVariable("ORVANE_HOST_EXE");
     m_pluginDir = qEnvironmentVariable("ORVANE_TEST_PLUGIN_DIR");
+    m_devicePluginDir = qEnvironmentVariable("ORVANE_DEVICE_PLUGIN_DIR");
     QVERIFY2(QFileInfo(m_exe).isExecutable(), qPrintable(m_exe));
 }
 
@@ -54,7 +60,7 @@ tst_Orvane::Result tst_Orvane::run(const QStringList &arguments, Display display
     process.setProcessEnvironment(env);
     process.start(m_exe, arguments);
     Result result;
-    if (!process.waitForFinished(60000)) {
+    if (!process.waitForFinished(300000)) {
         process.kill();
         process.waitForFinished();
         return result;
@@ -106,9 +112,63 @@ void tst_Orvane::tour_photographsHomeAndEveryPlugin_andNamesTheFolder()
     QVERIFY(!lines.isEmpty());
     QCOMPARE(lines.constLast().trimmed(), "Screenshots: " + QDir::toNativeSeparators(QDir(shots).absolutePath()));
     const QStringList files = QDir(shots).entryList({"*.png"}, QDir::Files, QDir::Name);
-    QCOMPARE(files, (QStringList{"00-home.png", "01-HostTest.png"}));
+    QCOMPARE(files,
+             (QStringList{"00-home.png", "01-HostTest-01-Eins.png", "01-HostTest-02-Zwei.png", "01-HostTest.png"}));
     for (const QString &file : files)
         QVERIFY(!QImage(QDir(shots).filePath(file)).isNull());
+}
+
+void tst_Orvane::tour_putsBothDevicePluginsOnTheirSimulatedDeviceAndPhotographsEveryPage()
+{
+    QTemporaryDir dir;
+    const QString shots = dir.filePath("tour");
+    const Result r = run(
+        {"--plugin-dir", m_devicePluginDir, "--screenshot-dir", shots, "--tour", "--no-splash", "--language", "en"});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    const QStringList files = QDir(shots).entryList({"*.png"}, QDir::Files, QDir::Name);
+    const QStringList kiv = files.filter(QRegularExpression("^01-KIV-\\d\\d-"));
+    const QStringList znt = files.filter(QRegularExpression("^02-ZNT-\\d\\d-"));
+    // The simulated devices are fully equipped: every group of the drawers has pages.
+    for (const char *page : {"Live_data", "Output_configuration", "Display", "Load_Save", "Traffic"}) {
+        QVERIFY2(!kiv.filter(QString::fromLatin1(page), Qt::CaseInsensitive).isEmpty(),
+                 qPrintable(QString::fromLatin1(page) + ": " + kiv.join(',')));
+    }
+    for (const char *page : {"Channel_1", "Channel_2", "Button_1", "Display_-_General", "Expert", "About"}) {
+        QVERIFY2(!znt.filter(QString::fromLatin1(page), Qt::CaseInsensitive).isEmpty(),
+                 qPrintable(QString::fromLatin1(page) + ": " + znt.join(',')));
+    }
+    // Each page is a picture of its own, not the same page photographed again.
+    QSet<QByteArray> seen;
+    for (const QString &file : kiv + znt) {
+        QFile png(QDir(shots).filePath(file));
+        QVERIFY(png.open(QIODevice::ReadOnly));
+        const QByteArray hash = QCryptographicHash::hash(png.readAll(), QCryptographicHash::Sha1);
+        QVERIFY2(!seen.contains(hash), qPrintable(file));
+        seen.insert(hash);
+    }
+}
+
+void tst_Orvane::openPluginSimulated_photographsTheLoadedDevice()
+{
+    QTemporaryDir dir;
+    const QString plain = dir.filePath("plain.png");
+    const QString simulated = dir.filePath("simulated.png");
+    for (const auto &[file, extra] :
+         {std::pair{plain, QStringList()}, std::pair{simulated, QStringList{"--simulate"}}}) {
+        const Result r = run(QStringList{"--plugin-dir", m_devicePluginDir, "--open-plugin", "ZNT", "--screenshot",
+                                         file, "--quit-after-screenshot", "--no-splash"} +
+                             extra);
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+    }
+    const QImage before(plain);
+    const QImage after(simulated);
+    QVERIFY(!before.isNull() && !after.isNull());
+    // The connection page's info panel is gone once a device is shown.
+    QVERIFY(before != after);
+
+    const Result refused = run({"--simulate", "--no-splash"});
+    QCOMPARE(refused.exitCode, 2);
+    QVERIFY(refused.err.contains("--open-plugin"));
 }
 
 void tst_Orvane::noDisplay_helpAndVersionAnswer()

@@ -4,6 +4,7 @@ import QtQuick.Window
 import NemtraPageEnums 1.0
 import PopupBackend 1.0
 import "qrc:/Dependencies/Mirrel/qml/General/MirrelStyle.js" as Style
+import "qrc:/Dependencies/Mirrel/qml/General/PageTour.js" as PageTour
 import "qml/Ui"
 import "qml/Drawer"
 import "qml/General"
@@ -16,6 +17,36 @@ Rectangle {
     anchors.fill: parent
     color: Style.background
 
+    // The host's unattended tour: the simulated F3, every page the drawer offers, then the pages
+    // that are opened from a page rather than from the drawer.
+    readonly property bool tourReady: deviceLoaded && !NemtraBackend.showProgressbar
+    // Connected comes before the image reaches the containers; the pages depend on the image.
+    property bool deviceLoaded: false
+    property var tourSteps: []
+    function tourSimulate() {
+        NemtraBackend.simulateDevice(0)
+    }
+    function tourPages() {
+        let steps = PageTour.steps([NemtraPageManager.modelTop, NemtraPageManager.modelBottom],
+                                   [NemtraPage.NemtraConnectionPage, NemtraPage.NemtraDisconnect,
+                                    NemtraPage.NemtraGoHome], page => false)
+        const extras = [PageTour.extra(qsTr("Ampelfunktion(TLF)"), NemtraPage.NemtraTlfPage),
+                        PageTour.extra(qsTr("LED Funktion"), NemtraPage.NemtraLedPage),
+                        PageTour.extra(qsTr("Gateway"), NemtraPage.NemtraGatewayPage),
+                        PageTour.extra(qsTr("Test - Allgemein"), NemtraPage.LoraTestPage, NemtraPage.LoraTestPageGeneral),
+                        PageTour.extra(qsTr("Test - Transferlog"), NemtraPage.LoraTestPage, NemtraPage.LoraTestPageLog),
+                        PageTour.extra(qsTr("Über"), NemtraPage.NemtraAboutPage)]
+        for (const step of extras) {
+            if (mainView.canShow(step.group))
+                steps.push(step)
+        }
+        tourSteps = steps
+        return PageTour.names(tourSteps)
+    }
+    function tourShow(index) {
+        PageTour.show(NemtraPageManager, tourSteps[index])
+    }
+
     readonly property real fontSize: width < 700 ? 14 : 15
     readonly property bool isMobile: typeof Scaling !== "undefined" && Scaling !== null && Scaling.isMobile
     readonly property bool showInfo: !isMobile && NemtraPageManager.pageIndex === NemtraPage.NemtraConnectionPage
@@ -26,6 +57,11 @@ Rectangle {
     Connections {
         target: NemtraBackend
         function onIsSimulationChanged(simulation) { root.simulating = simulation }
+        function onConnectedAndDataLoaded() { root.deviceLoaded = true }
+        function onConnectedChanged() {
+            if (!NemtraBackend.connected)
+                root.deviceLoaded = false
+        }
     }
 
     // The drawer models translate their texts when read; a new language makes the views read again.

@@ -8,6 +8,18 @@ Rectangle {
     objectName: "testPluginRoot"
     color: "#fbfbf7"
 
+    // The host's tour: a simulated device that is ready a moment later, and two pages.
+    property bool tourReady: false
+    property int tourPage: -1
+    function tourSimulate() { simulation.start() }
+    function tourPages() { return ["Eins", "Zwei"] }
+    function tourShow(index) { tourPage = index }
+    Timer {
+        id: simulation
+        interval: 20
+        onTriggered: root.tourReady = true
+    }
+
     Column {
         objectName: root.objectName + "_column"
         anchors.centerIn: parent
@@ -25,6 +37,10 @@ Rectangle {
         Label {
             objectName: root.objectName + "_permission"
             text: PermissionHandler.hasSerialPermission() ? "serial" : "none"
+        }
+        Label {
+            objectName: root.objectName + "_tourPage"
+            text: root.tourPage >= 0 ? "Seite " + (root.tourPage + 1) : ""
         }
         Button {
             objectName: root.objectName + "_homeButton"

@@ -4,7 +4,37 @@
 <context>
     <name>MainLoRaApp</name>
     <message>
-        <location filename="../../qml/MainLoRaApp.qml" line="32"/>
+        <location filename="../../qml/MainLoRaApp.qml" line="33"/>
+        <source>Ampelfunktion(TLF)</source>
+        <translation>Ampelfunktion(TLF)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/MainLoRaApp.qml" line="34"/>
+        <source>LED Funktion</source>
+        <translation>LED Funktion</translation>
+    </message>
+    <message>
+        <location filename="../../qml/MainLoRaApp.qml" line="35"/>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <location filename="../../qml/MainLoRaApp.qml" line="36"/>
+        <source>Test - Allgemein</source>
+        <translation>Test - Allgemein</translation>
+    </message>
+    <message>
+        <location filename="../../qml/MainLoRaApp.qml" line="37"/>
+        <source>Test - Transferlog</source>
+        <translation>Test - Transferlog</translation>
+    </message>
+    <message>
+        <location filename="../../qml/MainLoRaApp.qml" line="38"/>
+        <source>Über</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <location filename="../../qml/MainLoRaApp.qml" line="68"/>
         <source>de</source>
         <comment>code of the language of this translation</comment>
         <translation>de</translation>
@@ -1306,37 +1336,37 @@
         <translation>Unter %1 wurde kein Anschluss gefunden.</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="89"/>
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="95"/>
         <source>COM-Port</source>
         <translation>COM-Port</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="121"/>
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="127"/>
         <source>Aktualisieren</source>
         <translation>Aktualisieren</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="135"/>
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="141"/>
         <source>Timeout</source>
         <translation>Timeout</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="145"/>
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="151"/>
         <source>%1 ms</source>
         <translation>%1 ms</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="152"/>
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="158"/>
         <source>Wiederholungen</source>
         <translation>Wiederholungen</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="183"/>
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="189"/>
         <source>Trennen</source>
         <translation>Trennen</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="183"/>
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="189"/>
         <source>Verbinden</source>
         <translation>Verbinden</translation>
     </message>

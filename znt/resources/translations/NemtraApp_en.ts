@@ -4,7 +4,37 @@
 <context>
     <name>MainLoRaApp</name>
     <message>
-        <location filename="../../qml/MainLoRaApp.qml" line="32"/>
+        <location filename="../../qml/MainLoRaApp.qml" line="33"/>
+        <source>Ampelfunktion(TLF)</source>
+        <translation>Traffic light (TLF)</translation>
+    </message>
+    <message>
+        <location filename="../../qml/MainLoRaApp.qml" line="34"/>
+        <source>LED Funktion</source>
+        <translation>LED function</translation>
+    </message>
+    <message>
+        <location filename="../../qml/MainLoRaApp.qml" line="35"/>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <location filename="../../qml/MainLoRaApp.qml" line="36"/>
+        <source>Test - Allgemein</source>
+        <translation>Test - General</translation>
+    </message>
+    <message>
+        <location filename="../../qml/MainLoRaApp.qml" line="37"/>
+        <source>Test - Transferlog</source>
+        <translation>Test - Transfer log</translation>
+    </message>
+    <message>
+        <location filename="../../qml/MainLoRaApp.qml" line="38"/>
+        <source>Über</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <location filename="../../qml/MainLoRaApp.qml" line="68"/>
         <source>de</source>
         <comment>code of the language of this translation</comment>
         <translation>en</translation>
@@ -1306,37 +1336,37 @@
         <translation>No port was found at %1.</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="89"/>
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="95"/>
         <source>COM-Port</source>
         <translation>COM port</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="121"/>
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="127"/>
         <source>Aktualisieren</source>
         <translation>Refresh</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="135"/>
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="141"/>
         <source>Timeout</source>
         <translation>Timeout</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="145"/>
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="151"/>
         <source>%1 ms</source>
         <translation>%1 ms</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="152"/>
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="158"/>
         <source>Wiederholungen</source>
         <translation>Retries</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="183"/>
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="189"/>
         <source>Trennen</source>
         <translation>Disconnect</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="183"/>
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="189"/>
         <source>Verbinden</source>
         <translation>Connect</translation>
     </message>
