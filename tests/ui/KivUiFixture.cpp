@@ -140,6 +140,17 @@ void KivUiFixture::destroyRoot()
     m_root = nullptr;
 }
 
+QQuickItem *KivUiFixture::restartPlugin(const QString &url)
+{
+    destroyRoot();
+    m_plugin->release();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    delete m_context;
+    m_context = new QQmlContext(m_engine->rootContext(), m_engine);
+    m_plugin->initialize(m_context);
+    return createRoot(url);
+}
+
 QObject *KivUiFixture::published(const QString &name) const
 {
     return m_context ? m_context->contextProperty(name).value<QObject *>() : nullptr;

@@ -30,6 +30,9 @@ public:
     // Creates the root page in the window; fails on QML errors.
     QQuickItem *createRoot(const QString &url = QStringLiteral("qrc:/MainKivApp.qml"));
     void destroyRoot();
+    // The host's close and reopen: page gone, plugin released and initialised with a new context,
+    // page created again. The settings store and the data folder stay.
+    QQuickItem *restartPlugin(const QString &url);
 
     QObject *published(const QString &name) const;
     QObject *backend() const { return published(QStringLiteral("Kiv")); }

@@ -127,6 +127,37 @@ private slots:
         QVERIFY(disconnectDevice());
     }
 
+    // The live page's "keep refreshing" choice is kept in the settings store and is there again
+    // after the plugin was closed and opened.
+    void livePage_refreshChoiceSurvivesAPluginRestart()
+    {
+        QVERIFY(simulate(0));
+        QObject *pages = m_ui.published(QStringLiteral("NemtraPageManager"));
+        pages->setProperty("pageIndex", 1);
+        pages->setProperty("monitoringPageIndex", 22);
+        QQuickItem *box = nullptr;
+        QTRY_VERIFY((box = m_ui.visibleItemEndingWith(QStringLiteral("LiveUpdateOnShow"))));
+        QVERIFY(!box->property("checked").toBool());
+        QObject *repeat = m_ui.objectEndingWith(QStringLiteral("LiveRepeat"));
+        QVERIFY(repeat && !repeat->property("running").toBool());
+        box->setProperty("checked", true);
+        QVERIFY(QMetaObject::invokeMethod(box, "toggled"));
+        QTRY_VERIFY(repeat->property("running").toBool());
+        QVERIFY(disconnectDevice());
+
+        QVERIFY2(m_ui.restartPlugin(QStringLiteral("qrc:/MainLoRaApp.qml")), qPrintable(m_ui.errorString()));
+        QVERIFY(m_ui.waitForRest());
+        QVERIFY(simulate(0));
+        pages = m_ui.published(QStringLiteral("NemtraPageManager"));
+        pages->setProperty("pageIndex", 1);
+        pages->setProperty("monitoringPageIndex", 22);
+        QTRY_VERIFY((box = m_ui.visibleItemEndingWith(QStringLiteral("LiveUpdateOnShow"))));
+        QVERIFY(box->property("checked").toBool());
+        box->setProperty("checked", false);
+        QVERIFY(QMetaObject::invokeMethod(box, "toggled"));
+        QVERIFY(disconnectDevice());
+    }
+
     // Storing goes out at once; reset and restart ask first.
     void servicePage_storeAtOnceRestartAfterConfirmation()
     {

@@ -1,10 +1,13 @@
 import QtQuick
+import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import NemtraChannelManager 1.0
+import NemtraSettings 1.0
 import "qrc:/Dependencies/Mirrel/qml/General"
 import "../General"
 
-// The channels' current values; they are requested anew whenever the page is shown.
+// The channels' current values; they are requested anew whenever the page is shown and, when the
+// technician wants it (kept across restarts), every few seconds while it stays open.
 NemtraPage {
     id: page
     objectName: "Live"
@@ -14,11 +17,34 @@ NemtraPage {
 
     Component.onCompleted: NemtraBackend.requestLiveData()
 
-    CustomButton {
-        objectName: page.objectName + "Refresh"
-        text: qsTr("Messwerte aktualisieren")
-        fontSize: page.fontSize
-        onClicked: NemtraBackend.requestLiveData()
+    Settings {
+        id: settings
+        objectName: page.objectName + "Settings"
+    }
+
+    Timer {
+        objectName: page.objectName + "Repeat"
+        interval: 5000
+        repeat: true
+        running: settings.updateOnShow && page.visible
+        onTriggered: NemtraBackend.requestLiveData()
+    }
+
+    RowLayout {
+        spacing: 16
+        CustomButton {
+            objectName: page.objectName + "Refresh"
+            text: qsTr("Messwerte aktualisieren")
+            fontSize: page.fontSize
+            onClicked: NemtraBackend.requestLiveData()
+        }
+        CheckBox {
+            objectName: page.objectName + "UpdateOnShow"
+            text: qsTr("Laufend aktualisieren")
+            font.pixelSize: page.fontSize
+            checked: settings.updateOnShow
+            onToggled: settings.updateOnShow = checked
+        }
     }
 
     CustomContentFrame {

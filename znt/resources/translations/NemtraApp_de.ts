@@ -1035,15 +1035,20 @@
 <context>
     <name>NemtraLivePage</name>
     <message>
-        <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="11"/>
-        <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="27"/>
+        <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="14"/>
+        <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="53"/>
         <source>MESSWERTE</source>
         <translation>MESSWERTE</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="19"/>
+        <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="37"/>
         <source>Messwerte aktualisieren</source>
         <translation>Messwerte aktualisieren</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="43"/>
+        <source>Laufend aktualisieren</source>
+        <translation>Laufend aktualisieren</translation>
     </message>
 </context>
 <context>
