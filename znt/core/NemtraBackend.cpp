@@ -72,6 +72,7 @@ NemtraBackend::NemtraBackend(QObject *parent)
             m_containerManager->setEnabled(false);
             m_containerManager->reset();
             m_containerManager->setEnabled(true);
+            m_connectionManager->setValuesModified(false);
         }
     });
     connect(this, &NemtraBackend::disconnectFromDevice, c, &ConnectionManagerBase::doDisconnect);

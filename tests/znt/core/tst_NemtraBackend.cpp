@@ -198,10 +198,15 @@ void tst_NemtraBackend::disconnect_duringSimulation_stopsTimersAndClearsState()
     QCOMPARE(backend.registerImage(), QList<quint16>(kImageWords, 0));
 
     runSimulation(backend, imageWithDevice(2000, 16386));
+    // An edit on the simulated device is not carried as unsaved into the next device.
+    backend.containerManager()->setEnabled(true);
+    backend.containerManager()->attemptToWriteSingle(0xC108, 5);
+    QVERIFY(backend.valuesModified());
     emit backend.disconnectFromDevice();
     QVERIFY(!backend.isSimulation());
     QVERIFY(!backend.connected());
     QVERIFY(!backend.simulationRunning());
+    QVERIFY(!backend.valuesModified());
 }
 
 void tst_NemtraBackend::readReply_pastImageEnd_isDropped()

@@ -158,6 +158,30 @@ private slots:
         QVERIFY(disconnectDevice());
     }
 
+    // The re-join interval is kept in milliseconds by its definition but labelled in minutes:
+    // the field shows and takes minutes.
+    void loraPage_reJoinIntervalInMinutes()
+    {
+        QVERIFY(simulate(0));
+        QObject *pages = m_ui.published(QStringLiteral("NemtraPageManager"));
+        pages->setProperty("pageIndex", 6);
+        QQuickItem *field = nullptr;
+        QTRY_VERIFY((field = m_ui.visibleItemEndingWith(QStringLiteral("ReJoin"))));
+        QObject *prop = field->property("prop").value<QObject *>();
+        QVERIFY(prop);
+        const double milliseconds = prop->property("value").toDouble();
+        QVERIFY(milliseconds > 0);
+        QCOMPARE(field->property("text").toString().toDouble(), milliseconds / 60000);
+
+        field->setProperty("text", QStringLiteral("90"));
+        QVariant taken;
+        QVERIFY(QMetaObject::invokeMethod(field, "apply", Q_RETURN_ARG(QVariant, taken)));
+        QVERIFY(taken.toBool());
+        QCOMPARE(prop->property("value").toDouble(), 90.0 * 60000);
+        QCOMPARE(field->property("text").toString(), QStringLiteral("90"));
+        QVERIFY(disconnectDevice());
+    }
+
     // Storing goes out at once; reset and restart ask first.
     void servicePage_storeAtOnceRestartAfterConfirmation()
     {

@@ -10,13 +10,16 @@ TextField {
 
     property QtObject prop: null
     property real fontSize: 15
+    // Shown value = property value / unitFactor, for a label whose unit differs from the
+    // definition's (a value kept in milliseconds shown in minutes).
+    property real unitFactor: 1
     // Set when the last input was refused; empty otherwise.
     property string message: ""
 
     function shownText() {
         if (!prop)
             return ""
-        return Number(prop.value).toFixed(Math.max(0, prop.decimals))
+        return Number(prop.value / unitFactor).toFixed(Math.max(0, prop.decimals))
     }
 
     // Checks and applies the text; returns true when the property took it.
@@ -31,10 +34,10 @@ TextField {
             text = shownText()
             return false
         }
-        const number = Number(normalised)
+        const number = Number(normalised) * unitFactor
         // Equal limits mean the definition sets none.
         if (prop.minimum < prop.maximum && (number < prop.minimum || number > prop.maximum)) {
-            message = qsTr("Wert muss zwischen %1 und %2 liegen!").arg(prop.minimum).arg(prop.maximum)
+            message = qsTr("Wert muss zwischen %1 und %2 liegen!").arg(prop.minimum / unitFactor).arg(prop.maximum / unitFactor)
             text = shownText()
             return false
         }

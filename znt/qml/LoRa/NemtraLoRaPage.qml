@@ -112,6 +112,8 @@ NemtraPage {
             NemtraPropertyField {
                 objectName: page.objectName + "ReJoin"
                 fontSize: page.fontSize
+                // The definition scales the register's minutes to milliseconds; the label says minutes.
+                unitFactor: 60000
                 prop: page.lora(LoRa.PropertyEnum.ReJoinInterval)
             }
             NemtraFormLabel { fontSize: page.fontSize; text: qsTr("Retransmissions:") }
