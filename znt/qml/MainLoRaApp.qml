@@ -7,6 +7,8 @@ import "qrc:/Dependencies/Mirrel/qml/General/MirrelStyle.js" as Style
 import "qrc:/Dependencies/Mirrel/qml/General/PageTour.js" as PageTour
 import "qml/Ui"
 import "qml/Drawer"
+import "qml/Footer"
+import "qml/Menu"
 import "qml/General"
 
 // Root page of the ZNT plugin: the drawer, the page switcher, the info bar and the
@@ -48,7 +50,11 @@ Rectangle {
     }
 
     readonly property real fontSize: width < 700 ? 14 : 15
-    readonly property bool isMobile: typeof Scaling !== "undefined" && Scaling !== null && Scaling.isMobile
+    // A phone, or a window as narrow as one, takes the mobile layout.
+    readonly property bool isMobile: (typeof Scaling !== "undefined" && Scaling !== null && Scaling.isMobile)
+                                     || (width > 0 && width < 600)
+    readonly property bool isPortrait: height > width
+    readonly property real headerHeight: Math.max(56, height * 0.07)
     readonly property bool showInfo: !isMobile && NemtraPageManager.pageIndex === NemtraPage.NemtraConnectionPage
                                      && !simulating && !NemtraBackend.connected
     // The back end's isSimulation is also a slot of the same name, which hides the property.
@@ -74,8 +80,31 @@ Rectangle {
     NemtraNavigationDesktop {
         id: navigation
         objectName: root.objectName + "Navigation"
-        width: root.width / 3
+        visible: !root.isMobile
+        width: visible ? root.width / 3 : 0
         height: root.height
+        fontSize: root.fontSize
+        onSaveRequested: popups.askToSave()
+    }
+
+    NemtraMenuHeader {
+        id: menuHeader
+        objectName: root.objectName + "MenuHeader"
+        visible: root.isMobile
+        anchors.left: navigation.right
+        anchors.right: root.right
+        height: visible ? root.headerHeight : 0
+        fontSize: root.fontSize
+        onMenuClicked: mobileNavigation.open()
+        onSaveRequested: popups.askToSave()
+    }
+
+    NemtraNavigationMobile {
+        id: mobileNavigation
+        objectName: root.objectName + "NavigationMobile"
+        width: root.width * (root.isPortrait ? 2 / 3 : 1 / 3)
+        height: root.height
+        interactive: root.isMobile
         fontSize: root.fontSize
         onSaveRequested: popups.askToSave()
     }
@@ -85,13 +114,26 @@ Rectangle {
         objectName: root.objectName + "MainView"
         anchors.left: navigation.right
         anchors.right: infoBar.left
-        anchors.top: root.top
-        anchors.bottom: root.bottom
+        anchors.top: menuHeader.bottom
+        anchors.bottom: footer.top
         fontSize: root.fontSize
         clip: true
         onWidthChanged: PopupBackend.popupWidth = width
         Component.onCompleted: PopupBackend.popupWidth = width
     }
+
+    NemtraFooter {
+        id: footer
+        objectName: root.objectName + "Footer"
+        visible: root.isMobile
+        anchors.left: navigation.right
+        anchors.right: root.right
+        anchors.bottom: root.bottom
+        height: root.isMobile && hasContent ? root.headerHeight * 0.8 : 0
+        fontSize: root.fontSize
+    }
+
+    onIsMobileChanged: if (!isMobile) mobileNavigation.close()
 
     NemtraInfoBar {
         id: infoBar

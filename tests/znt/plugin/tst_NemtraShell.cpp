@@ -2,6 +2,7 @@
 
 #include <QQmlContext>
 #include <QQuickItem>
+#include <QQuickWindow>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
@@ -106,6 +107,73 @@ private slots:
         QTRY_VERIFY(!backend->property("connected").toBool());
         QTRY_COMPARE(drawerEntries(QStringLiteral("Bottom")), QStringList{QStringLiteral("Zurück")});
         QTRY_VERIFY(m_ui.visibleItemEndingWith(QStringLiteral("InfoBarText")));
+    }
+
+    // A window as narrow as a phone: header with menu and action button, the drawer sliding in,
+    // and the sub-page footer of the monitoring and sensor pages.
+    void mobileLayout_headerDrawerAndFooter()
+    {
+        QObject *backend = m_ui.published(QStringLiteral("NemtraBackend"));
+        QObject *pageManager = m_ui.published(QStringLiteral("NemtraPageManager"));
+        QObject *loadPopup = m_ui.objectEndingWith(QStringLiteral("PopupsConnectAndLoad"));
+        QVERIFY(QMetaObject::invokeMethod(m_ui.objectEndingWith(QStringLiteral("PopupsSimulate")), "simulate",
+                                          Q_ARG(QVariant, 0)));
+        QTRY_VERIFY_WITH_TIMEOUT(backend->property("connected").toBool() && !loadPopup->property("visible").toBool(),
+                                 20000);
+        const QSize desktop = m_ui.window()->size();
+        m_ui.window()->resize(420, 820);
+        QTRY_VERIFY(m_ui.root()->property("isMobile").toBool());
+        QTRY_VERIFY(!m_ui.visibleItemEndingWith(QStringLiteral("NemtraPluginNavigationTopEntry1Button")));
+        QQuickItem *action = m_ui.visibleItemEndingWith(QStringLiteral("MenuHeaderAction"));
+        QVERIFY(action);
+        QCOMPARE(action->property("text").toString(), QStringLiteral("Neu laden"));
+
+        // The footer switches the monitoring group's sub-pages.
+        pageManager->setProperty("pageIndex", 1);
+        QQuickItem *liveButton = nullptr;
+        QTRY_VERIFY((liveButton = m_ui.visibleItemEndingWith(QStringLiteral("NemtraFooterMonitoringButtons22"))));
+        QVERIFY(QMetaObject::invokeMethod(liveButton, "clicked"));
+        QTRY_COMPARE(pageManager->property("monitoringPageIndex").toInt(), 22);
+        QTRY_VERIFY(m_ui.visibleItemEndingWith(QStringLiteral("LiveRefresh")));
+        QVERIFY(m_ui.waitForRest());
+        QVERIFY(!m_ui.screenshot(QStringLiteral("znt_mobile_live_de")).isEmpty());
+
+        // The drawer: a group stays open for its sub-pages, a sub-page closes it.
+        QObject *drawer = m_ui.objectEndingWith(QStringLiteral("NemtraPluginNavigationMobile"));
+        QVERIFY(drawer);
+        QVERIFY(QMetaObject::invokeMethod(m_ui.item(QStringLiteral("NemtraPluginMenuHeader")), "menuClicked"));
+        QTRY_VERIFY(drawer->property("opened").toBool());
+        QVERIFY(m_ui.waitForRest());
+        QVERIFY(!m_ui.screenshot(QStringLiteral("znt_mobile_drawer_de")).isEmpty());
+        QQuickItem *sensors = m_ui.visibleItemEndingWith(QStringLiteral("MobileContentTopEntry2Button"));
+        QVERIFY(sensors);
+        QVERIFY(QMetaObject::invokeMethod(sensors, "clicked"));
+        QTRY_COMPARE(pageManager->property("pageIndex").toInt(), 2);
+        QVERIFY(drawer->property("opened").toBool());
+        QQuickItem *channel = nullptr;
+        QTRY_VERIFY((channel = m_ui.visibleItemEndingWith(QStringLiteral("MobileContentTopEntry2SubEntry25"))));
+        QVERIFY(QMetaObject::invokeMethod(channel, "clicked"));
+        QTRY_VERIFY(!drawer->property("visible").toBool());
+        QCOMPARE(pageManager->property("sensorPageIndex").toInt(), 25);
+        QTRY_VERIFY(m_ui.visibleItemEndingWith(QStringLiteral("NemtraFooterSensorsButtons25")));
+
+        // A changed value turns the header's button into the store command's question.
+        backend->setProperty("valuesModified", true);
+        QTRY_COMPARE(action->property("text").toString(), QStringLiteral("Speichern"));
+        QVERIFY(QMetaObject::invokeMethod(action, "clicked"));
+        QObject *save = m_ui.objectEndingWith(QStringLiteral("PopupsSave"));
+        QVERIFY(save);
+        QTRY_VERIFY(save->property("opened").toBool());
+        QVERIFY(m_ui.waitForRest());
+        QVERIFY(!m_ui.screenshot(QStringLiteral("znt_mobile_save_de")).isEmpty());
+        QVERIFY(QMetaObject::invokeMethod(save, "close"));
+        backend->setProperty("valuesModified", false);
+
+        m_ui.window()->resize(desktop);
+        QTRY_VERIFY(!m_ui.root()->property("isMobile").toBool());
+        QTRY_VERIFY(m_ui.visibleItemEndingWith(QStringLiteral("NemtraPluginNavigationTopEntry1Button")));
+        QVERIFY(pageManager->setProperty("pageIndex", 13));
+        QTRY_VERIFY(!backend->property("connected").toBool());
     }
 
 private:

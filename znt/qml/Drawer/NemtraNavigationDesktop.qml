@@ -27,6 +27,8 @@ Rectangle {
     property int modelGeneration: 0
 
     signal saveRequested()
+    // A page was chosen (not a group opened); the mobile drawer closes on it.
+    signal entryChosen(int page)
 
     function subIndexOf(group) {
         const name = subIndexProperties[group]
@@ -135,7 +137,11 @@ Rectangle {
                         text: textRole
                         highlighted: topEntry.selected
                         fontSize: drawer.fontSize
-                        onClicked: NemtraPageManager.pageIndex = topEntry.page
+                        onClicked: {
+                            NemtraPageManager.pageIndex = topEntry.page
+                            if (!topEntry.subModel || topEntry.subModel.rowCount() === 0)
+                                drawer.entryChosen(topEntry.page)
+                        }
                     }
 
                     Item {
@@ -165,7 +171,10 @@ Rectangle {
                                     text: textRole
                                     highlighted: drawer.subIndexOf(topEntry.page) === pageIndexRole
                                     fontSize: Style.small(drawer.fontSize) + 1
-                                    onClicked: NemtraPageManager.setIndexByGroup(topEntry.page, pageIndexRole)
+                                    onClicked: {
+                                        NemtraPageManager.setIndexByGroup(topEntry.page, pageIndexRole)
+                                        drawer.entryChosen(pageIndexRole)
+                                    }
                                 }
                             }
                         }
@@ -193,7 +202,10 @@ Rectangle {
                     text: textRole
                     highlighted: NemtraPageManager.pageIndex === pageIndexRole
                     fontSize: drawer.fontSize
-                    onClicked: NemtraPageManager.pageIndex = pageIndexRole
+                    onClicked: {
+                        NemtraPageManager.pageIndex = pageIndexRole
+                        drawer.entryChosen(pageIndexRole)
+                    }
                 }
             }
         }

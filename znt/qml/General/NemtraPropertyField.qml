@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import QtQuick.Layouts
 import "qrc:/Dependencies/Mirrel/qml/General/MirrelStyle.js" as Style
 
 // A number field bound to one register property. Input outside the property's limits is
@@ -50,6 +51,8 @@ TextField {
     text: shownText()
     readOnly: prop === null || prop.readOnly
     implicitWidth: 160
+    Layout.minimumWidth: 72
+    Layout.maximumWidth: implicitWidth
     font.pixelSize: fontSize
     selectByMouse: true
     inputMethodHints: Qt.ImhFormattedNumbersOnly

@@ -30,7 +30,9 @@ NemtraPage {
         onTriggered: NemtraBackend.requestLiveData()
     }
 
-    RowLayout {
+    Flow {
+        objectName: page.objectName + "Actions"
+        Layout.fillWidth: true
         spacing: 16
         CustomButton {
             objectName: page.objectName + "Refresh"

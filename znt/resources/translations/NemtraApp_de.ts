@@ -4,37 +4,37 @@
 <context>
     <name>MainLoRaApp</name>
     <message>
-        <location filename="../../qml/MainLoRaApp.qml" line="33"/>
+        <location filename="../../qml/MainLoRaApp.qml" line="35"/>
         <source>Ampelfunktion(TLF)</source>
         <translation>Ampelfunktion(TLF)</translation>
     </message>
     <message>
-        <location filename="../../qml/MainLoRaApp.qml" line="34"/>
+        <location filename="../../qml/MainLoRaApp.qml" line="36"/>
         <source>LED Funktion</source>
         <translation>LED Funktion</translation>
     </message>
     <message>
-        <location filename="../../qml/MainLoRaApp.qml" line="35"/>
+        <location filename="../../qml/MainLoRaApp.qml" line="37"/>
         <source>Gateway</source>
         <translation>Gateway</translation>
     </message>
     <message>
-        <location filename="../../qml/MainLoRaApp.qml" line="36"/>
+        <location filename="../../qml/MainLoRaApp.qml" line="38"/>
         <source>Test - Allgemein</source>
         <translation>Test - Allgemein</translation>
     </message>
     <message>
-        <location filename="../../qml/MainLoRaApp.qml" line="37"/>
+        <location filename="../../qml/MainLoRaApp.qml" line="39"/>
         <source>Test - Transferlog</source>
         <translation>Test - Transferlog</translation>
     </message>
     <message>
-        <location filename="../../qml/MainLoRaApp.qml" line="38"/>
+        <location filename="../../qml/MainLoRaApp.qml" line="40"/>
         <source>Über</source>
         <translation>Über</translation>
     </message>
     <message>
-        <location filename="../../qml/MainLoRaApp.qml" line="68"/>
+        <location filename="../../qml/MainLoRaApp.qml" line="74"/>
         <source>de</source>
         <comment>code of the language of this translation</comment>
         <translation>de</translation>
@@ -214,17 +214,17 @@
 <context>
     <name>NemtraBackend</name>
     <message>
-        <location filename="../../core/NemtraBackend.cpp" line="158"/>
+        <location filename="../../core/NemtraBackend.cpp" line="159"/>
         <source>Die Simulationsdaten konnten nicht geladen werden.</source>
         <translation>Die Simulationsdaten konnten nicht geladen werden.</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraBackend.cpp" line="168"/>
+        <location filename="../../core/NemtraBackend.cpp" line="169"/>
         <source>Datei beinhalten nicht genügend Daten!</source>
         <translation>Datei beinhalten nicht genügend Daten!</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraBackend.cpp" line="173"/>
+        <location filename="../../core/NemtraBackend.cpp" line="174"/>
         <source>Datei kann nicht für Simulation genutzt werden!</source>
         <translation>Datei kann nicht für Simulation genutzt werden!</translation>
     </message>
@@ -1124,35 +1124,48 @@
         <translation>Re-Join Intervall(min):</translation>
     </message>
     <message>
-        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="117"/>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="119"/>
         <source>Retransmissions:</source>
         <translation>Retransmissions:</translation>
     </message>
     <message>
-        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="123"/>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="125"/>
         <source>Confirmation Activation:</source>
         <translation>Confirmation Activation:</translation>
     </message>
     <message>
-        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="128"/>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="130"/>
         <source>Nein</source>
         <translation>Nein</translation>
     </message>
     <message>
-        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="128"/>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="130"/>
         <source>Ja</source>
         <translation>Ja</translation>
     </message>
     <message>
-        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="130"/>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="132"/>
         <source>Channel Mask</source>
         <translation>Channel Mask</translation>
     </message>
 </context>
 <context>
+    <name>NemtraMenuHeader</name>
+    <message>
+        <location filename="../../qml/Menu/NemtraMenuHeader.qml" line="26"/>
+        <source>Speichern</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Menu/NemtraMenuHeader.qml" line="26"/>
+        <source>Neu laden</source>
+        <translation>Neu laden</translation>
+    </message>
+</context>
+<context>
     <name>NemtraNavigationDesktop</name>
     <message>
-        <location filename="../../qml/Drawer/NemtraNavigationDesktop.qml" line="60"/>
+        <location filename="../../qml/Drawer/NemtraNavigationDesktop.qml" line="62"/>
         <source>NAVIGATION</source>
         <translation>NAVIGATION</translation>
     </message>
@@ -1189,17 +1202,17 @@
 <context>
     <name>NemtraPropertyField</name>
     <message>
-        <location filename="../../qml/General/NemtraPropertyField.qml" line="25"/>
+        <location filename="../../qml/General/NemtraPropertyField.qml" line="28"/>
         <source>Ohne Property</source>
         <translation>Ohne Property</translation>
     </message>
     <message>
-        <location filename="../../qml/General/NemtraPropertyField.qml" line="30"/>
+        <location filename="../../qml/General/NemtraPropertyField.qml" line="33"/>
         <source>Ungültige eingabe!</source>
         <translation>Ungültige eingabe!</translation>
     </message>
     <message>
-        <location filename="../../qml/General/NemtraPropertyField.qml" line="37"/>
+        <location filename="../../qml/General/NemtraPropertyField.qml" line="40"/>
         <source>Wert muss zwischen %1 und %2 liegen!</source>
         <translation>Wert muss zwischen %1 und %2 liegen!</translation>
     </message>

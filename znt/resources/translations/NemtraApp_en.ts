@@ -4,37 +4,37 @@
 <context>
     <name>MainLoRaApp</name>
     <message>
-        <location filename="../../qml/MainLoRaApp.qml" line="33"/>
+        <location filename="../../qml/MainLoRaApp.qml" line="35"/>
         <source>Ampelfunktion(TLF)</source>
         <translation>Traffic light (TLF)</translation>
     </message>
     <message>
-        <location filename="../../qml/MainLoRaApp.qml" line="34"/>
+        <location filename="../../qml/MainLoRaApp.qml" line="36"/>
         <source>LED Funktion</source>
         <translation>LED function</translation>
     </message>
     <message>
-        <location filename="../../qml/MainLoRaApp.qml" line="35"/>
+        <location filename="../../qml/MainLoRaApp.qml" line="37"/>
         <source>Gateway</source>
         <translation>Gateway</translation>
     </message>
     <message>
-        <location filename="../../qml/MainLoRaApp.qml" line="36"/>
+        <location filename="../../qml/MainLoRaApp.qml" line="38"/>
         <source>Test - Allgemein</source>
         <translation>Test - General</translation>
     </message>
     <message>
-        <location filename="../../qml/MainLoRaApp.qml" line="37"/>
+        <location filename="../../qml/MainLoRaApp.qml" line="39"/>
         <source>Test - Transferlog</source>
         <translation>Test - Transfer log</translation>
     </message>
     <message>
-        <location filename="../../qml/MainLoRaApp.qml" line="38"/>
+        <location filename="../../qml/MainLoRaApp.qml" line="40"/>
         <source>Über</source>
         <translation>About</translation>
     </message>
     <message>
-        <location filename="../../qml/MainLoRaApp.qml" line="68"/>
+        <location filename="../../qml/MainLoRaApp.qml" line="74"/>
         <source>de</source>
         <comment>code of the language of this translation</comment>
         <translation>en</translation>
@@ -214,17 +214,17 @@
 <context>
     <name>NemtraBackend</name>
     <message>
-        <location filename="../../core/NemtraBackend.cpp" line="158"/>
+        <location filename="../../core/NemtraBackend.cpp" line="159"/>
         <source>Die Simulationsdaten konnten nicht geladen werden.</source>
         <translation>The simulation data could not be loaded.</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraBackend.cpp" line="168"/>
+        <location filename="../../core/NemtraBackend.cpp" line="169"/>
         <source>Datei beinhalten nicht genügend Daten!</source>
         <translation>The file does not contain enough data!</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraBackend.cpp" line="173"/>
+        <location filename="../../core/NemtraBackend.cpp" line="174"/>
         <source>Datei kann nicht für Simulation genutzt werden!</source>
         <translation>The file cannot be used for a simulation!</translation>
     </message>
@@ -1124,35 +1124,48 @@
         <translation>Re-join interval (min):</translation>
     </message>
     <message>
-        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="117"/>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="119"/>
         <source>Retransmissions:</source>
         <translation>Retransmissions:</translation>
     </message>
     <message>
-        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="123"/>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="125"/>
         <source>Confirmation Activation:</source>
         <translation>Confirmation activation:</translation>
     </message>
     <message>
-        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="128"/>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="130"/>
         <source>Nein</source>
         <translation>No</translation>
     </message>
     <message>
-        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="128"/>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="130"/>
         <source>Ja</source>
         <translation>Yes</translation>
     </message>
     <message>
-        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="130"/>
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="132"/>
         <source>Channel Mask</source>
         <translation>Channel mask</translation>
     </message>
 </context>
 <context>
+    <name>NemtraMenuHeader</name>
+    <message>
+        <location filename="../../qml/Menu/NemtraMenuHeader.qml" line="26"/>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Menu/NemtraMenuHeader.qml" line="26"/>
+        <source>Neu laden</source>
+        <translation>Reload</translation>
+    </message>
+</context>
+<context>
     <name>NemtraNavigationDesktop</name>
     <message>
-        <location filename="../../qml/Drawer/NemtraNavigationDesktop.qml" line="60"/>
+        <location filename="../../qml/Drawer/NemtraNavigationDesktop.qml" line="62"/>
         <source>NAVIGATION</source>
         <translation>NAVIGATION</translation>
     </message>
@@ -1189,17 +1202,17 @@
 <context>
     <name>NemtraPropertyField</name>
     <message>
-        <location filename="../../qml/General/NemtraPropertyField.qml" line="25"/>
+        <location filename="../../qml/General/NemtraPropertyField.qml" line="28"/>
         <source>Ohne Property</source>
         <translation>No property</translation>
     </message>
     <message>
-        <location filename="../../qml/General/NemtraPropertyField.qml" line="30"/>
+        <location filename="../../qml/General/NemtraPropertyField.qml" line="33"/>
         <source>Ungültige eingabe!</source>
         <translation>Invalid input!</translation>
     </message>
     <message>
-        <location filename="../../qml/General/NemtraPropertyField.qml" line="37"/>
+        <location filename="../../qml/General/NemtraPropertyField.qml" line="40"/>
         <source>Wert muss zwischen %1 und %2 liegen!</source>
         <translation>Value must be between %1 and %2!</translation>
     </message>
