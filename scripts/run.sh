@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and starts the host application.
 # Without arguments it opens the KIV plugin on a simulated device. Without a display it runs
-# offscreen, walks through the plugins, writes a screenshot of each and names the folder.
+# offscreen, puts each plugin on its simulated device, writes a screenshot of every page and
+# names the folder.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
@@ -11,8 +12,7 @@ build=${BUILD_DIR:-$root/build}
 
 args=("$@")
 if [ ${#args[@]} -eq 0 ]; then
-  export ORVANE_KIV_SIMULATE=1
-  args=(--open-plugin KivApp)
+  args=(--open-plugin KivApp --simulate)
 fi
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   export QT_QPA_PLATFORM=offscreen
