@@ -54,6 +54,7 @@ HostTour::HostTour(PluginHost *host, PluginCatalog *catalog, Screenshooter *shoo
         if (m_step == Step::Simulating || m_step == Step::Pages) {
             // The plugin went home by itself in the middle of its pages.
             m_simulation->cancel();
+            m_step = Step::Idle; // a picture still being taken must not move the tour on
             m_failures.append(
                 tr("Das Plugin \"%1\" wurde während des Rundgangs geschlossen.").arg(m_host->currentPluginName()));
             ++m_next;
