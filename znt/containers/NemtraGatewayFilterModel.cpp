@@ -48,6 +48,12 @@ void NemtraGatewayFilterModel::onCountChanged()
     signalMaxEntryReached();
 }
 
+void NemtraGatewayFilterModel::retranslate()
+{
+    if (m_rows > 0)
+        emit dataChanged(index(0), index(m_rows - 1), {DescriptionRole});
+}
+
 void NemtraGatewayFilterModel::signalMaxEntryReached()
 {
     if (m_rows > 0)

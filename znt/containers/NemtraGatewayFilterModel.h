@@ -24,6 +24,8 @@ public:
 
     Q_INVOKABLE void addEntry();
     Q_INVOKABLE void removeEntry();
+    // The descriptions are translated when read; views must read them again after a language switch.
+    void retranslate();
 
 private:
     int limit() const;
