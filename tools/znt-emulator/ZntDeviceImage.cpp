@@ -344,6 +344,27 @@ void ZntDeviceImage::fillPlausible(QList<quint16> &image, const Field &field)
     }
 }
 
+void ZntDeviceImage::makeGateway(QList<quint16> &image, quint16 gatewayType)
+{
+    image[kDumpDeviceType] = kTypeGateway;
+    image[kDeviceId] = kTypeGateway;
+    image[kGateway] = gatewayType;
+    RegisterImage::put32(image, kGatewayChipId, 0x0181A2B3u);
+    RegisterImage::put32(image, kGatewayBaseId, 0xFF9B4C80u);
+    // Identifiers on a whitelist, packet types on a blacklist, no data filter.
+    const quint16 lists[][2] = {{1, 3}, {2, 2}, {0, 1}};
+    for (int i = 0; i < 3; ++i) {
+        image[kGatewayIdFilterType + 2 * i] = lists[i][0];
+        image[kGatewayIdFilterType + 2 * i + 1] = lists[i][1];
+    }
+    const quint32 ids[] = {0x0181A2B4u, 0x0181A2B5u, 0xFF9B4C81u};
+    for (int i = 0; i < 3; ++i)
+        RegisterImage::put32(image, kGatewayIdFilters + 2 * i, ids[i]);
+    image[kGatewayPacketFilters] = 0xF6; // rocker switch telegrams
+    image[kGatewayPacketFilters + 1] = 0xD5; // contact telegrams
+    image[kGatewayDataFilters] = 0x30;
+}
+
 bool ZntDeviceImage::drifts(int type)
 {
     switch (type) {

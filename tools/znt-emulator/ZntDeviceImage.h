@@ -43,6 +43,10 @@ public:
     // The data block types each channel has in the definitions (types 16..254 only).
     static QList<QList<int>> channelsOf(const QList<Field> &fields);
 
+    // Turns the image into an EnOcean bridge of the given gateway type: its device type, its
+    // EnOcean identifiers and a few filters in each list.
+    static void makeGateway(QList<quint16> &image, quint16 gatewayType);
+
     // A value inside the field's limits, as the raw registers hold it.
     static void fillPlausible(QList<quint16> &image, const Field &field);
     // Data block types whose value wanders like a measurement.

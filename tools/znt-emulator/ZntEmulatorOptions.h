@@ -20,6 +20,8 @@ public:
     QString writeSimulation;
     int identification = 0xFFFF;
     int driftMs = ZntDeviceModel::kDefaultDriftIntervalMs;
+    // 0 plays the model itself; otherwise an EnOcean bridge of this gateway type.
+    int gatewayType = 0;
 
 private:
     bool takeOption(const QString &name, const QString &value, QString *error);

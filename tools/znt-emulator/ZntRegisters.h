@@ -17,6 +17,7 @@ constexpr int kDumpDeviceType = 1024;
 // Device types as the device reports them.
 constexpr quint16 kTypeVtx = 16385;
 constexpr quint16 kTypeF3 = 16386;
+constexpr quint16 kTypeGateway = 16401; // LoRaWAN-EnOcean bridge
 
 // Device information.
 constexpr int kDeviceId = 0xC000;
@@ -78,4 +79,13 @@ constexpr int kLed = 0xC134;
 constexpr int kDisplay = 0xC182;
 constexpr int kLora = 0xC200;
 constexpr int kGateway = 0xC400;
+
+// Gateway block: type, port, EnOcean chip and base identifiers, then per filter list (identifiers,
+// packet types, data) its kind (0 none, 1 whitelist, 2 blacklist) and its count, then the entries.
+constexpr int kGatewayChipId = kGateway + 2; // 32 bit
+constexpr int kGatewayBaseId = kGateway + 4; // 32 bit
+constexpr int kGatewayIdFilterType = kGateway + 6;
+constexpr int kGatewayIdFilters = kGateway + 0x10; // 30 entries of 32 bit
+constexpr int kGatewayPacketFilters = kGateway + 0x50; // 16 entries of one byte
+constexpr int kGatewayDataFilters = kGateway + 0x60; // 16 entries of one byte
 } // namespace ZntRegisters

@@ -44,6 +44,8 @@ bool buildImage(const ZntEmulatorOptions &options, QList<quint16> *image, QStrin
             return false;
         *image = ZntDeviceImage::buildFromDefinitions(options.model, fields);
     }
+    if (options.gatewayType != 0)
+        ZntDeviceImage::makeGateway(*image, quint16(options.gatewayType));
     (*image)[ZntRegisters::kIdentification] = quint16(options.identification);
     return true;
 }

@@ -2,6 +2,8 @@
 
 #include "NemtraGatewayFilterModel.h"
 
+#include <QJSEngine>
+
 NemtraGatewayContainer::NemtraGatewayContainer(QObject *parent)
     : NemtraBaseContainer(parent)
 {
@@ -43,6 +45,14 @@ bool NemtraGatewayContainer::hasAllProperties() const
     return propertyCount() > 71;
 }
 
+void NemtraGatewayContainer::onLanguageChanged()
+{
+    for (NemtraGatewayFilterModel *model : {m_idModel.data(), m_packetModel.data(), m_dataModel.data()}) {
+        if (model)
+            model->retranslate();
+    }
+}
+
 void NemtraGatewayContainer::rebuildModels()
 {
     for (NemtraGatewayFilterModel *old : {m_idModel.data(), m_packetModel.data(), m_dataModel.data()}) {
@@ -60,5 +70,8 @@ NemtraGatewayFilterModel *NemtraGatewayContainer::makeModel(int kind, int countP
     QList<NemtraProperty *> list;
     for (int i = 0; i < entries; ++i)
         list.append(propertyAt(firstEntry + i));
-    return new NemtraGatewayFilterModel(kind, propertyAt(countPosition), list, this);
+    auto *model = new NemtraGatewayFilterModel(kind, propertyAt(countPosition), list, this);
+    // Handed to QML by an invokable; the container, not the engine, decides when it goes.
+    QJSEngine::setObjectOwnership(model, QJSEngine::CppOwnership);
+    return model;
 }

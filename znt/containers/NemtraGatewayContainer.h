@@ -98,6 +98,7 @@ public:
 
 public slots:
     bool hasAllProperties() const override;
+    void onLanguageChanged();
 
 signals:
     void readOnlySignal();

@@ -13,13 +13,20 @@ NemtraGatewayFilterModel::NemtraGatewayFilterModel(int kind, NemtraProperty *cou
     , m_kind(kind)
     , m_count(count)
 {
+    bool gap = false;
     for (int row = 0; row < entries.size(); ++row) {
         NemtraProperty *entry = entries.at(row);
         m_entries.append(entry);
-        if (!entry)
+        if (!entry) {
+            gap = true;
             continue;
+        }
+        if (!gap)
+            m_usableEntries = row + 1;
         connect(entry, &BaseProperty::rawValueChanged, this, [this, row] {
-            emit dataChanged(index(row), index(row), {Qt::DisplayRole, HexValueRole, NumberOfBytesRole});
+            // Entries past the count are not rows; their values only matter once a row shows them.
+            if (row < m_rows)
+                emit dataChanged(index(row), index(row), {Qt::DisplayRole, HexValueRole, NumberOfBytesRole});
         });
     }
     if (count)
@@ -30,25 +37,49 @@ NemtraGatewayFilterModel::NemtraGatewayFilterModel(int kind, NemtraProperty *cou
 // A count arriving from the device changes the number of rows: views must hear of it as a reset.
 void NemtraGatewayFilterModel::onCountChanged()
 {
+    if (m_editing)
+        return;
     const int rows = rowsFor(countValue());
-    if (!m_editing && rows != m_rows) {
+    if (rows != m_rows) {
         beginResetModel();
         m_rows = rows;
         endResetModel();
     }
+    signalMaxEntryReached();
+}
+
+void NemtraGatewayFilterModel::retranslate()
+{
+    if (m_rows > 0)
+        emit dataChanged(index(0), index(m_rows - 1), {DescriptionRole});
+}
+
+void NemtraGatewayFilterModel::signalMaxEntryReached()
+{
     if (m_rows > 0)
         emit dataChanged(index(0), index(m_rows - 1), {MaxEntryReachedRole});
 }
 
 int NemtraGatewayFilterModel::rowsFor(int count) const
 {
-    return qBound(0, count, int(m_entries.size()));
+    return qBound(0, count, capacity());
 }
 
 bool NemtraGatewayFilterModel::canSetCount(int count) const
 {
     return m_count && m_count->isValid() && !m_count->readOnly() && count >= m_count->minimum() &&
         (m_count->minimum() >= m_count->maximum() || count <= m_count->maximum());
+}
+
+// Stores a new count; false when the property did not take it.
+bool NemtraGatewayFilterModel::writeCount(int count)
+{
+    if (!canSetCount(count))
+        return false;
+    m_editing = true;
+    m_count->setValue(count);
+    m_editing = false;
+    return countValue() == count;
 }
 
 int NemtraGatewayFilterModel::limit() const
@@ -64,6 +95,14 @@ int NemtraGatewayFilterModel::limit() const
     }
 }
 
+// How many rows the list can show: its kind's limit, but never more than the entry registers
+// the gateway has, so that no row points past them.
+int NemtraGatewayFilterModel::capacity() const
+{
+    const int kindLimit = limit();
+    return kindLimit > 0 ? qMin(kindLimit, m_usableEntries) : m_usableEntries;
+}
+
 int NemtraGatewayFilterModel::countValue() const
 {
     return m_count ? int(m_count->value()) : 0;
@@ -71,7 +110,8 @@ int NemtraGatewayFilterModel::countValue() const
 
 bool NemtraGatewayFilterModel::maxEntryReached() const
 {
-    return countValue() >= (m_kind == IdFilter ? kMaxIdFilters : kMaxByteFilters);
+    const int kindLimit = m_kind == IdFilter ? kMaxIdFilters : kMaxByteFilters;
+    return countValue() >= qMin(kindLimit, m_usableEntries);
 }
 
 int NemtraGatewayFilterModel::rowCount(const QModelIndex &parent) const
@@ -126,37 +166,29 @@ QHash<int, QByteArray> NemtraGatewayFilterModel::roleNames() const
 void NemtraGatewayFilterModel::addEntry()
 {
     const int count = countValue() + 1;
-    if (limit() == 0 || count > limit() || !canSetCount(count))
+    if (limit() == 0 || count > capacity() || !writeCount(count))
         return;
+    // The new entry is the last row.
     const int rows = rowsFor(count);
-    m_editing = true;
     if (rows > m_rows) {
-        // New entries appear as the second row; an empty list can only grow at its start.
-        const int row = qMin(1, m_rows);
-        beginInsertRows(QModelIndex(), row, row);
-        m_count->setValue(count);
+        beginInsertRows(QModelIndex(), m_rows, rows - 1);
         m_rows = rows;
         endInsertRows();
-    } else {
-        m_count->setValue(count);
     }
-    m_editing = false;
+    signalMaxEntryReached();
 }
 
 void NemtraGatewayFilterModel::removeEntry()
 {
-    const int count = countValue() - 1;
-    if (count < 1 || !canSetCount(count))
+    // A count past the shown rows drops to one below what is shown, so the last row goes.
+    const int count = qMin(countValue(), capacity()) - 1;
+    if (count < 1 || !writeCount(count))
         return;
     const int rows = rowsFor(count);
-    m_editing = true;
     if (rows < m_rows) {
-        beginRemoveRows(QModelIndex(), 1, 1);
-        m_count->setValue(count);
+        beginRemoveRows(QModelIndex(), rows, m_rows - 1);
         m_rows = rows;
         endRemoveRows();
-    } else {
-        m_count->setValue(count);
     }
-    m_editing = false;
+    signalMaxEntryReached();
 }

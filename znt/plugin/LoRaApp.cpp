@@ -14,6 +14,7 @@
 #include "NemtraEnums.h"
 #include "NemtraEquipmentFeed.h"
 #include "NemtraExpertMode.h"
+#include "NemtraGatewayContainer.h"
 #include "NemtraLedContainer.h"
 #include "NemtraLoRaContainer.h"
 #include "NemtraNavigationEnums.h"
@@ -112,6 +113,9 @@ void LoRaApp::registerTypes()
                                                      &NemtraDisplayContainer::instance);
     registerProcessSingleton<NemtraControlsContainer>("NemtraControlsContainer", "NemtraControlsContainer",
                                                       &NemtraControlsContainer::instance);
+    // The gateway page's container, which the page imports under its own name.
+    registerProcessSingleton<NemtraGatewayContainer>("NemtraGatewayContainer", "NemtraGatewayContainer",
+                                                     &NemtraGatewayContainer::instance);
 }
 
 void LoRaApp::initialize(QQmlContext *context)
@@ -148,6 +152,9 @@ void LoRaApp::initialize(QQmlContext *context)
     auto *manager = new ManagerBase;
     connect(m_pageManager, &NemtraPageManager::closePlugin, manager, &ManagerBase::goHome);
     connect(manager, &ManagerBase::languageChanged, m_translation, &Translation::setLanguage);
+    // The filter lists' row descriptions are translated in C++ and must be read again.
+    connect(m_translation, &Translation::languageChanged, NemtraGatewayContainer::instance(),
+            &NemtraGatewayContainer::onLanguageChanged, Qt::UniqueConnection);
     if (m_manager) {
         // The old manager lingers until the event loop deletes it; it must not act meanwhile.
         QObject::disconnect(m_pageManager, nullptr, m_manager, nullptr);

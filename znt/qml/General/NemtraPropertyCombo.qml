@@ -11,7 +11,14 @@ ComboBox {
     // The value of the first entry, for lists that do not start at 0.
     property real offset: 0
 
+    function followProperty() {
+        currentIndex = Qt.binding(() => prop ? Math.round(prop.value - offset) : -1)
+    }
+
     currentIndex: prop ? Math.round(prop.value - offset) : -1
+    // A new list (its texts translated anew) puts the box back on its first entry; the device's
+    // value still decides.
+    onModelChanged: followProperty()
     enabled: prop !== null && !prop.readOnly
     implicitWidth: 220
     font.pixelSize: fontSize
@@ -20,6 +27,6 @@ ComboBox {
         if (prop && index + offset !== prop.value)
             prop.value = index + offset
         // Choosing breaks the binding; the box follows the device again.
-        currentIndex = Qt.binding(() => prop ? Math.round(prop.value - offset) : -1)
+        followProperty()
     }
 }

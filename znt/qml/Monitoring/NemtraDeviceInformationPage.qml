@@ -4,6 +4,7 @@ import DeviceInformationEnums 1.0 as Info
 import NemtraDeviceInformation 1.0
 import NemtraLoRaContainer 1.0
 import LoRaEnums 1.0 as LoRa
+import NemtraPageEnums 1.0
 import "qrc:/Dependencies/Mirrel/qml/General"
 import "qrc:/Dependencies/Mirrel/qml/Monitoring"
 import "../General"
@@ -136,5 +137,14 @@ NemtraPage {
                 }
             }
         }
+    }
+
+    // The gateway page has no menu entry; an EnOcean bridge is configured from here.
+    CustomButton {
+        objectName: page.objectName + "GatewayButton"
+        visible: NemtraDeviceInfo.deviceType === Info.PropertyEnum.GatewayZntEnocean
+        text: qsTr("Gateway konfigurieren")
+        fontSize: page.fontSize
+        onClicked: NemtraPageManager.pageIndex = NemtraPage.NemtraGatewayPage
     }
 }

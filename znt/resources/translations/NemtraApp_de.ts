@@ -585,80 +585,85 @@
 <context>
     <name>NemtraDeviceInformationPage</name>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="15"/>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="35"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="16"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="36"/>
         <source>GERÄTEINFORMATIONEN</source>
         <translation>GERÄTEINFORMATIONEN</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="44"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="45"/>
         <source>Bezeichnung:</source>
         <translation>Bezeichnung:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="51"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="52"/>
         <source>Produktionsdatum:</source>
         <translation>Produktionsdatum:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="58"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="59"/>
         <source>Softwarestand:</source>
         <translation>Softwarestand:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="65"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="66"/>
         <source>Hardwarestand:</source>
         <translation>Hardwarestand:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="74"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="75"/>
         <source>LORAWAN INFORMATIONEN</source>
         <translation>LORAWAN INFORMATIONEN</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="81"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="82"/>
         <source>Device EUI:</source>
         <translation>Device EUI:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="89"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="90"/>
         <source>AppEUI:</source>
         <translation>AppEUI:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="97"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="98"/>
         <source>AppKey:</source>
         <translation>AppKey:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="105"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="106"/>
         <source>Join-Status:</source>
         <translation>Join-Status:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="113"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="114"/>
         <source>nicht gejoined</source>
         <translation>nicht gejoined</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="113"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="114"/>
         <source>joined</source>
         <translation>joined</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="116"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="117"/>
         <source>LoRaWAN Version:</source>
         <translation>LoRaWAN Version:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="122"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="123"/>
         <source>Regional Parameter Version:</source>
         <translation>Regional Parameter Version:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="129"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="130"/>
         <source>Region:</source>
         <translation>Region:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="146"/>
+        <source>Gateway konfigurieren</source>
+        <translation>Gateway konfigurieren</translation>
     </message>
 </context>
 <context>
@@ -883,24 +888,85 @@
 <context>
     <name>NemtraGatewayFilterModel</name>
     <message>
-        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="92"/>
+        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="132"/>
         <source>ID %1:</source>
         <translation>ID %1:</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="94"/>
+        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="134"/>
         <source>Packettype %1:</source>
         <translation>Packettype %1:</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="96"/>
+        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="136"/>
         <source>Data %1</source>
         <translation>Data %1</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="98"/>
+        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="138"/>
         <source>-- %1:</source>
         <translation>-- %1:</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraGatewayFilterTab</name>
+    <message>
+        <location filename="../../qml/Gateway/NemtraGatewayFilterTab.qml" line="25"/>
+        <source>Filterart:</source>
+        <translation>Filterart:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Gateway/NemtraGatewayFilterTab.qml" line="30"/>
+        <source>Kein Filter</source>
+        <translation>Kein Filter</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Gateway/NemtraGatewayFilterTab.qml" line="30"/>
+        <source>Whitelist</source>
+        <translation>Whitelist</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Gateway/NemtraGatewayFilterTab.qml" line="30"/>
+        <source>Blacklist</source>
+        <translation>Blacklist</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraGatewayPage</name>
+    <message>
+        <location filename="../../qml/Gateway/NemtraGatewayPage.qml" line="14"/>
+        <source>Konfiguration Gateway</source>
+        <translation>Konfiguration Gateway</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Gateway/NemtraGatewayPage.qml" line="35"/>
+        <source>Gatewaytyp:</source>
+        <translation>Gatewaytyp:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Gateway/NemtraGatewayPage.qml" line="44"/>
+        <source>EnOcean Base-ID:</source>
+        <translation>EnOcean Base-ID:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Gateway/NemtraGatewayPage.qml" line="51"/>
+        <source>EnOcean Chip-ID:</source>
+        <translation>EnOcean Chip-ID:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Gateway/NemtraGatewayPage.qml" line="67"/>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Gateway/NemtraGatewayPage.qml" line="67"/>
+        <source>Packettype</source>
+        <translation>Packettype</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Gateway/NemtraGatewayPage.qml" line="67"/>
+        <source>Data</source>
+        <translation>Data</translation>
     </message>
 </context>
 <context>

@@ -585,80 +585,85 @@
 <context>
     <name>NemtraDeviceInformationPage</name>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="15"/>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="35"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="16"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="36"/>
         <source>GERÄTEINFORMATIONEN</source>
         <translation>DEVICE INFORMATION</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="44"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="45"/>
         <source>Bezeichnung:</source>
         <translation>Designation:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="51"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="52"/>
         <source>Produktionsdatum:</source>
         <translation>Production date:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="58"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="59"/>
         <source>Softwarestand:</source>
         <translation>Software version:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="65"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="66"/>
         <source>Hardwarestand:</source>
         <translation>Hardware version:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="74"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="75"/>
         <source>LORAWAN INFORMATIONEN</source>
         <translation>LORAWAN INFORMATION</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="81"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="82"/>
         <source>Device EUI:</source>
         <translation>Device EUI:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="89"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="90"/>
         <source>AppEUI:</source>
         <translation>AppEUI:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="97"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="98"/>
         <source>AppKey:</source>
         <translation>AppKey:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="105"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="106"/>
         <source>Join-Status:</source>
         <translation>Join status:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="113"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="114"/>
         <source>nicht gejoined</source>
         <translation>not joined</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="113"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="114"/>
         <source>joined</source>
         <translation>joined</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="116"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="117"/>
         <source>LoRaWAN Version:</source>
         <translation>LoRaWAN version:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="122"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="123"/>
         <source>Regional Parameter Version:</source>
         <translation>Regional parameter version:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="129"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="130"/>
         <source>Region:</source>
         <translation>Region:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="146"/>
+        <source>Gateway konfigurieren</source>
+        <translation>Configure gateway</translation>
     </message>
 </context>
 <context>
@@ -883,24 +888,85 @@
 <context>
     <name>NemtraGatewayFilterModel</name>
     <message>
-        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="92"/>
+        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="132"/>
         <source>ID %1:</source>
         <translation>ID %1:</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="94"/>
+        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="134"/>
         <source>Packettype %1:</source>
         <translation>Packet type %1:</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="96"/>
+        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="136"/>
         <source>Data %1</source>
         <translation>Data %1</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="98"/>
+        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="138"/>
         <source>-- %1:</source>
         <translation>-- %1:</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraGatewayFilterTab</name>
+    <message>
+        <location filename="../../qml/Gateway/NemtraGatewayFilterTab.qml" line="25"/>
+        <source>Filterart:</source>
+        <translation>Filter type:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Gateway/NemtraGatewayFilterTab.qml" line="30"/>
+        <source>Kein Filter</source>
+        <translation>No filter</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Gateway/NemtraGatewayFilterTab.qml" line="30"/>
+        <source>Whitelist</source>
+        <translation>Whitelist</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Gateway/NemtraGatewayFilterTab.qml" line="30"/>
+        <source>Blacklist</source>
+        <translation>Blacklist</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraGatewayPage</name>
+    <message>
+        <location filename="../../qml/Gateway/NemtraGatewayPage.qml" line="14"/>
+        <source>Konfiguration Gateway</source>
+        <translation>Gateway configuration</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Gateway/NemtraGatewayPage.qml" line="35"/>
+        <source>Gatewaytyp:</source>
+        <translation>Gateway type:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Gateway/NemtraGatewayPage.qml" line="44"/>
+        <source>EnOcean Base-ID:</source>
+        <translation>EnOcean base ID:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Gateway/NemtraGatewayPage.qml" line="51"/>
+        <source>EnOcean Chip-ID:</source>
+        <translation>EnOcean chip ID:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Gateway/NemtraGatewayPage.qml" line="67"/>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Gateway/NemtraGatewayPage.qml" line="67"/>
+        <source>Packettype</source>
+        <translation>Packet type</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Gateway/NemtraGatewayPage.qml" line="67"/>
+        <source>Data</source>
+        <translation>Data</translation>
     </message>
 </context>
 <context>
