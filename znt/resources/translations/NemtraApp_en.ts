@@ -1102,17 +1102,17 @@
     <name>NemtraLivePage</name>
     <message>
         <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="14"/>
-        <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="53"/>
+        <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="55"/>
         <source>MESSWERTE</source>
         <translation>MEASURED VALUES</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="37"/>
+        <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="39"/>
         <source>Messwerte aktualisieren</source>
         <translation>Refresh measured values</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="43"/>
+        <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="45"/>
         <source>Laufend aktualisieren</source>
         <translation>Keep refreshing</translation>
     </message>
@@ -1268,17 +1268,17 @@
 <context>
     <name>NemtraPropertyField</name>
     <message>
-        <location filename="../../qml/General/NemtraPropertyField.qml" line="28"/>
+        <location filename="../../qml/General/NemtraPropertyField.qml" line="29"/>
         <source>Ohne Property</source>
         <translation>No property</translation>
     </message>
     <message>
-        <location filename="../../qml/General/NemtraPropertyField.qml" line="33"/>
+        <location filename="../../qml/General/NemtraPropertyField.qml" line="34"/>
         <source>Ungültige eingabe!</source>
         <translation>Invalid input!</translation>
     </message>
     <message>
-        <location filename="../../qml/General/NemtraPropertyField.qml" line="40"/>
+        <location filename="../../qml/General/NemtraPropertyField.qml" line="41"/>
         <source>Wert muss zwischen %1 und %2 liegen!</source>
         <translation>Value must be between %1 and %2!</translation>
     </message>
