@@ -2,6 +2,8 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Window
 import NemtraPageEnums 1.0
+import DeviceInformationEnums 1.0 as Info
+import NemtraDeviceInformation 1.0
 import PopupBackend 1.0
 import "qrc:/Dependencies/Mirrel/qml/General/MirrelStyle.js" as Style
 import "qrc:/Dependencies/Mirrel/qml/General/PageTour.js" as PageTour
@@ -39,7 +41,10 @@ Rectangle {
                         PageTour.extra(qsTr("Test - Transferlog"), NemtraPage.LoraTestPage, NemtraPage.LoraTestPageLog),
                         PageTour.extra(qsTr("Über"), NemtraPage.NemtraAboutPage)]
         for (const step of extras) {
-            if (mainView.canShow(step.group))
+            // The gateway page is offered only for a bridge, on its device information page.
+            const offered = step.group !== NemtraPage.NemtraGatewayPage
+                            || NemtraDeviceInfo.deviceType === Info.PropertyEnum.GatewayZntEnocean
+            if (offered && mainView.canShow(step.group))
                 steps.push(step)
         }
         tourSteps = steps
