@@ -9,6 +9,7 @@ class ManagerBase;
 class NemtraBackend;
 class NemtraEquipmentFeed;
 class NemtraPageManager;
+class NemtraTestLog;
 class QQmlContext;
 class Translation;
 
@@ -50,4 +51,6 @@ private:
     // A child of the back end: it watches the device the back end reads.
     NemtraEquipmentFeed *m_equipmentFeed = nullptr;
     NemtraPageManager *m_pageManager = nullptr;
+    // A child of the back end.
+    NemtraTestLog *m_testLog = nullptr;
 };
