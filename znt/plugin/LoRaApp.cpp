@@ -17,6 +17,7 @@
 #include "NemtraExpertMode.h"
 #include "NemtraLedContainer.h"
 #include "NemtraLoRaContainer.h"
+#include "NemtraManualRequests.h"
 #include "NemtraNavigationEnums.h"
 #include "NemtraPageFiles.h"
 #include "NemtraPageManager.h"
@@ -141,6 +142,8 @@ void LoRaApp::initialize(QQmlContext *context)
         connect(link, &NemtraConnectionManager::sendMessage, m_testLog, &NemtraTestLog::addSendRequest);
         connect(link, &NemtraConnectionManager::receivedMessage, m_testLog, &NemtraTestLog::addResponse);
     }
+    if (!m_manualRequests)
+        m_manualRequests = new NemtraManualRequests(m_backend->connectionManager(), m_backend);
 
     if (context) {
         context->setContextProperty(QStringLiteral("NemtraPageManager"), m_pageManager);
@@ -150,6 +153,7 @@ void LoRaApp::initialize(QQmlContext *context)
         // The pages' error pop-up shows this list; the back end does not publish it itself.
         context->setContextProperty(QStringLiteral("NemtraErrorManager"), m_backend->errorManagement());
         context->setContextProperty(QStringLiteral("NemtraTestLog"), m_testLog);
+        context->setContextProperty(QStringLiteral("NemtraManualRequests"), m_manualRequests);
     } else {
         qCWarning(lcLoRaApp) << "no QML context given; the graph is built but not published";
     }
@@ -185,6 +189,7 @@ bool LoRaApp::release()
     }
     m_equipmentFeed = nullptr;
     m_testLog = nullptr;
+    m_manualRequests = nullptr;
     deleteAndClear(m_backend);
     deleteAndClear(m_translation);
     return true;
