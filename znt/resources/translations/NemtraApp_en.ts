@@ -2,6 +2,111 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="de_DE">
 <context>
+    <name>LoraTestGeneral</name>
+    <message>
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="13"/>
+        <source>Manuelles Senden und Lesen</source>
+        <translation>Manual sending and reading</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="27"/>
+        <source>Zuletzt Gesendet:</source>
+        <translation>Last sent:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="38"/>
+        <source>Zuletzt Empfangen:</source>
+        <translation>Last received:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="80"/>
+        <source>Request</source>
+        <translation>Request</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="97"/>
+        <source>Request Holding:</source>
+        <translation>Request Holding:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="105"/>
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="130"/>
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="154"/>
+        <source>Reg. [hex]</source>
+        <translation>Reg. [hex]</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="113"/>
+        <source>Anzahl</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="122"/>
+        <source>Write Single Holding:</source>
+        <translation>Write Single Holding:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="137"/>
+        <source>Wert [hex]</source>
+        <translation>Value [hex]</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="146"/>
+        <source>Write Multi Holding:</source>
+        <translation>Write Multi Holding:</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="161"/>
+        <source>Werte [hex], z. B. 1 A2 FFFF</source>
+        <translation>Values [hex], e.g. 1 A2 FFFF</translation>
+    </message>
+</context>
+<context>
+    <name>LoraTestLog</name>
+    <message>
+        <location filename="../../qml/Test/LoraTestLog.qml" line="22"/>
+        <source>Gesendet</source>
+        <translation>Sent</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Test/LoraTestLog.qml" line="23"/>
+        <source>Empfangen</source>
+        <translation>Received</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Test/LoraTestLog.qml" line="38"/>
+        <source>Transferlog</source>
+        <translation>Transfer log</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../qml/Test/LoraTestLog.qml" line="46"/>
+        <source>%n Einträge</source>
+        <translation>
+            <numerusform>%n entry</numerusform>
+            <numerusform>%n entries</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../qml/Test/LoraTestLog.qml" line="52"/>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <location filename="../../qml/Test/LoraTestLog.qml" line="124"/>
+        <source>Noch keine Einträge</source>
+        <translation>No entries yet</translation>
+    </message>
+</context>
+<context>
+    <name>LoraTestPage</name>
+    <message>
+        <location filename="../../qml/Test/LoraTestPage.qml" line="18"/>
+        <source>de</source>
+        <comment>code of the language of this translation</comment>
+        <translation>en</translation>
+    </message>
+</context>
+<context>
     <name>MainLoRaApp</name>
     <message>
         <location filename="../../qml/MainLoRaApp.qml" line="32"/>
@@ -426,7 +531,7 @@
 <context>
     <name>NemtraConnectionManager</name>
     <message numerus="yes">
-        <location filename="../../core/NemtraConnectionManager.cpp" line="240"/>
+        <location filename="../../core/NemtraConnectionManager.cpp" line="244"/>
         <source>Das Gerät konnte nicht vollständig gelesen werden: %n Register wurden nicht geliefert.</source>
         <translation>
             <numerusform>The device could not be read completely: %n register was not delivered.</numerusform>
@@ -434,12 +539,12 @@
         </translation>
     </message>
     <message>
-        <location filename="../../core/NemtraConnectionManager.cpp" line="354"/>
+        <location filename="../../core/NemtraConnectionManager.cpp" line="358"/>
         <source>Nicht unterstützer Gerätetyp erkannt!</source>
         <translation>Unsupported device type detected!</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraConnectionManager.cpp" line="437"/>
+        <location filename="../../core/NemtraConnectionManager.cpp" line="441"/>
         <source>Das Gerät hat das Lesen von Register %1 abgelehnt.</source>
         <translation>The device refused to read register %1.</translation>
     </message>
@@ -825,29 +930,34 @@
 <context>
     <name>NemtraExpertPage</name>
     <message>
-        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="13"/>
+        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="14"/>
         <source>EXPERT MODE</source>
         <translation>EXPERT MODE</translation>
     </message>
     <message>
-        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="21"/>
+        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="22"/>
         <source>Ungültige eingabe!</source>
         <translation>Invalid input!</translation>
     </message>
     <message>
-        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="37"/>
+        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="38"/>
         <source>Parameter Auswahl [hex]</source>
         <translation>Parameter selection [hex]</translation>
     </message>
     <message>
-        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="44"/>
+        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="45"/>
         <source>Parameter Auswahl [0x]</source>
         <translation>Parameter selection [0x]</translation>
     </message>
     <message>
-        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="79"/>
+        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="80"/>
         <source>Parameter: </source>
         <translation>Parameter: </translation>
+    </message>
+    <message>
+        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="104"/>
+        <source>Testseite öffnen</source>
+        <translation>Open test page</translation>
     </message>
 </context>
 <context>
@@ -1115,6 +1225,93 @@
     </message>
 </context>
 <context>
+    <name>NemtraManualRequests</name>
+    <message>
+        <location filename="../../core/NemtraManualRequests.cpp" line="38"/>
+        <source>Das Gerät hat die Anfrage nicht rechtzeitig beantwortet.</source>
+        <translation>The device did not answer the request in time.</translation>
+    </message>
+    <message>
+        <location filename="../../core/NemtraManualRequests.cpp" line="59"/>
+        <source>Kein Gerät verbunden: die Anfrage wurde nicht gesendet.</source>
+        <translation>No device connected: the request was not sent.</translation>
+    </message>
+    <message>
+        <location filename="../../core/NemtraManualRequests.cpp" line="61"/>
+        <source>Ein simuliertes Gerät beantwortet keine Anfragen: die Anfrage wurde nicht gesendet.</source>
+        <translation>A simulated device answers no requests: the request was not sent.</translation>
+    </message>
+    <message>
+        <location filename="../../core/NemtraManualRequests.cpp" line="63"/>
+        <source>Die vorige Anfrage ist noch nicht beantwortet: bitte warten.</source>
+        <translation>The previous request has not been answered yet: please wait.</translation>
+    </message>
+    <message>
+        <location filename="../../core/NemtraManualRequests.cpp" line="70"/>
+        <source>Das Register muss zwischen 0000 und FFFE (hexadezimal) liegen.</source>
+        <translation>The register must be between 0000 and FFFE (hexadecimal).</translation>
+    </message>
+    <message>
+        <location filename="../../core/NemtraManualRequests.cpp" line="72"/>
+        <source>Die Anzahl muss zwischen 1 und %1 liegen.</source>
+        <translation>The count must be between 1 and %1.</translation>
+    </message>
+    <message>
+        <location filename="../../core/NemtraManualRequests.cpp" line="74"/>
+        <source>Die Register %1 bis %2 reichen über FFFE hinaus.</source>
+        <translation>The registers %1 to %2 reach beyond FFFE.</translation>
+    </message>
+    <message>
+        <location filename="../../core/NemtraManualRequests.cpp" line="101"/>
+        <location filename="../../core/NemtraManualRequests.cpp" line="121"/>
+        <source>Der Wert muss zwischen 0000 und FFFF (hexadezimal) liegen.</source>
+        <translation>The value must be between 0000 and FFFF (hexadecimal).</translation>
+    </message>
+    <message>
+        <location filename="../../core/NemtraManualRequests.cpp" line="114"/>
+        <source>Keine Werte angegeben.</source>
+        <translation>No values given.</translation>
+    </message>
+    <message>
+        <location filename="../../core/NemtraManualRequests.cpp" line="130"/>
+        <source>Das Gerät wird gerade vollständig gelesen: bitte danach erneut senden.</source>
+        <translation>The device is being read completely: please send again afterwards.</translation>
+    </message>
+    <message>
+        <location filename="../../core/NemtraManualRequests.cpp" line="144"/>
+        <location filename="../../core/NemtraManualRequests.cpp" line="156"/>
+        <location filename="../../core/NemtraManualRequests.cpp" line="167"/>
+        <source>„%1“ ist keine gültige hexadezimale Registeradresse.</source>
+        <translation>“%1” is not a valid hexadecimal register address.</translation>
+    </message>
+    <message>
+        <location filename="../../core/NemtraManualRequests.cpp" line="148"/>
+        <source>„%1“ ist keine gültige Anzahl.</source>
+        <translation>“%1” is not a valid count.</translation>
+    </message>
+    <message>
+        <location filename="../../core/NemtraManualRequests.cpp" line="159"/>
+        <location filename="../../core/NemtraManualRequests.cpp" line="173"/>
+        <source>„%1“ ist kein gültiger hexadezimaler Wert.</source>
+        <translation>“%1” is not a valid hexadecimal value.</translation>
+    </message>
+    <message>
+        <location filename="../../core/NemtraManualRequests.cpp" line="203"/>
+        <source>Fehler: %1</source>
+        <translation>Error: %1</translation>
+    </message>
+    <message>
+        <location filename="../../core/NemtraManualRequests.cpp" line="230"/>
+        <source>%1: geschrieben</source>
+        <translation>%1: written</translation>
+    </message>
+    <message>
+        <location filename="../../core/NemtraManualRequests.cpp" line="242"/>
+        <source>Die Verbindung wurde getrennt, bevor das Gerät geantwortet hat.</source>
+        <translation>The connection was closed before the device answered.</translation>
+    </message>
+</context>
+<context>
     <name>NemtraNavigationDesktop</name>
     <message>
         <location filename="../../qml/Drawer/NemtraNavigationDesktop.qml" line="60"/>
@@ -1306,37 +1503,37 @@
         <translation>No port was found at %1.</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="89"/>
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="95"/>
         <source>COM-Port</source>
         <translation>COM port</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="121"/>
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="127"/>
         <source>Aktualisieren</source>
         <translation>Refresh</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="135"/>
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="141"/>
         <source>Timeout</source>
         <translation>Timeout</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="145"/>
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="151"/>
         <source>%1 ms</source>
         <translation>%1 ms</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="152"/>
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="158"/>
         <source>Wiederholungen</source>
         <translation>Retries</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="183"/>
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="189"/>
         <source>Trennen</source>
         <translation>Disconnect</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="183"/>
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="189"/>
         <source>Verbinden</source>
         <translation>Connect</translation>
     </message>
@@ -1449,6 +1646,14 @@
         <location filename="../../qml/TLF/NemtraTlfPage.qml" line="100"/>
         <source>Schwelle %1:</source>
         <translation>Threshold %1:</translation>
+    </message>
+</context>
+<context>
+    <name>NemtraTransferRecorder</name>
+    <message>
+        <location filename="../../core/NemtraTransferRecorder.cpp" line="74"/>
+        <source>%1: Fehler: %2</source>
+        <translation>%1: Error: %2</translation>
     </message>
 </context>
 </TS>
