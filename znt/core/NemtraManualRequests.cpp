@@ -55,10 +55,11 @@ bool NemtraManualRequests::refuse(const QString &text)
 
 bool NemtraManualRequests::checkLink()
 {
+    // A simulated device has no link at all, so say that rather than "not connected".
+    if (m_link && m_link->doSimulation())
+        return refuse(tr("Ein simuliertes Gerät beantwortet keine Anfragen: die Anfrage wurde nicht gesendet."));
     if (!m_link || !m_link->connected())
         return refuse(tr("Kein Gerät verbunden: die Anfrage wurde nicht gesendet."));
-    if (m_link->doSimulation())
-        return refuse(tr("Ein simuliertes Gerät beantwortet keine Anfragen: die Anfrage wurde nicht gesendet."));
     if (busy())
         return refuse(tr("Die vorige Anfrage ist noch nicht beantwortet: bitte warten."));
     return true;

@@ -74,7 +74,7 @@ class tst_NemtraManualRequests : public QObject
 
 private slots:
     void initTestCase();
-    void notConnected_refusedWithText();
+    void notConnectedOrSimulated_refusedWithText();
     void badInput_refusedWithReasonAndNothingSent();
     void read_showsTheDeviceValuesAndLogsThem();
     void writes_reachTheDeviceAndAreReadBack();
@@ -87,7 +87,7 @@ void tst_NemtraManualRequests::initTestCase()
         QSKIP("znt-emulator is not built");
 }
 
-void tst_NemtraManualRequests::notConnected_refusedWithText()
+void tst_NemtraManualRequests::notConnectedOrSimulated_refusedWithText()
 {
     NemtraBackend backend;
     NemtraManualRequests requests(backend.connectionManager());
@@ -99,6 +99,15 @@ void tst_NemtraManualRequests::notConnected_refusedWithText()
     QVERIFY(!requests.busy());
     QVERIFY(requests.lastSent().isEmpty());
     QVERIFY(backend.connectionManager()->writeQueue().isEmpty());
+
+    // A simulated device is not asked either, and the reason names the simulation.
+    QSignalSpy loaded(&backend, &NemtraBackend::connectedAndDataLoaded);
+    backend.simulateDevice(0);
+    QVERIFY(loaded.wait(kWaitMs));
+    QVERIFY(!requests.requestHolding(QStringLiteral("C000"), QStringLiteral("1")));
+    QCOMPARE(requests.message(),
+             QStringLiteral("Ein simuliertes Gerät beantwortet keine Anfragen: die Anfrage wurde nicht gesendet."));
+    QVERIFY(!requests.busy());
 }
 
 void tst_NemtraManualRequests::badInput_refusedWithReasonAndNothingSent()

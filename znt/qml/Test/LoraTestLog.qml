@@ -23,6 +23,12 @@ Rectangle {
         readonly property string receivedText: qsTr("Empfangen")
     }
 
+    // Once the log is full the count no longer changes: each new row pushes out the oldest.
+    Connections {
+        target: NemtraTestLog
+        function onRowsInserted() { if (page.follow) Qt.callLater(list.positionViewAtEnd) }
+    }
+
     ColumnLayout {
         anchors.fill: parent
         anchors.margins: 24
@@ -74,7 +80,6 @@ Rectangle {
                 model: NemtraTestLog
                 boundsBehavior: Flickable.StopAtBounds
                 ScrollBar.vertical: ScrollBar { objectName: list.objectName + "ScrollBar" }
-                onCountChanged: if (page.follow) positionViewAtEnd()
                 onMovementEnded: page.follow = atYEnd
 
                 delegate: Rectangle {
