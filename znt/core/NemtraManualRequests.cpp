@@ -213,8 +213,11 @@ void NemtraManualRequests::onReadAnswer(uint start, const QList<quint16> &words)
         return;
     m_waiting.removeAll(start);
     m_answered.insert(start, words.first());
-    if (!m_waiting.isEmpty())
+    if (!m_waiting.isEmpty()) {
+        // A long read over a slow link is fine as long as answers keep coming.
+        m_guard->start();
         return;
+    }
     const QList<quint16> values = m_answered.values();
     const uint first = m_start;
     finish(QStringLiteral("%1: %2").arg(NemtraTransferRecorder::hexText(first),

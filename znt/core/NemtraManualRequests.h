@@ -25,6 +25,7 @@ public:
     // Modbus limits of one read and one multiple write.
     static constexpr int kMaxReadCount = 125;
     static constexpr int kMaxWriteCount = 123;
+    // Without any answer for this long a request counts as failed.
     static constexpr int kAnswerTimeoutMs = 15000;
 
     explicit NemtraManualRequests(NemtraConnectionManager *link, QObject *parent = nullptr);
