@@ -65,6 +65,17 @@ bool NemtraManualRequests::checkLink()
     return true;
 }
 
+bool NemtraManualRequests::checkNotReadingAll()
+{
+    // The connection manager drops block writes during the full read and holds single ones
+    // back until it ends; either way the write would not be answered in step with the page.
+    const NemtraConnectionManager::TaskMode task = m_link->currentTask();
+    if (task == NemtraConnectionManager::GetAllData || task == NemtraConnectionManager::IdTheDevice ||
+        task == NemtraConnectionManager::IdDeviceSetup)
+        return refuse(tr("Das Gerät wird gerade vollständig gelesen: bitte danach erneut senden."));
+    return true;
+}
+
 bool NemtraManualRequests::checkRange(qint64 start, qint64 count, int maxCount)
 {
     if (start < 0 || start > kLastRegister)
@@ -100,7 +111,7 @@ bool NemtraManualRequests::writeSingle(qint64 reg, qint64 value)
         return false;
     if (value < 0 || value > kMaxValue)
         return refuse(tr("Der Wert muss zwischen 0000 und FFFF (hexadezimal) liegen."));
-    if (!checkLink())
+    if (!checkLink() || !checkNotReadingAll())
         return false;
     begin(Writing, uint(reg), 1,
           QStringLiteral("WRITE %1 = %2")
@@ -124,11 +135,8 @@ bool NemtraManualRequests::writeMulti(qint64 start, const QList<qint64> &values)
     }
     if (!checkLink())
         return false;
-    const NemtraConnectionManager::TaskMode task = m_link->currentTask();
-    // The connection manager drops block writes while it reads the whole device.
-    if (task == NemtraConnectionManager::GetAllData || task == NemtraConnectionManager::IdTheDevice ||
-        task == NemtraConnectionManager::IdDeviceSetup)
-        return refuse(tr("Das Gerät wird gerade vollständig gelesen: bitte danach erneut senden."));
+    if (!checkNotReadingAll())
+        return false;
     begin(Writing, uint(start), int(words.size()),
           QStringLiteral("WRITE %1 (%2) = %3")
               .arg(NemtraTransferRecorder::hexText(uint(start)))

@@ -61,6 +61,7 @@ private:
 
     bool refuse(const QString &text);
     bool checkLink();
+    bool checkNotReadingAll();
     bool checkRange(qint64 start, qint64 count, int maxCount);
     void begin(Kind kind, uint start, int count, const QString &sent);
     void finish(const QString &received);

@@ -28,21 +28,22 @@ struct Rig
         QObject::connect(manager(), &NemtraConnectionManager::receivedMessage, &log, &NemtraTestLog::addResponse);
     }
 
-    bool start()
+    bool start(const QStringList &extraArgs = {}, bool waitForData = true)
     {
         if (!pty.start()) {
             qWarning() << pty.errorString();
             return false;
         }
         if (!emulator.start(pty.deviceSide(),
-                            {QStringLiteral("--parity"), QStringLiteral("none"), QStringLiteral("--model"),
-                             QStringLiteral("F3"), QStringLiteral("--drift-ms"), QStringLiteral("0")})) {
+                            QStringList{QStringLiteral("--parity"), QStringLiteral("none"), QStringLiteral("--model"),
+                                        QStringLiteral("F3"), QStringLiteral("--drift-ms"), QStringLiteral("0")} +
+                                extraArgs)) {
             qWarning() << emulator.errorString();
             return false;
         }
         QSignalSpy all(manager(), &NemtraConnectionManager::allDataReceived);
         emit backend.connectToSerial({115200, 0, 8, 1, kLinkTimeoutMs, 1}, pty.appSide());
-        return all.wait(kWaitMs) || all.count() > 0;
+        return !waitForData || all.wait(kWaitMs) || all.count() > 0;
     }
 
     NemtraConnectionManager *manager() const { return backend.connectionManager(); }
@@ -79,6 +80,7 @@ private slots:
     void read_showsTheDeviceValuesAndLogsThem();
     void writes_reachTheDeviceAndAreReadBack();
     void linkLost_pendingRequestFailsWithText();
+    void duringFullRead_writeRefusedReadServed();
 };
 
 void tst_NemtraManualRequests::initTestCase()
@@ -268,6 +270,27 @@ void tst_NemtraManualRequests::linkLost_pendingRequestFailsWithText()
     QVERIFY2(errorLogged, qPrintable(rig.logged(false).join('\n')));
     // Nothing is left to answer a later device.
     QVERIFY(!rig.requests.requestHolding(QStringLiteral("8000"), QStringLiteral("1")));
+}
+
+void tst_NemtraManualRequests::duringFullRead_writeRefusedReadServed()
+{
+    Rig rig;
+    // A slow line keeps the full read going long enough.
+    QVERIFY(rig.start({QStringLiteral("--wire-baud"), QStringLiteral("9600")}, false));
+    QTRY_VERIFY_WITH_TIMEOUT(rig.manager()->currentTask() == NemtraConnectionManager::GetAllData, kWaitMs);
+    const QString reason = QStringLiteral("Das Gerät wird gerade vollständig gelesen: bitte danach erneut senden.");
+    QVERIFY(!rig.requests.writeSingleHolding(QStringLiteral("300"), QStringLiteral("1")));
+    QCOMPARE(rig.requests.message(), reason);
+    QVERIFY(!rig.requests.writeMultiHolding(QStringLiteral("300"), QStringLiteral("1 2")));
+    QCOMPARE(rig.requests.message(), reason);
+    QVERIFY(rig.manager()->writeQueue().isEmpty());
+    QVERIFY(!rig.requests.busy());
+
+    QSignalSpy read(&rig.requests, &NemtraManualRequests::readFinished);
+    QVERIFY(rig.requests.requestHolding(QStringLiteral("300"), QStringLiteral("1")));
+    QTRY_COMPARE_WITH_TIMEOUT(read.count(), 1, kWaitMs);
+    QCOMPARE(read.first().at(1).value<QList<quint16>>(), QList<quint16>{0});
+    emit rig.backend.disconnectFromDevice();
 }
 
 QTEST_GUILESS_MAIN(tst_NemtraManualRequests)

@@ -19,44 +19,44 @@
         <translation>Last received:</translation>
     </message>
     <message>
-        <location filename="../../qml/Test/LoraTestGeneral.qml" line="80"/>
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="86"/>
         <source>Request</source>
         <translation>Request</translation>
     </message>
     <message>
-        <location filename="../../qml/Test/LoraTestGeneral.qml" line="97"/>
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="103"/>
         <source>Request Holding:</source>
         <translation>Request Holding:</translation>
     </message>
     <message>
-        <location filename="../../qml/Test/LoraTestGeneral.qml" line="105"/>
-        <location filename="../../qml/Test/LoraTestGeneral.qml" line="130"/>
-        <location filename="../../qml/Test/LoraTestGeneral.qml" line="154"/>
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="111"/>
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="136"/>
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="161"/>
         <source>Reg. [hex]</source>
         <translation>Reg. [hex]</translation>
     </message>
     <message>
-        <location filename="../../qml/Test/LoraTestGeneral.qml" line="113"/>
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="119"/>
         <source>Anzahl</source>
         <translation>Count</translation>
     </message>
     <message>
-        <location filename="../../qml/Test/LoraTestGeneral.qml" line="122"/>
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="128"/>
         <source>Write Single Holding:</source>
         <translation>Write Single Holding:</translation>
     </message>
     <message>
-        <location filename="../../qml/Test/LoraTestGeneral.qml" line="137"/>
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="143"/>
         <source>Wert [hex]</source>
         <translation>Value [hex]</translation>
     </message>
     <message>
-        <location filename="../../qml/Test/LoraTestGeneral.qml" line="146"/>
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="152"/>
         <source>Write Multi Holding:</source>
         <translation>Write Multi Holding:</translation>
     </message>
     <message>
-        <location filename="../../qml/Test/LoraTestGeneral.qml" line="161"/>
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="169"/>
         <source>Werte [hex], z. B. 1 A2 FFFF</source>
         <translation>Values [hex], e.g. 1 A2 FFFF</translation>
     </message>
@@ -74,12 +74,12 @@
         <translation>Received</translation>
     </message>
     <message>
-        <location filename="../../qml/Test/LoraTestLog.qml" line="38"/>
+        <location filename="../../qml/Test/LoraTestLog.qml" line="44"/>
         <source>Transferlog</source>
         <translation>Transfer log</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../qml/Test/LoraTestLog.qml" line="46"/>
+        <location filename="../../qml/Test/LoraTestLog.qml" line="52"/>
         <source>%n Einträge</source>
         <translation>
             <numerusform>%n entry</numerusform>
@@ -87,12 +87,12 @@
         </translation>
     </message>
     <message>
-        <location filename="../../qml/Test/LoraTestLog.qml" line="52"/>
+        <location filename="../../qml/Test/LoraTestLog.qml" line="58"/>
         <source>Clear</source>
         <translation>Clear</translation>
     </message>
     <message>
-        <location filename="../../qml/Test/LoraTestLog.qml" line="124"/>
+        <location filename="../../qml/Test/LoraTestLog.qml" line="129"/>
         <source>Noch keine Einträge</source>
         <translation>No entries yet</translation>
     </message>
@@ -1232,81 +1232,81 @@
         <translation>The device did not answer the request in time.</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="59"/>
+        <location filename="../../core/NemtraManualRequests.cpp" line="62"/>
         <source>Kein Gerät verbunden: die Anfrage wurde nicht gesendet.</source>
         <translation>No device connected: the request was not sent.</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="61"/>
+        <location filename="../../core/NemtraManualRequests.cpp" line="60"/>
         <source>Ein simuliertes Gerät beantwortet keine Anfragen: die Anfrage wurde nicht gesendet.</source>
         <translation>A simulated device answers no requests: the request was not sent.</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="63"/>
+        <location filename="../../core/NemtraManualRequests.cpp" line="64"/>
         <source>Die vorige Anfrage ist noch nicht beantwortet: bitte warten.</source>
         <translation>The previous request has not been answered yet: please wait.</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="70"/>
+        <location filename="../../core/NemtraManualRequests.cpp" line="82"/>
         <source>Das Register muss zwischen 0000 und FFFE (hexadezimal) liegen.</source>
         <translation>The register must be between 0000 and FFFE (hexadecimal).</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="72"/>
+        <location filename="../../core/NemtraManualRequests.cpp" line="84"/>
         <source>Die Anzahl muss zwischen 1 und %1 liegen.</source>
         <translation>The count must be between 1 and %1.</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="74"/>
+        <location filename="../../core/NemtraManualRequests.cpp" line="86"/>
         <source>Die Register %1 bis %2 reichen über FFFE hinaus.</source>
         <translation>The registers %1 to %2 reach beyond FFFE.</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="101"/>
-        <location filename="../../core/NemtraManualRequests.cpp" line="121"/>
+        <location filename="../../core/NemtraManualRequests.cpp" line="113"/>
+        <location filename="../../core/NemtraManualRequests.cpp" line="133"/>
         <source>Der Wert muss zwischen 0000 und FFFF (hexadezimal) liegen.</source>
         <translation>The value must be between 0000 and FFFF (hexadecimal).</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="114"/>
+        <location filename="../../core/NemtraManualRequests.cpp" line="126"/>
         <source>Keine Werte angegeben.</source>
         <translation>No values given.</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="130"/>
+        <location filename="../../core/NemtraManualRequests.cpp" line="75"/>
         <source>Das Gerät wird gerade vollständig gelesen: bitte danach erneut senden.</source>
         <translation>The device is being read completely: please send again afterwards.</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="144"/>
-        <location filename="../../core/NemtraManualRequests.cpp" line="156"/>
-        <location filename="../../core/NemtraManualRequests.cpp" line="167"/>
+        <location filename="../../core/NemtraManualRequests.cpp" line="153"/>
+        <location filename="../../core/NemtraManualRequests.cpp" line="165"/>
+        <location filename="../../core/NemtraManualRequests.cpp" line="176"/>
         <source>„%1“ ist keine gültige hexadezimale Registeradresse.</source>
         <translation>“%1” is not a valid hexadecimal register address.</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="148"/>
+        <location filename="../../core/NemtraManualRequests.cpp" line="157"/>
         <source>„%1“ ist keine gültige Anzahl.</source>
         <translation>“%1” is not a valid count.</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="159"/>
-        <location filename="../../core/NemtraManualRequests.cpp" line="173"/>
+        <location filename="../../core/NemtraManualRequests.cpp" line="168"/>
+        <location filename="../../core/NemtraManualRequests.cpp" line="182"/>
         <source>„%1“ ist kein gültiger hexadezimaler Wert.</source>
         <translation>“%1” is not a valid hexadecimal value.</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="203"/>
+        <location filename="../../core/NemtraManualRequests.cpp" line="212"/>
         <source>Fehler: %1</source>
         <translation>Error: %1</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="230"/>
+        <location filename="../../core/NemtraManualRequests.cpp" line="242"/>
         <source>%1: geschrieben</source>
         <translation>%1: written</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="242"/>
+        <location filename="../../core/NemtraManualRequests.cpp" line="254"/>
         <source>Die Verbindung wurde getrennt, bevor das Gerät geantwortet hat.</source>
         <translation>The connection was closed before the device answered.</translation>
     </message>
