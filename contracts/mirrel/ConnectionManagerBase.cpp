@@ -3,6 +3,7 @@
 #include "MirrelLogging.h"
 #include "MirrelSerialIo.h"
 #include "SerialLinkOwner.h"
+#include "TrafficLog.h"
 
 namespace {
 constexpr int kParameterCount = 6;
@@ -19,6 +20,11 @@ ConnectionManagerBase::~ConnectionManagerBase()
 {
     m_links->retire({this});
     m_links->shutdown();
+}
+
+void ConnectionManagerBase::setTrafficLog(std::shared_ptr<TrafficLog> log)
+{
+    m_traffic = std::move(log);
 }
 
 MirrelSerialIo *ConnectionManagerBase::link() const
@@ -60,6 +66,8 @@ void ConnectionManagerBase::connectToSerial(QVariantList data, QString port)
 
     const quint64 session = ++m_session;
     auto *io = new MirrelSerialIo;
+    if (m_traffic)
+        io->setTrafficLog(m_traffic);
     const auto current = [this, session] { return session == m_session; };
     connect(io, &SerialIo::isConnected, this, [this, current](bool open) {
         if (current())

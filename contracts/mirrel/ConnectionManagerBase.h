@@ -5,8 +5,11 @@
 #include <QString>
 #include <QVariantList>
 
+#include <memory>
+
 class MirrelSerialIo;
 class SerialLinkOwner;
+class TrafficLog;
 
 // A plugin's device link over serial Modbus RTU. Lives in the GUI thread; the link itself runs
 // in a worker thread and is reached only through queued calls carrying copies. Subclasses send
@@ -41,6 +44,8 @@ public:
     // As given at connectToSerial(); 0 (Cable) when none was given.
     int connectionType() const { return m_connectionType; }
     QString portName() const { return m_portName; }
+    // Every link opened from now on records its requests and their outcomes into log.
+    void setTrafficLog(std::shared_ptr<TrafficLog> log);
 
 public slots:
     // data: [baud rate, parity, data bits, stop bits, timeout ms, retries, connection type];
@@ -98,6 +103,7 @@ private:
     QString m_lastRefusal;
     // Answers already queued by a link that was given up must not reach a newer session.
     quint64 m_session = 0;
+    std::shared_ptr<TrafficLog> m_traffic;
     int m_connectionType = Cable;
     int m_readRetries = 0;
     bool m_linkOpen = false;

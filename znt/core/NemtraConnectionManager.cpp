@@ -2,6 +2,7 @@
 
 #include "NemtraDeviceSetup.h"
 #include "NemtraPropertyFile.h"
+#include "NemtraTransferRecorder.h"
 
 #include <QLoggingCategory>
 #include <QMetaObject>
@@ -34,6 +35,9 @@ NemtraConnectionManager::NemtraConnectionManager(QObject *parent)
     m_pollTimer->setInterval(kPollIntervalMs);
     connect(this, &ConnectionManagerBase::connectedChanged, this, &NemtraConnectionManager::onConnected);
     connect(m_pollTimer, &QTimer::timeout, this, &NemtraConnectionManager::readPollData);
+    m_recorder = new NemtraTransferRecorder(this, this);
+    connect(m_recorder, &NemtraTransferRecorder::requestRecorded, this, &NemtraConnectionManager::sendMessage);
+    connect(m_recorder, &NemtraTransferRecorder::answerRecorded, this, &NemtraConnectionManager::receivedMessage);
 }
 
 NemtraConnectionManager::~NemtraConnectionManager() = default;

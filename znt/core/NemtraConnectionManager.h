@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class NemtraTransferRecorder;
 class QTimer;
 
 // Drives the ZNT device link through a small state machine: identify the device, read its
@@ -81,6 +82,8 @@ public:
     const ModbusCallPair &deviceSetupQueue() const { return m_deviceSetupQueue; }
     QList<quint16> deviceSetupWords() const { return m_deviceSetupWords; }
     bool pollTimerActive() const;
+    // Feeds sendMessage() and receivedMessage() from the link's traffic.
+    NemtraTransferRecorder *transferRecorder() const { return m_recorder; }
 
 public slots:
     void attemptToReadSingle(ushort regValue);
@@ -145,6 +148,7 @@ private:
     QList<WriteRequest> m_writeQueue;
     QList<ushort> m_singleReadQueue;
     QTimer *m_pollTimer = nullptr;
+    NemtraTransferRecorder *m_recorder = nullptr;
     RangeProvider m_rangeProvider;
     TaskMode m_currentTask = NothingToDo;
     int m_progressMax = 100;

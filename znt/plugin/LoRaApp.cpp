@@ -8,6 +8,7 @@
 #include "ManagerBase.h"
 #include "NemtraBackend.h"
 #include "NemtraChannelManager.h"
+#include "NemtraConnectionManager.h"
 #include "NemtraControlsContainer.h"
 #include "NemtraDeviceInformation.h"
 #include "NemtraDisplayContainer.h"
@@ -17,10 +18,12 @@
 #include "NemtraGatewayContainer.h"
 #include "NemtraLedContainer.h"
 #include "NemtraLoRaContainer.h"
+#include "NemtraManualRequests.h"
 #include "NemtraNavigationEnums.h"
 #include "NemtraPageFiles.h"
 #include "NemtraPageManager.h"
 #include "NemtraSettings.h"
+#include "NemtraTestLog.h"
 #include "NemtraTlfContainer.h"
 #include "PopupBackend.h"
 #include "PortInfo.h"
@@ -137,6 +140,14 @@ void LoRaApp::initialize(QQmlContext *context)
     connectGraph();
     if (!m_equipmentFeed)
         m_equipmentFeed = new NemtraEquipmentFeed(m_backend, m_backend);
+    if (!m_testLog) {
+        m_testLog = new NemtraTestLog(m_backend);
+        NemtraConnectionManager *link = m_backend->connectionManager();
+        connect(link, &NemtraConnectionManager::sendMessage, m_testLog, &NemtraTestLog::addSendRequest);
+        connect(link, &NemtraConnectionManager::receivedMessage, m_testLog, &NemtraTestLog::addResponse);
+    }
+    if (!m_manualRequests)
+        m_manualRequests = new NemtraManualRequests(m_backend->connectionManager(), m_backend);
 
     if (context) {
         context->setContextProperty(QStringLiteral("NemtraPageManager"), m_pageManager);
@@ -145,6 +156,8 @@ void LoRaApp::initialize(QQmlContext *context)
         context->setContextProperty(QStringLiteral("NemtraBackend"), m_backend);
         // The pages' error pop-up shows this list; the back end does not publish it itself.
         context->setContextProperty(QStringLiteral("NemtraErrorManager"), m_backend->errorManagement());
+        context->setContextProperty(QStringLiteral("NemtraTestLog"), m_testLog);
+        context->setContextProperty(QStringLiteral("NemtraManualRequests"), m_manualRequests);
     } else {
         qCWarning(lcLoRaApp) << "no QML context given; the graph is built but not published";
     }
@@ -182,6 +195,8 @@ bool LoRaApp::release()
         m_pageManager = nullptr;
     }
     m_equipmentFeed = nullptr;
+    m_testLog = nullptr;
+    m_manualRequests = nullptr;
     deleteAndClear(m_backend);
     deleteAndClear(m_translation);
     return true;

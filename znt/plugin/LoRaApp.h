@@ -9,6 +9,8 @@ class ManagerBase;
 class NemtraBackend;
 class NemtraEquipmentFeed;
 class NemtraPageManager;
+class NemtraTestLog;
+class NemtraManualRequests;
 class QQmlContext;
 class Translation;
 
@@ -50,4 +52,7 @@ private:
     // A child of the back end: it watches the device the back end reads.
     NemtraEquipmentFeed *m_equipmentFeed = nullptr;
     NemtraPageManager *m_pageManager = nullptr;
+    // Children of the back end.
+    NemtraTestLog *m_testLog = nullptr;
+    NemtraManualRequests *m_manualRequests = nullptr;
 };

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Layouts
 import QtQuick.Controls.Basic
 import NemtraExpertMode 1.0
+import NemtraPageEnums 1.0
 import "qrc:/Dependencies/Mirrel/qml/General"
 import "qrc:/Dependencies/Mirrel/qml/General/MirrelStyle.js" as Style
 import "../General"
@@ -95,5 +96,14 @@ NemtraPage {
                 }
             }
         }
+    }
+
+    // The test page is in no menu; technicians reach it from here.
+    CustomButton {
+        objectName: page.objectName + "OpenTestPage"
+        text: qsTr("Testseite öffnen")
+        primary: false
+        fontSize: page.fontSize
+        onClicked: NemtraPageManager.pageIndex = NemtraPage.LoraTestPage
     }
 }
