@@ -1,61 +1,62 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="de_DE">
 <context>
     <name>LoraTestGeneral</name>
     <message>
-        <location filename="../../qml/Test/LoraTestGeneral.qml" line="13" />
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="13"/>
         <source>Manuelles Senden und Lesen</source>
         <translation>Manual sending and reading</translation>
     </message>
     <message>
-        <location filename="../../qml/Test/LoraTestGeneral.qml" line="27" />
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="27"/>
         <source>Zuletzt Gesendet:</source>
         <translation>Last sent:</translation>
     </message>
     <message>
-        <location filename="../../qml/Test/LoraTestGeneral.qml" line="38" />
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="38"/>
         <source>Zuletzt Empfangen:</source>
         <translation>Last received:</translation>
     </message>
     <message>
-        <location filename="../../qml/Test/LoraTestGeneral.qml" line="86" />
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="86"/>
         <source>Request</source>
         <translation>Request</translation>
     </message>
     <message>
-        <location filename="../../qml/Test/LoraTestGeneral.qml" line="103" />
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="103"/>
         <source>Request Holding:</source>
         <translation>Request Holding:</translation>
     </message>
     <message>
-        <location filename="../../qml/Test/LoraTestGeneral.qml" line="111" />
-        <location filename="../../qml/Test/LoraTestGeneral.qml" line="136" />
-        <location filename="../../qml/Test/LoraTestGeneral.qml" line="161" />
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="111"/>
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="136"/>
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="161"/>
         <source>Reg. [hex]</source>
         <translation>Reg. [hex]</translation>
     </message>
     <message>
-        <location filename="../../qml/Test/LoraTestGeneral.qml" line="119" />
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="119"/>
         <source>Anzahl</source>
         <translation>Count</translation>
     </message>
     <message>
-        <location filename="../../qml/Test/LoraTestGeneral.qml" line="128" />
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="128"/>
         <source>Write Single Holding:</source>
         <translation>Write Single Holding:</translation>
     </message>
     <message>
-        <location filename="../../qml/Test/LoraTestGeneral.qml" line="143" />
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="143"/>
         <source>Wert [hex]</source>
         <translation>Value [hex]</translation>
     </message>
     <message>
-        <location filename="../../qml/Test/LoraTestGeneral.qml" line="152" />
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="152"/>
         <source>Write Multi Holding:</source>
         <translation>Write Multi Holding:</translation>
     </message>
     <message>
-        <location filename="../../qml/Test/LoraTestGeneral.qml" line="169" />
+        <location filename="../../qml/Test/LoraTestGeneral.qml" line="169"/>
         <source>Werte [hex], z. B. 1 A2 FFFF</source>
         <translation>Values [hex], e.g. 1 A2 FFFF</translation>
     </message>
@@ -63,35 +64,35 @@
 <context>
     <name>LoraTestLog</name>
     <message>
-        <location filename="../../qml/Test/LoraTestLog.qml" line="22" />
+        <location filename="../../qml/Test/LoraTestLog.qml" line="22"/>
         <source>Gesendet</source>
         <translation>Sent</translation>
     </message>
     <message>
-        <location filename="../../qml/Test/LoraTestLog.qml" line="23" />
+        <location filename="../../qml/Test/LoraTestLog.qml" line="23"/>
         <source>Empfangen</source>
         <translation>Received</translation>
     </message>
     <message>
-        <location filename="../../qml/Test/LoraTestLog.qml" line="44" />
+        <location filename="../../qml/Test/LoraTestLog.qml" line="44"/>
         <source>Transferlog</source>
         <translation>Transfer log</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../qml/Test/LoraTestLog.qml" line="52" />
+        <location filename="../../qml/Test/LoraTestLog.qml" line="52"/>
         <source>%n Einträge</source>
         <translation>
-            <numerusform />
-            <numerusform />
+            <numerusform>%n entry</numerusform>
+            <numerusform>%n entries</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../../qml/Test/LoraTestLog.qml" line="58" />
+        <location filename="../../qml/Test/LoraTestLog.qml" line="58"/>
         <source>Clear</source>
         <translation>Clear</translation>
     </message>
     <message>
-        <location filename="../../qml/Test/LoraTestLog.qml" line="129" />
+        <location filename="../../qml/Test/LoraTestLog.qml" line="129"/>
         <source>Noch keine Einträge</source>
         <translation>No entries yet</translation>
     </message>
@@ -99,7 +100,7 @@
 <context>
     <name>LoraTestPage</name>
     <message>
-        <location filename="../../qml/Test/LoraTestPage.qml" line="18" />
+        <location filename="../../qml/Test/LoraTestPage.qml" line="18"/>
         <source>de</source>
         <comment>code of the language of this translation</comment>
         <translation>en</translation>
@@ -108,37 +109,37 @@
 <context>
     <name>MainLoRaApp</name>
     <message>
-        <location filename="../../qml/MainLoRaApp.qml" line="37" />
+        <location filename="../../qml/MainLoRaApp.qml" line="37"/>
         <source>Ampelfunktion(TLF)</source>
         <translation>Traffic light (TLF)</translation>
     </message>
     <message>
-        <location filename="../../qml/MainLoRaApp.qml" line="38" />
+        <location filename="../../qml/MainLoRaApp.qml" line="38"/>
         <source>LED Funktion</source>
         <translation>LED function</translation>
     </message>
     <message>
-        <location filename="../../qml/MainLoRaApp.qml" line="39" />
+        <location filename="../../qml/MainLoRaApp.qml" line="39"/>
         <source>Gateway</source>
         <translation>Gateway</translation>
     </message>
     <message>
-        <location filename="../../qml/MainLoRaApp.qml" line="40" />
+        <location filename="../../qml/MainLoRaApp.qml" line="40"/>
         <source>Test - Allgemein</source>
         <translation>Test - General</translation>
     </message>
     <message>
-        <location filename="../../qml/MainLoRaApp.qml" line="41" />
+        <location filename="../../qml/MainLoRaApp.qml" line="41"/>
         <source>Test - Transferlog</source>
         <translation>Test - Transfer log</translation>
     </message>
     <message>
-        <location filename="../../qml/MainLoRaApp.qml" line="42" />
+        <location filename="../../qml/MainLoRaApp.qml" line="42"/>
         <source>Über</source>
         <translation>About</translation>
     </message>
     <message>
-        <location filename="../../qml/MainLoRaApp.qml" line="79" />
+        <location filename="../../qml/MainLoRaApp.qml" line="79"/>
         <source>de</source>
         <comment>code of the language of this translation</comment>
         <translation>en</translation>
@@ -147,152 +148,152 @@
 <context>
     <name>NavigationItems</name>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="24" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="24"/>
         <source>Verbindungsmanager</source>
         <translation>Connection manager</translation>
     </message>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="25" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="25"/>
         <source>Geräteinformationen</source>
         <translation>Device information</translation>
     </message>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="26" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="26"/>
         <source>Sensoreinstellungen</source>
         <translation>Sensor settings</translation>
     </message>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="27" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="27"/>
         <source>Ampelfunktion(TLF)</source>
         <translation>Traffic light (TLF)</translation>
     </message>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="28" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="28"/>
         <source>LED Funktion</source>
         <translation>LED function</translation>
     </message>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="29" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="29"/>
         <source>LoRaWAN Parameter</source>
         <translation>LoRaWAN parameters</translation>
     </message>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="30" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="30"/>
         <source>Service</source>
         <translation>Service</translation>
     </message>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="31" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="31"/>
         <source>Bedienelemente</source>
         <translation>Controls</translation>
     </message>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="32" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="32"/>
         <source>Display</source>
         <translation>Display</translation>
     </message>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="33" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="33"/>
         <source>Expert Mode</source>
         <translation>Expert mode</translation>
     </message>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="40" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="40"/>
         <source>Spracheinstellungen</source>
         <translation>Language settings</translation>
     </message>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="41" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="41"/>
         <source>Verbindung trennen</source>
         <translation>Disconnect</translation>
     </message>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="42" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="42"/>
         <source>Zurück</source>
         <translation>Back</translation>
     </message>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="49" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="49"/>
         <source>Kanal 1</source>
         <translation>Channel 1</translation>
     </message>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="50" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="50"/>
         <source>Kanal 2</source>
         <translation>Channel 2</translation>
     </message>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="51" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="51"/>
         <source>Kanal 3</source>
         <translation>Channel 3</translation>
     </message>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="52" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="52"/>
         <source>Kanal 4</source>
         <translation>Channel 4</translation>
     </message>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="55" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="55"/>
         <source>Anzeige 1</source>
         <translation>Display value 1</translation>
     </message>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="56" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="56"/>
         <source>Anzeige 2</source>
         <translation>Display value 2</translation>
     </message>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="57" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="57"/>
         <source>Anzeige 3</source>
         <translation>Display value 3</translation>
     </message>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="58" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="58"/>
         <source>Anzeige 4</source>
         <translation>Display value 4</translation>
     </message>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="60" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="60"/>
         <source>Allgemein</source>
         <translation>General</translation>
     </message>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="65" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="65"/>
         <source>USB</source>
         <translation>USB</translation>
     </message>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="66" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="66"/>
         <source>Gerät simulieren</source>
         <translation>Simulate device</translation>
     </message>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="70" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="70"/>
         <source>Messwerte</source>
         <translation>Measured values</translation>
     </message>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="81" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="81"/>
         <source>Taster 1</source>
         <translation>Button 1</translation>
     </message>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="83" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="83"/>
         <source>Taster 2</source>
         <translation>Button 2</translation>
     </message>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="86" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="86"/>
         <source>Inkrementalencoder</source>
         <translation>Incremental encoder</translation>
     </message>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="88" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="88"/>
         <source>Potentiometer</source>
         <translation>Potentiometer</translation>
     </message>
     <message>
-        <location filename="../../plugin/NemtraNavigationModel.cpp" line="97" />
+        <location filename="../../plugin/NemtraNavigationModel.cpp" line="97"/>
         <source>Transferlog</source>
         <translation>Transfer log</translation>
     </message>
@@ -300,17 +301,17 @@
 <context>
     <name>NemtraAboutPage</name>
     <message>
-        <location filename="../../qml/About/NemtraAboutPage.qml" line="12" />
+        <location filename="../../qml/About/NemtraAboutPage.qml" line="12"/>
         <source>Über DAZuze</source>
         <translation>About DAZuze</translation>
     </message>
     <message>
-        <location filename="../../qml/About/NemtraAboutPage.qml" line="19" />
+        <location filename="../../qml/About/NemtraAboutPage.qml" line="19"/>
         <source>Versionen</source>
         <translation>Versions</translation>
     </message>
     <message>
-        <location filename="../../qml/About/NemtraAboutPage.qml" line="28" />
+        <location filename="../../qml/About/NemtraAboutPage.qml" line="28"/>
         <source>ZNT-Plugin</source>
         <translation>ZNT plug-in</translation>
     </message>
@@ -318,17 +319,17 @@
 <context>
     <name>NemtraBackend</name>
     <message>
-        <location filename="../../core/NemtraBackend.cpp" line="159" />
+        <location filename="../../core/NemtraBackend.cpp" line="159"/>
         <source>Die Simulationsdaten konnten nicht geladen werden.</source>
         <translation>The simulation data could not be loaded.</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraBackend.cpp" line="169" />
+        <location filename="../../core/NemtraBackend.cpp" line="169"/>
         <source>Datei beinhalten nicht genügend Daten!</source>
         <translation>The file does not contain enough data!</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraBackend.cpp" line="174" />
+        <location filename="../../core/NemtraBackend.cpp" line="174"/>
         <source>Datei kann nicht für Simulation genutzt werden!</source>
         <translation>The file cannot be used for a simulation!</translation>
     </message>
@@ -336,127 +337,127 @@
 <context>
     <name>NemtraChannelDatablock</name>
     <message>
-        <location filename="../../containers/NemtraChannelDatablock.cpp" line="49" />
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="49"/>
         <source>Temperatur</source>
         <translation>Temperature</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraChannelDatablock.cpp" line="52" />
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="52"/>
         <source>Relative Feuchte</source>
         <translation>Relative humidity</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraChannelDatablock.cpp" line="55" />
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="55"/>
         <source>CO2</source>
         <translation>CO2</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraChannelDatablock.cpp" line="58" />
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="58"/>
         <source>VOC</source>
         <translation>VOC</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraChannelDatablock.cpp" line="61" />
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="61"/>
         <source>Gaskonzentration CO2</source>
         <translation>Gas concentration CO2</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraChannelDatablock.cpp" line="64" />
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="64"/>
         <source>Gaskonzentration NO2</source>
         <translation>Gas concentration NO2</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraChannelDatablock.cpp" line="67" />
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="67"/>
         <source>Gaskonzentration Ozon</source>
         <translation>Gas concentration ozone</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraChannelDatablock.cpp" line="70" />
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="70"/>
         <source>Partikel PM10</source>
         <translation>Particles PM10</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraChannelDatablock.cpp" line="73" />
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="73"/>
         <source>Partikel PM2.5</source>
         <translation>Particles PM2.5</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraChannelDatablock.cpp" line="76" />
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="76"/>
         <source>Partikel PM1</source>
         <translation>Particles PM1</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraChannelDatablock.cpp" line="79" />
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="79"/>
         <source>Absoluter Druck</source>
         <translation>Absolute pressure</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraChannelDatablock.cpp" line="82" />
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="82"/>
         <source>Differenzdruck</source>
         <translation>Differential pressure</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraChannelDatablock.cpp" line="85" />
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="85"/>
         <source>Volumenstrom</source>
         <translation>Air flow</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraChannelDatablock.cpp" line="88" />
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="88"/>
         <source>Beleuchtungsstärke</source>
         <translation>Illuminance</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraChannelDatablock.cpp" line="91" />
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="91"/>
         <source>Raumbelegung</source>
         <translation>Occupancy</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraChannelDatablock.cpp" line="94" />
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="94"/>
         <source>Schalterzustand</source>
         <translation>Switch state</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraChannelDatablock.cpp" line="97" />
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="97"/>
         <source>Leakage</source>
         <translation>Leakage</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraChannelDatablock.cpp" line="100" />
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="100"/>
         <source>Counter High Byte</source>
         <translation>Counter high byte</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraChannelDatablock.cpp" line="103" />
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="103"/>
         <source>Counter Low Byte</source>
         <translation>Counter low byte</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraChannelDatablock.cpp" line="106" />
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="106"/>
         <source>Energielevel/Batteriewarnung</source>
         <translation>Energy level/battery warning</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraChannelDatablock.cpp" line="109" />
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="109"/>
         <source>Taster</source>
         <translation>Push button</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraChannelDatablock.cpp" line="112" />
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="112"/>
         <source>Analoger Eingang</source>
         <translation>Analogue input</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraChannelDatablock.cpp" line="115" />
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="115"/>
         <source>Widerstand - NTC</source>
         <translation>Resistor - NTC</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraChannelDatablock.cpp" line="118" />
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="118"/>
         <source>Sollwert</source>
         <translation>Set point</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraChannelDatablock.cpp" line="121" />
+        <location filename="../../containers/NemtraChannelDatablock.cpp" line="121"/>
         <source>Unbekannt</source>
         <translation>Unknown</translation>
     </message>
@@ -464,72 +465,72 @@
 <context>
     <name>NemtraConfigPage</name>
     <message>
-        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="14" />
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="14"/>
         <source>Service</source>
         <translation>Service</translation>
     </message>
     <message>
-        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="42" />
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="42"/>
         <source>Gerät auf Werkseinstellungen zurücksetzen? Gerät startet im Anschluss neu</source>
         <translation>Reset the device to factory settings? The device restarts afterwards</translation>
     </message>
     <message>
-        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="44" />
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="44"/>
         <source>Diese Aktion wird einen Geräteneustart ausführen,  nicht gespeicherte Änderungen werden verloren gehen!</source>
         <translation>This action restarts the device; unsaved changes will be lost!</translation>
     </message>
     <message>
-        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="45" />
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="45"/>
         <source>Diese Aktion wird einen Geräteneustart ausführen!</source>
         <translation>This action restarts the device!</translation>
     </message>
     <message>
-        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="57" />
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="57"/>
         <source>Batterie</source>
         <translation>Battery</translation>
     </message>
     <message>
-        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="63" />
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="63"/>
         <source>Batterietyp:</source>
         <translation>Battery type:</translation>
     </message>
     <message>
-        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="68" />
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="68"/>
         <source>Keine Batterie</source>
         <translation>No battery</translation>
     </message>
     <message>
-        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="68" />
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="68"/>
         <source>Lithium</source>
         <translation>Lithium</translation>
     </message>
     <message>
-        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="68" />
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="68"/>
         <source>Alkaline</source>
         <translation>Alkaline</translation>
     </message>
     <message>
-        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="76" />
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="76"/>
         <source>Befehle</source>
         <translation>Commands</translation>
     </message>
     <message>
-        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="83" />
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="83"/>
         <source>Konfiguration zurücksetzen</source>
         <translation>Reset configuration</translation>
     </message>
     <message>
-        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="90" />
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="90"/>
         <source>Konfiguration speichern</source>
         <translation>Save configuration</translation>
     </message>
     <message>
-        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="96" />
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="96"/>
         <source>Geräteneustart</source>
         <translation>Restart device</translation>
     </message>
     <message>
-        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="102" />
+        <location filename="../../qml/GeneralConfig/NemtraConfigPage.qml" line="102"/>
         <source>Service Uplink auslösen</source>
         <translation>Trigger service uplink</translation>
     </message>
@@ -537,22 +538,22 @@
 <context>
     <name>NemtraConnectPage</name>
     <message>
-        <location filename="../../qml/Connect/NemtraConnectPage.qml" line="51" />
+        <location filename="../../qml/Connect/NemtraConnectPage.qml" line="51"/>
         <source>VERBINDUNGSMANAGER</source>
         <translation>CONNECTION MANAGER</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraConnectPage.qml" line="52" />
+        <location filename="../../qml/Connect/NemtraConnectPage.qml" line="52"/>
         <source>Gerät wird simuliert</source>
         <translation>Device is simulated</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraConnectPage.qml" line="53" />
+        <location filename="../../qml/Connect/NemtraConnectPage.qml" line="53"/>
         <source>Gerät verbunden</source>
         <translation>Device connected</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraConnectPage.qml" line="54" />
+        <location filename="../../qml/Connect/NemtraConnectPage.qml" line="54"/>
         <source>Kein Gerät verbunden</source>
         <translation>No device connected</translation>
     </message>
@@ -560,7 +561,7 @@
 <context>
     <name>NemtraConnectionManager</name>
     <message numerus="yes">
-        <location filename="../../core/NemtraConnectionManager.cpp" line="244" />
+        <location filename="../../core/NemtraConnectionManager.cpp" line="244"/>
         <source>Das Gerät konnte nicht vollständig gelesen werden: %n Register wurden nicht geliefert.</source>
         <translation>
             <numerusform>The device could not be read completely: %n register was not delivered.</numerusform>
@@ -568,12 +569,12 @@
         </translation>
     </message>
     <message>
-        <location filename="../../core/NemtraConnectionManager.cpp" line="358" />
+        <location filename="../../core/NemtraConnectionManager.cpp" line="358"/>
         <source>Nicht unterstützer Gerätetyp erkannt!</source>
         <translation>Unsupported device type detected!</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraConnectionManager.cpp" line="441" />
+        <location filename="../../core/NemtraConnectionManager.cpp" line="441"/>
         <source>Das Gerät hat das Lesen von Register %1 abgelehnt.</source>
         <translation>The device refused to read register %1.</translation>
     </message>
@@ -581,28 +582,28 @@
 <context>
     <name>NemtraControlButton</name>
     <message>
-        <location filename="../../qml/Controls/NemtraControlButton.qml" line="14" />
-        <location filename="../../qml/Controls/NemtraControlButton.qml" line="49" />
+        <location filename="../../qml/Controls/NemtraControlButton.qml" line="14"/>
+        <location filename="../../qml/Controls/NemtraControlButton.qml" line="49"/>
         <source>TASTER %1</source>
         <translation>BUTTON %1</translation>
     </message>
     <message>
-        <location filename="../../qml/Controls/NemtraControlButton.qml" line="56" />
+        <location filename="../../qml/Controls/NemtraControlButton.qml" line="56"/>
         <source>Taster %1 modus:</source>
         <translation>Button %1 mode:</translation>
     </message>
     <message>
-        <location filename="../../qml/Controls/NemtraControlButton.qml" line="67" />
+        <location filename="../../qml/Controls/NemtraControlButton.qml" line="67"/>
         <source>Anzahl Lüfterstufen:</source>
         <translation>Number of fan stages:</translation>
     </message>
     <message>
-        <location filename="../../qml/Controls/NemtraControlButton.qml" line="74" />
+        <location filename="../../qml/Controls/NemtraControlButton.qml" line="74"/>
         <source>Niedrigste LüfterStufe</source>
         <translation>Lowest fan stage</translation>
     </message>
     <message>
-        <location filename="../../qml/Controls/NemtraControlButton.qml" line="83" />
+        <location filename="../../qml/Controls/NemtraControlButton.qml" line="83"/>
         <source>Automatik LüfterStufe</source>
         <translation>Automatic fan stage</translation>
     </message>
@@ -610,17 +611,17 @@
 <context>
     <name>NemtraControlCommandPopup</name>
     <message>
-        <location filename="../../qml/GeneralConfig/NemtraControlCommandPopup.qml" line="8" />
+        <location filename="../../qml/GeneralConfig/NemtraControlCommandPopup.qml" line="8"/>
         <source>Service</source>
         <translation>Service</translation>
     </message>
     <message>
-        <location filename="../../qml/GeneralConfig/NemtraControlCommandPopup.qml" line="9" />
+        <location filename="../../qml/GeneralConfig/NemtraControlCommandPopup.qml" line="9"/>
         <source>Fortsetzen</source>
         <translation>Continue</translation>
     </message>
     <message>
-        <location filename="../../qml/GeneralConfig/NemtraControlCommandPopup.qml" line="10" />
+        <location filename="../../qml/GeneralConfig/NemtraControlCommandPopup.qml" line="10"/>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
     </message>
@@ -628,22 +629,22 @@
 <context>
     <name>NemtraControls</name>
     <message>
-        <location filename="../../containers/NemtraControlsContainer.cpp" line="35" />
+        <location filename="../../containers/NemtraControlsContainer.cpp" line="35"/>
         <source>Occupancy (Nachlaufzeit)</source>
         <translation>Occupancy (follow-up time)</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraControlsContainer.cpp" line="36" />
+        <location filename="../../containers/NemtraControlsContainer.cpp" line="36"/>
         <source>Occupancy (Toggle)</source>
         <translation>Occupancy (toggle)</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraControlsContainer.cpp" line="37" />
+        <location filename="../../containers/NemtraControlsContainer.cpp" line="37"/>
         <source>Lüfterstufen</source>
         <translation>Fan stages</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraControlsContainer.cpp" line="38" />
+        <location filename="../../containers/NemtraControlsContainer.cpp" line="38"/>
         <source>Taster</source>
         <translation>Push button</translation>
     </message>
@@ -651,37 +652,37 @@
 <context>
     <name>NemtraControlsIncrement</name>
     <message>
-        <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="11" />
+        <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="11"/>
         <source>INKREMENTALENCODER</source>
         <translation>INCREMENTAL ENCODER</translation>
     </message>
     <message>
-        <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="11" />
+        <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="11"/>
         <source>POTENTIOMETER</source>
         <translation>POTENTIOMETER</translation>
     </message>
     <message>
-        <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="32" />
+        <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="32"/>
         <source>Schrittweite:</source>
         <translation>Step size:</translation>
     </message>
     <message>
-        <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="38" />
+        <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="38"/>
         <source>Minimal Wert:</source>
         <translation>Minimum value:</translation>
     </message>
     <message>
-        <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="38" />
+        <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="38"/>
         <source>Unterer Grenzwert:</source>
         <translation>Lower limit:</translation>
     </message>
     <message>
-        <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="44" />
+        <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="44"/>
         <source>Maximal Wert:</source>
         <translation>Maximum value:</translation>
     </message>
     <message>
-        <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="44" />
+        <location filename="../../qml/Controls/NemtraControlsIncrement.qml" line="44"/>
         <source>Oberer Grenzwert:</source>
         <translation>Upper limit:</translation>
     </message>
@@ -689,83 +690,83 @@
 <context>
     <name>NemtraDeviceInformationPage</name>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="16" />
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="36" />
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="16"/>
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="36"/>
         <source>GERÄTEINFORMATIONEN</source>
         <translation>DEVICE INFORMATION</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="45" />
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="45"/>
         <source>Bezeichnung:</source>
         <translation>Designation:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="52" />
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="52"/>
         <source>Produktionsdatum:</source>
         <translation>Production date:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="59" />
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="59"/>
         <source>Softwarestand:</source>
         <translation>Software version:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="66" />
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="66"/>
         <source>Hardwarestand:</source>
         <translation>Hardware version:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="75" />
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="75"/>
         <source>LORAWAN INFORMATIONEN</source>
         <translation>LORAWAN INFORMATION</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="82" />
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="82"/>
         <source>Device EUI:</source>
         <translation>Device EUI:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="90" />
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="90"/>
         <source>AppEUI:</source>
         <translation>AppEUI:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="98" />
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="98"/>
         <source>AppKey:</source>
         <translation>AppKey:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="106" />
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="106"/>
         <source>Join-Status:</source>
         <translation>Join status:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="114" />
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="114"/>
         <source>nicht gejoined</source>
         <translation>not joined</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="114" />
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="114"/>
         <source>joined</source>
         <translation>joined</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="117" />
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="117"/>
         <source>LoRaWAN Version:</source>
         <translation>LoRaWAN version:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="123" />
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="123"/>
         <source>Regional Parameter Version:</source>
         <translation>Regional parameter version:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="130" />
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="130"/>
         <source>Region:</source>
         <translation>Region:</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="146" />
+        <location filename="../../qml/Monitoring/NemtraDeviceInformationPage.qml" line="146"/>
         <source>Gateway konfigurieren</source>
         <translation>Configure gateway</translation>
     </message>
@@ -773,119 +774,119 @@
 <context>
     <name>NemtraDisplayContainer</name>
     <message>
-        <location filename="../../containers/NemtraDisplayContainer.cpp" line="17" />
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="17"/>
         <source>Dummy</source>
         <translation>Dummy</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraDisplayContainer.cpp" line="53" />
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="53"/>
         <source>Rohwert (0 Nachkommastellen)</source>
         <translation>Raw value (0 decimals)</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraDisplayContainer.cpp" line="54" />
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="54"/>
         <source>Rohwert (1 Nachkommastelle)</source>
         <translation>Raw value (1 decimal)</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraDisplayContainer.cpp" line="55" />
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="55"/>
         <source>Rohwert (2 Nachkommastellen)</source>
         <translation>Raw value (2 decimals)</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraDisplayContainer.cpp" line="56" />
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="56"/>
         <source>Rohwert (3 Nachkommastellen)</source>
         <translation>Raw value (3 decimals)</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraDisplayContainer.cpp" line="57" />
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="57"/>
         <source>Rohwert (4 Nachkommastellen)</source>
         <translation>Raw value (4 decimals)</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraDisplayContainer.cpp" line="60" />
-        <location filename="../../containers/NemtraDisplayContainer.cpp" line="69" />
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="60"/>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="69"/>
         <source>Temperatur</source>
         <translation>Temperature</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraDisplayContainer.cpp" line="61" />
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="61"/>
         <source>Feuchte</source>
         <translation>Humidity</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraDisplayContainer.cpp" line="62" />
-        <location filename="../../containers/NemtraDisplayContainer.cpp" line="74" />
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="62"/>
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="74"/>
         <source>CO2</source>
         <translation>CO2</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraDisplayContainer.cpp" line="63" />
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="63"/>
         <source>Sollwert (Encoder)</source>
         <translation>Set point (encoder)</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraDisplayContainer.cpp" line="64" />
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="64"/>
         <source>Externer Wert 1</source>
         <translation>External value 1</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraDisplayContainer.cpp" line="65" />
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="65"/>
         <source>Externer Wert 2</source>
         <translation>External value 2</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraDisplayContainer.cpp" line="66" />
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="66"/>
         <source>Externer Wert 3</source>
         <translation>External value 3</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraDisplayContainer.cpp" line="67" />
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="67"/>
         <source>Externer Wert 4</source>
         <translation>External value 4</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraDisplayContainer.cpp" line="70" />
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="70"/>
         <source>Relative Feuchte</source>
         <translation>Relative humidity</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraDisplayContainer.cpp" line="71" />
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="71"/>
         <source>Absolute Feuchte</source>
         <translation>Absolute humidity</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraDisplayContainer.cpp" line="72" />
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="72"/>
         <source>Enthalpie</source>
         <translation>Enthalpy</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraDisplayContainer.cpp" line="73" />
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="73"/>
         <source>Taupunkt</source>
         <translation>Dew point</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraDisplayContainer.cpp" line="75" />
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="75"/>
         <source>VOC</source>
         <translation>VOC</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraDisplayContainer.cpp" line="76" />
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="76"/>
         <source>CO2/VOC</source>
         <translation>CO2/VOC</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraDisplayContainer.cpp" line="77" />
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="77"/>
         <source>Luftdruck</source>
         <translation>Air pressure</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraDisplayContainer.cpp" line="78" />
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="78"/>
         <source>Solltemperatur</source>
         <translation>Set temperature</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraDisplayContainer.cpp" line="79" />
+        <location filename="../../containers/NemtraDisplayContainer.cpp" line="79"/>
         <source>Rohwert</source>
         <translation>Raw value</translation>
     </message>
@@ -893,33 +894,33 @@
 <context>
     <name>NemtraDisplayGeneralPage</name>
     <message>
-        <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="11" />
+        <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="11"/>
         <source>DISPLAY</source>
         <translation>DISPLAY</translation>
     </message>
     <message>
-        <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="12" />
-        <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="24" />
+        <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="12"/>
+        <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="24"/>
         <source>ALLGEMEIN</source>
         <translation>GENERAL</translation>
     </message>
     <message>
-        <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="31" />
+        <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="31"/>
         <source>Anzahl anzuzeigender Werte:</source>
         <translation>Number of values shown:</translation>
     </message>
     <message>
-        <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="37" />
+        <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="37"/>
         <source>Displaygrundfarbe:</source>
         <translation>Display background colour:</translation>
     </message>
     <message>
-        <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="42" />
+        <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="42"/>
         <source>Weiß</source>
         <translation>White</translation>
     </message>
     <message>
-        <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="42" />
+        <location filename="../../qml/Display/NemtraDisplayGeneralPage.qml" line="42"/>
         <source>Schwarz</source>
         <translation>Black</translation>
     </message>
@@ -927,28 +928,28 @@
 <context>
     <name>NemtraDisplayValueSettings</name>
     <message>
-        <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="11" />
+        <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="11"/>
         <source>DISPLAY</source>
         <translation>DISPLAY</translation>
     </message>
     <message>
-        <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="12" />
-        <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="26" />
+        <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="12"/>
+        <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="26"/>
         <source>Anzeige %1:</source>
         <translation>Display %1:</translation>
     </message>
     <message>
-        <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="33" />
+        <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="33"/>
         <source>Referenz Wert:</source>
         <translation>Reference value:</translation>
     </message>
     <message>
-        <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="40" />
+        <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="40"/>
         <source>Einheit:</source>
         <translation>Unit:</translation>
     </message>
     <message>
-        <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="47" />
+        <location filename="../../qml/Display/NemtraDisplayValueSettings.qml" line="47"/>
         <source>Physikalischer Wert:</source>
         <translation>Physical quantity:</translation>
     </message>
@@ -956,7 +957,7 @@
 <context>
     <name>NemtraExpertMode</name>
     <message>
-        <location filename="../../containers/NemtraExpertMode.cpp" line="25" />
+        <location filename="../../containers/NemtraExpertMode.cpp" line="25"/>
         <source>Property already exists for Parameter: %1</source>
         <translation>Property already exists for Parameter: %1</translation>
     </message>
@@ -964,32 +965,32 @@
 <context>
     <name>NemtraExpertPage</name>
     <message>
-        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="14" />
+        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="14"/>
         <source>EXPERT MODE</source>
         <translation>EXPERT MODE</translation>
     </message>
     <message>
-        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="22" />
+        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="22"/>
         <source>Ungültige eingabe!</source>
         <translation>Invalid input!</translation>
     </message>
     <message>
-        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="38" />
+        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="38"/>
         <source>Parameter Auswahl [hex]</source>
         <translation>Parameter selection [hex]</translation>
     </message>
     <message>
-        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="45" />
+        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="45"/>
         <source>Parameter Auswahl [0x]</source>
         <translation>Parameter selection [0x]</translation>
     </message>
     <message>
-        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="80" />
+        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="80"/>
         <source>Parameter: </source>
         <translation>Parameter: </translation>
     </message>
     <message>
-        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="104" />
+        <location filename="../../qml/ExpertMode/NemtraExpertPage.qml" line="104"/>
         <source>Testseite öffnen</source>
         <translation>Open test page</translation>
     </message>
@@ -997,22 +998,22 @@
 <context>
     <name>NemtraGatewayFilterModel</name>
     <message>
-        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="132" />
+        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="132"/>
         <source>ID %1:</source>
         <translation>ID %1:</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="134" />
+        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="134"/>
         <source>Packettype %1:</source>
         <translation>Packet type %1:</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="136" />
+        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="136"/>
         <source>Data %1</source>
         <translation>Data %1</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="138" />
+        <location filename="../../containers/NemtraGatewayFilterModel.cpp" line="138"/>
         <source>-- %1:</source>
         <translation>-- %1:</translation>
     </message>
@@ -1020,22 +1021,22 @@
 <context>
     <name>NemtraGatewayFilterTab</name>
     <message>
-        <location filename="../../qml/Gateway/NemtraGatewayFilterTab.qml" line="25" />
+        <location filename="../../qml/Gateway/NemtraGatewayFilterTab.qml" line="25"/>
         <source>Filterart:</source>
         <translation>Filter type:</translation>
     </message>
     <message>
-        <location filename="../../qml/Gateway/NemtraGatewayFilterTab.qml" line="30" />
+        <location filename="../../qml/Gateway/NemtraGatewayFilterTab.qml" line="30"/>
         <source>Kein Filter</source>
         <translation>No filter</translation>
     </message>
     <message>
-        <location filename="../../qml/Gateway/NemtraGatewayFilterTab.qml" line="30" />
+        <location filename="../../qml/Gateway/NemtraGatewayFilterTab.qml" line="30"/>
         <source>Whitelist</source>
         <translation>Whitelist</translation>
     </message>
     <message>
-        <location filename="../../qml/Gateway/NemtraGatewayFilterTab.qml" line="30" />
+        <location filename="../../qml/Gateway/NemtraGatewayFilterTab.qml" line="30"/>
         <source>Blacklist</source>
         <translation>Blacklist</translation>
     </message>
@@ -1043,37 +1044,37 @@
 <context>
     <name>NemtraGatewayPage</name>
     <message>
-        <location filename="../../qml/Gateway/NemtraGatewayPage.qml" line="14" />
+        <location filename="../../qml/Gateway/NemtraGatewayPage.qml" line="14"/>
         <source>Konfiguration Gateway</source>
         <translation>Gateway configuration</translation>
     </message>
     <message>
-        <location filename="../../qml/Gateway/NemtraGatewayPage.qml" line="35" />
+        <location filename="../../qml/Gateway/NemtraGatewayPage.qml" line="35"/>
         <source>Gatewaytyp:</source>
         <translation>Gateway type:</translation>
     </message>
     <message>
-        <location filename="../../qml/Gateway/NemtraGatewayPage.qml" line="44" />
+        <location filename="../../qml/Gateway/NemtraGatewayPage.qml" line="44"/>
         <source>EnOcean Base-ID:</source>
         <translation>EnOcean base ID:</translation>
     </message>
     <message>
-        <location filename="../../qml/Gateway/NemtraGatewayPage.qml" line="51" />
+        <location filename="../../qml/Gateway/NemtraGatewayPage.qml" line="51"/>
         <source>EnOcean Chip-ID:</source>
         <translation>EnOcean chip ID:</translation>
     </message>
     <message>
-        <location filename="../../qml/Gateway/NemtraGatewayPage.qml" line="67" />
+        <location filename="../../qml/Gateway/NemtraGatewayPage.qml" line="67"/>
         <source>Id</source>
         <translation>Id</translation>
     </message>
     <message>
-        <location filename="../../qml/Gateway/NemtraGatewayPage.qml" line="67" />
+        <location filename="../../qml/Gateway/NemtraGatewayPage.qml" line="67"/>
         <source>Packettype</source>
         <translation>Packet type</translation>
     </message>
     <message>
-        <location filename="../../qml/Gateway/NemtraGatewayPage.qml" line="67" />
+        <location filename="../../qml/Gateway/NemtraGatewayPage.qml" line="67"/>
         <source>Data</source>
         <translation>Data</translation>
     </message>
@@ -1081,13 +1082,13 @@
 <context>
     <name>NemtraHexField</name>
     <message>
-        <location filename="../../qml/General/NemtraHexField.qml" line="35" />
+        <location filename="../../qml/General/NemtraHexField.qml" line="35"/>
         <source>Ohne Property</source>
         <translation>No property</translation>
     </message>
     <message>
-        <location filename="../../qml/General/NemtraHexField.qml" line="40" />
-        <location filename="../../qml/General/NemtraHexField.qml" line="47" />
+        <location filename="../../qml/General/NemtraHexField.qml" line="40"/>
+        <location filename="../../qml/General/NemtraHexField.qml" line="47"/>
         <source>Ungültige eingabe!</source>
         <translation>Invalid input!</translation>
     </message>
@@ -1095,12 +1096,12 @@
 <context>
     <name>NemtraInfoBar</name>
     <message>
-        <location filename="../../qml/Ui/NemtraInfoBar.qml" line="24" />
+        <location filename="../../qml/Ui/NemtraInfoBar.qml" line="24"/>
         <source>INFO</source>
         <translation>INFO</translation>
     </message>
     <message>
-        <location filename="../../qml/Ui/NemtraInfoBar.qml" line="34" />
+        <location filename="../../qml/Ui/NemtraInfoBar.qml" line="34"/>
         <source>Die ZNT-Geräte können über die USB-Schnittstelle konfiguriert werden – es wird lediglich ein handelsübliches USB-Kabel benötigt.</source>
         <translation>ZNT devices can be configured through their USB interface – all you need is a standard USB cable.</translation>
     </message>
@@ -1108,73 +1109,73 @@
 <context>
     <name>NemtraLedPage</name>
     <message>
-        <location filename="../../qml/LED/NemtraLedPage.qml" line="12" />
-        <location filename="../../qml/LED/NemtraLedPage.qml" line="25" />
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="12"/>
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="25"/>
         <source>LED Funktion</source>
         <translation>LED function</translation>
     </message>
     <message>
-        <location filename="../../qml/LED/NemtraLedPage.qml" line="32" />
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="32"/>
         <source>Modus:</source>
         <translation>Mode:</translation>
     </message>
     <message>
-        <location filename="../../qml/LED/NemtraLedPage.qml" line="37" />
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="37"/>
         <source>Aus</source>
         <translation>Off</translation>
     </message>
     <message>
-        <location filename="../../qml/LED/NemtraLedPage.qml" line="37" />
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="37"/>
         <source>Referenz</source>
         <translation>Reference</translation>
     </message>
     <message>
-        <location filename="../../qml/LED/NemtraLedPage.qml" line="37" />
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="37"/>
         <source>Blinken</source>
         <translation>Flashing</translation>
     </message>
     <message>
-        <location filename="../../qml/LED/NemtraLedPage.qml" line="39" />
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="39"/>
         <source>LED-Referenz[hex]:</source>
         <translation>LED reference [hex]:</translation>
     </message>
     <message>
-        <location filename="../../qml/LED/NemtraLedPage.qml" line="48" />
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="48"/>
         <source>LED on time [%1]:</source>
         <translation>LED on time [%1]:</translation>
     </message>
     <message>
-        <location filename="../../qml/LED/NemtraLedPage.qml" line="57" />
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="57"/>
         <source>LED off time [%1]:</source>
         <translation>LED off time [%1]:</translation>
     </message>
     <message>
-        <location filename="../../qml/LED/NemtraLedPage.qml" line="70" />
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="70"/>
         <source>Bereiche</source>
         <translation>Ranges</translation>
     </message>
     <message>
-        <location filename="../../qml/LED/NemtraLedPage.qml" line="79" />
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="79"/>
         <source>Bereich 1</source>
         <translation>Range 1</translation>
     </message>
     <message>
-        <location filename="../../qml/LED/NemtraLedPage.qml" line="79" />
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="79"/>
         <source>Bereich 2</source>
         <translation>Range 2</translation>
     </message>
     <message>
-        <location filename="../../qml/LED/NemtraLedPage.qml" line="79" />
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="79"/>
         <source>Bereich 3</source>
         <translation>Range 3</translation>
     </message>
     <message>
-        <location filename="../../qml/LED/NemtraLedPage.qml" line="98" />
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="98"/>
         <source>Schwelle 1/2</source>
         <translation>Threshold 1/2</translation>
     </message>
     <message>
-        <location filename="../../qml/LED/NemtraLedPage.qml" line="104" />
+        <location filename="../../qml/LED/NemtraLedPage.qml" line="104"/>
         <source>Schwelle 2/3</source>
         <translation>Threshold 2/3</translation>
     </message>
@@ -1182,27 +1183,27 @@
 <context>
     <name>NemtraLiveDelegate</name>
     <message>
-        <location filename="../../qml/Monitoring/NemtraLiveDelegate.qml" line="49" />
+        <location filename="../../qml/Monitoring/NemtraLiveDelegate.qml" line="49"/>
         <source>geschaltet</source>
         <translation>switched</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraLiveDelegate.qml" line="49" />
+        <location filename="../../qml/Monitoring/NemtraLiveDelegate.qml" line="49"/>
         <source>nicht geschaltet</source>
         <translation>not switched</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraLiveDelegate.qml" line="57" />
+        <location filename="../../qml/Monitoring/NemtraLiveDelegate.qml" line="57"/>
         <source>Auto</source>
         <translation>Auto</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraLiveDelegate.qml" line="57" />
+        <location filename="../../qml/Monitoring/NemtraLiveDelegate.qml" line="57"/>
         <source>Aus</source>
         <translation>Off</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraLiveDelegate.qml" line="57" />
+        <location filename="../../qml/Monitoring/NemtraLiveDelegate.qml" line="57"/>
         <source>Stufe </source>
         <translation>Stage </translation>
     </message>
@@ -1210,18 +1211,18 @@
 <context>
     <name>NemtraLivePage</name>
     <message>
-        <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="14" />
-        <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="55" />
+        <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="14"/>
+        <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="55"/>
         <source>MESSWERTE</source>
         <translation>MEASURED VALUES</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="39" />
+        <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="39"/>
         <source>Messwerte aktualisieren</source>
         <translation>Refresh measured values</translation>
     </message>
     <message>
-        <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="45" />
+        <location filename="../../qml/Monitoring/NemtraLivePage.qml" line="45"/>
         <source>Laufend aktualisieren</source>
         <translation>Keep refreshing</translation>
     </message>
@@ -1229,97 +1230,97 @@
 <context>
     <name>NemtraLoRaPage</name>
     <message>
-        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="14" />
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="14"/>
         <source>LoRaWAN Parameter</source>
         <translation>LoRaWAN parameters</translation>
     </message>
     <message>
-        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="28" />
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="28"/>
         <source>Join</source>
         <translation>Join</translation>
     </message>
     <message>
-        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="35" />
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="35"/>
         <source>Device EUI:</source>
         <translation>Device EUI:</translation>
     </message>
     <message>
-        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="49" />
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="49"/>
         <source>Kopieren</source>
         <translation>Copy</translation>
     </message>
     <message>
-        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="55" />
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="55"/>
         <source>AppEUI:</source>
         <translation>AppEUI:</translation>
     </message>
     <message>
-        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="63" />
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="63"/>
         <source>AppKey:</source>
         <translation>AppKey:</translation>
     </message>
     <message>
-        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="77" />
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="77"/>
         <source>Übertragung</source>
         <translation>Transmission</translation>
     </message>
     <message>
-        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="84" />
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="84"/>
         <source>Adaptive Datenrate (ADR):</source>
         <translation>Adaptive data rate (ADR):</translation>
     </message>
     <message>
-        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="89" />
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="89"/>
         <source>Deaktiviert</source>
         <translation>Disabled</translation>
     </message>
     <message>
-        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="89" />
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="89"/>
         <source>Aktiviert</source>
         <translation>Enabled</translation>
     </message>
     <message>
-        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="91" />
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="91"/>
         <source>Datenrate default:</source>
         <translation>Default data rate:</translation>
     </message>
     <message>
-        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="98" />
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="98"/>
         <source>Tx Power</source>
         <translation>Tx power</translation>
     </message>
     <message>
-        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="105" />
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="105"/>
         <source>Port</source>
         <translation>Port</translation>
     </message>
     <message>
-        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="111" />
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="111"/>
         <source>Re-Join Intervall(min):</source>
         <translation>Re-join interval (min):</translation>
     </message>
     <message>
-        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="119" />
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="119"/>
         <source>Retransmissions:</source>
         <translation>Retransmissions:</translation>
     </message>
     <message>
-        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="125" />
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="125"/>
         <source>Confirmation Activation:</source>
         <translation>Confirmation activation:</translation>
     </message>
     <message>
-        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="130" />
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="130"/>
         <source>Nein</source>
         <translation>No</translation>
     </message>
     <message>
-        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="130" />
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="130"/>
         <source>Ja</source>
         <translation>Yes</translation>
     </message>
     <message>
-        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="132" />
+        <location filename="../../qml/LoRa/NemtraLoRaPage.qml" line="132"/>
         <source>Channel Mask</source>
         <translation>Channel mask</translation>
     </message>
@@ -1327,86 +1328,86 @@
 <context>
     <name>NemtraManualRequests</name>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="38" />
+        <location filename="../../core/NemtraManualRequests.cpp" line="38"/>
         <source>Das Gerät hat die Anfrage nicht rechtzeitig beantwortet.</source>
         <translation>The device did not answer the request in time.</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="60" />
+        <location filename="../../core/NemtraManualRequests.cpp" line="60"/>
         <source>Ein simuliertes Gerät beantwortet keine Anfragen: die Anfrage wurde nicht gesendet.</source>
         <translation>A simulated device answers no requests: the request was not sent.</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="62" />
+        <location filename="../../core/NemtraManualRequests.cpp" line="62"/>
         <source>Kein Gerät verbunden: die Anfrage wurde nicht gesendet.</source>
         <translation>No device connected: the request was not sent.</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="64" />
+        <location filename="../../core/NemtraManualRequests.cpp" line="64"/>
         <source>Die vorige Anfrage ist noch nicht beantwortet: bitte warten.</source>
         <translation>The previous request has not been answered yet: please wait.</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="75" />
+        <location filename="../../core/NemtraManualRequests.cpp" line="75"/>
         <source>Das Gerät wird gerade vollständig gelesen: bitte danach erneut senden.</source>
         <translation>The device is being read completely: please send again afterwards.</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="82" />
+        <location filename="../../core/NemtraManualRequests.cpp" line="82"/>
         <source>Das Register muss zwischen 0000 und FFFE (hexadezimal) liegen.</source>
         <translation>The register must be between 0000 and FFFE (hexadecimal).</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="84" />
+        <location filename="../../core/NemtraManualRequests.cpp" line="84"/>
         <source>Die Anzahl muss zwischen 1 und %1 liegen.</source>
         <translation>The count must be between 1 and %1.</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="86" />
+        <location filename="../../core/NemtraManualRequests.cpp" line="86"/>
         <source>Die Register %1 bis %2 reichen über FFFE hinaus.</source>
         <translation>The registers %1 to %2 reach beyond FFFE.</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="113" />
-        <location filename="../../core/NemtraManualRequests.cpp" line="133" />
+        <location filename="../../core/NemtraManualRequests.cpp" line="113"/>
+        <location filename="../../core/NemtraManualRequests.cpp" line="133"/>
         <source>Der Wert muss zwischen 0000 und FFFF (hexadezimal) liegen.</source>
         <translation>The value must be between 0000 and FFFF (hexadecimal).</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="126" />
+        <location filename="../../core/NemtraManualRequests.cpp" line="126"/>
         <source>Keine Werte angegeben.</source>
         <translation>No values given.</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="153" />
-        <location filename="../../core/NemtraManualRequests.cpp" line="165" />
-        <location filename="../../core/NemtraManualRequests.cpp" line="176" />
+        <location filename="../../core/NemtraManualRequests.cpp" line="153"/>
+        <location filename="../../core/NemtraManualRequests.cpp" line="165"/>
+        <location filename="../../core/NemtraManualRequests.cpp" line="176"/>
         <source>„%1“ ist keine gültige hexadezimale Registeradresse.</source>
         <translation>“%1” is not a valid hexadecimal register address.</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="157" />
+        <location filename="../../core/NemtraManualRequests.cpp" line="157"/>
         <source>„%1“ ist keine gültige Anzahl.</source>
         <translation>“%1” is not a valid count.</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="168" />
-        <location filename="../../core/NemtraManualRequests.cpp" line="182" />
+        <location filename="../../core/NemtraManualRequests.cpp" line="168"/>
+        <location filename="../../core/NemtraManualRequests.cpp" line="182"/>
         <source>„%1“ ist kein gültiger hexadezimaler Wert.</source>
         <translation>“%1” is not a valid hexadecimal value.</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="212" />
+        <location filename="../../core/NemtraManualRequests.cpp" line="212"/>
         <source>Fehler: %1</source>
         <translation>Error: %1</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="242" />
+        <location filename="../../core/NemtraManualRequests.cpp" line="242"/>
         <source>%1: geschrieben</source>
         <translation>%1: written</translation>
     </message>
     <message>
-        <location filename="../../core/NemtraManualRequests.cpp" line="254" />
+        <location filename="../../core/NemtraManualRequests.cpp" line="254"/>
         <source>Die Verbindung wurde getrennt, bevor das Gerät geantwortet hat.</source>
         <translation>The connection was closed before the device answered.</translation>
     </message>
@@ -1414,12 +1415,12 @@
 <context>
     <name>NemtraMenuHeader</name>
     <message>
-        <location filename="../../qml/Menu/NemtraMenuHeader.qml" line="26" />
+        <location filename="../../qml/Menu/NemtraMenuHeader.qml" line="26"/>
         <source>Speichern</source>
         <translation>Save</translation>
     </message>
     <message>
-        <location filename="../../qml/Menu/NemtraMenuHeader.qml" line="26" />
+        <location filename="../../qml/Menu/NemtraMenuHeader.qml" line="26"/>
         <source>Neu laden</source>
         <translation>Reload</translation>
     </message>
@@ -1427,7 +1428,7 @@
 <context>
     <name>NemtraNavigationDesktop</name>
     <message>
-        <location filename="../../qml/Drawer/NemtraNavigationDesktop.qml" line="62" />
+        <location filename="../../qml/Drawer/NemtraNavigationDesktop.qml" line="62"/>
         <source>NAVIGATION</source>
         <translation>NAVIGATION</translation>
     </message>
@@ -1435,28 +1436,28 @@
 <context>
     <name>NemtraPopups</name>
     <message>
-        <location filename="../../qml/General/NemtraPopups.qml" line="30" />
+        <location filename="../../qml/General/NemtraPopups.qml" line="30"/>
         <source>Der Speichern Befehl konnte nicht gesendet werden.</source>
         <translation>The store command could not be sent.</translation>
     </message>
     <message>
-        <location filename="../../qml/General/NemtraPopups.qml" line="47" />
+        <location filename="../../qml/General/NemtraPopups.qml" line="47"/>
         <source>Timeout beim Verbindungsversuch!</source>
         <translation>Timeout while trying to connect!</translation>
     </message>
     <message>
-        <location filename="../../qml/General/NemtraPopups.qml" line="68" />
-        <location filename="../../qml/General/NemtraPopups.qml" line="70" />
+        <location filename="../../qml/General/NemtraPopups.qml" line="68"/>
+        <location filename="../../qml/General/NemtraPopups.qml" line="70"/>
         <source>Speichern</source>
         <translation>Save</translation>
     </message>
     <message>
-        <location filename="../../qml/General/NemtraPopups.qml" line="69" />
+        <location filename="../../qml/General/NemtraPopups.qml" line="69"/>
         <source>Eine Änderung der Konfiguration wurde vorgenommen, für eine dauerhafte Änderung muss der Speichern Befehl ausgeführt werden!</source>
         <translation>The configuration has been changed; to keep the change permanently, the store command must be executed!</translation>
     </message>
     <message>
-        <location filename="../../qml/General/NemtraPopups.qml" line="71" />
+        <location filename="../../qml/General/NemtraPopups.qml" line="71"/>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
     </message>
@@ -1464,17 +1465,17 @@
 <context>
     <name>NemtraPropertyField</name>
     <message>
-        <location filename="../../qml/General/NemtraPropertyField.qml" line="29" />
+        <location filename="../../qml/General/NemtraPropertyField.qml" line="29"/>
         <source>Ohne Property</source>
         <translation>No property</translation>
     </message>
     <message>
-        <location filename="../../qml/General/NemtraPropertyField.qml" line="34" />
+        <location filename="../../qml/General/NemtraPropertyField.qml" line="34"/>
         <source>Ungültige eingabe!</source>
         <translation>Invalid input!</translation>
     </message>
     <message>
-        <location filename="../../qml/General/NemtraPropertyField.qml" line="41" />
+        <location filename="../../qml/General/NemtraPropertyField.qml" line="41"/>
         <source>Wert muss zwischen %1 und %2 liegen!</source>
         <translation>Value must be between %1 and %2!</translation>
     </message>
@@ -1482,47 +1483,47 @@
 <context>
     <name>NemtraSensorDelegate</name>
     <message>
-        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="25" />
+        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="25"/>
         <source>geschaltet</source>
         <translation>switched</translation>
     </message>
     <message>
-        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="25" />
+        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="25"/>
         <source>nicht geschaltet</source>
         <translation>not switched</translation>
     </message>
     <message>
-        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="33" />
+        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="33"/>
         <source>Status:</source>
         <translation>Status:</translation>
     </message>
     <message>
-        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="33" />
+        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="33"/>
         <source>Messwert:</source>
         <translation>Measured value:</translation>
     </message>
     <message>
-        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="42" />
+        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="42"/>
         <source>Disable-Zeit:</source>
         <translation>Disable time:</translation>
     </message>
     <message>
-        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="49" />
+        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="49"/>
         <source>Nachlaufzeit:</source>
         <translation>Follow-up time:</translation>
     </message>
     <message>
-        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="57" />
+        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="57"/>
         <source>Oberer Grenzwert</source>
         <translation>Upper limit</translation>
     </message>
     <message>
-        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="64" />
+        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="64"/>
         <source>Unterer Grenzwert</source>
         <translation>Lower limit</translation>
     </message>
     <message>
-        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="71" />
+        <location filename="../../qml/Sensors/NemtraSensorDelegate.qml" line="71"/>
         <source>Hysteresewert:</source>
         <translation>Hysteresis value:</translation>
     </message>
@@ -1530,57 +1531,57 @@
 <context>
     <name>NemtraSensorGeneral</name>
     <message>
-        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="11" />
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="11"/>
         <source>SENSOREN</source>
         <translation>SENSORS</translation>
     </message>
     <message>
-        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="12" />
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="12"/>
         <source>Allgemein</source>
         <translation>General</translation>
     </message>
     <message>
-        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="25" />
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="25"/>
         <source>ALLGEMEIN</source>
         <translation>GENERAL</translation>
     </message>
     <message>
-        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="34" />
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="34"/>
         <source>Messintervall [%1]:</source>
         <translation>Measuring interval [%1]:</translation>
     </message>
     <message>
-        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="43" />
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="43"/>
         <source>Heartbeat [%1]:</source>
         <translation>Heartbeat [%1]:</translation>
     </message>
     <message>
-        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="50" />
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="50"/>
         <source>Hysteresebreite</source>
         <translation>Hysteresis width</translation>
     </message>
     <message>
-        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="56" />
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="56"/>
         <source>keine Hysterese</source>
         <translation>no hysteresis</translation>
     </message>
     <message>
-        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="56" />
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="56"/>
         <source>bei großer Messwertänderung</source>
         <translation>on a large change of value</translation>
     </message>
     <message>
-        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="57" />
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="57"/>
         <source>bei mittlerer Messwertänderung</source>
         <translation>on a medium change of value</translation>
     </message>
     <message>
-        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="57" />
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="57"/>
         <source>bei kleiner Messwertänderung</source>
         <translation>on a small change of value</translation>
     </message>
     <message>
-        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="63" />
+        <location filename="../../qml/Sensors/NemtraSensorGeneral.qml" line="63"/>
         <source>Latenzzeit Digitale Eingänge [s]:</source>
         <translation>Latency of digital inputs [s]:</translation>
     </message>
@@ -1588,12 +1589,12 @@
 <context>
     <name>NemtraSensorList</name>
     <message>
-        <location filename="../../qml/Sensors/NemtraSensorList.qml" line="11" />
+        <location filename="../../qml/Sensors/NemtraSensorList.qml" line="11"/>
         <source>SENSOREN</source>
         <translation>SENSORS</translation>
     </message>
     <message>
-        <location filename="../../qml/Sensors/NemtraSensorList.qml" line="12" />
+        <location filename="../../qml/Sensors/NemtraSensorList.qml" line="12"/>
         <source>Kanal</source>
         <translation>Channel</translation>
     </message>
@@ -1601,52 +1602,52 @@
 <context>
     <name>NemtraSerialConnectPage</name>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="13" />
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="13"/>
         <source>USB-Verbindung</source>
         <translation>USB connection</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="33" />
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="33"/>
         <source>Bitte einen Anschluss wählen oder einen Pfad eingeben.</source>
         <translation>Please choose a port or enter a path.</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="37" />
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="37"/>
         <source>Unter %1 wurde kein Anschluss gefunden.</source>
         <translation>No port was found at %1.</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="95" />
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="95"/>
         <source>COM-Port</source>
         <translation>COM port</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="127" />
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="127"/>
         <source>Aktualisieren</source>
         <translation>Refresh</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="141" />
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="141"/>
         <source>Timeout</source>
         <translation>Timeout</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="151" />
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="151"/>
         <source>%1 ms</source>
         <translation>%1 ms</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="158" />
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="158"/>
         <source>Wiederholungen</source>
         <translation>Retries</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="189" />
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="189"/>
         <source>Trennen</source>
         <translation>Disconnect</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="189" />
+        <location filename="../../qml/Connect/NemtraSerialConnectPage.qml" line="189"/>
         <source>Verbinden</source>
         <translation>Connect</translation>
     </message>
@@ -1654,17 +1655,17 @@
 <context>
     <name>NemtraSimulatePopup</name>
     <message>
-        <location filename="../../qml/Connect/NemtraSimulatePopup.qml" line="14" />
+        <location filename="../../qml/Connect/NemtraSimulatePopup.qml" line="14"/>
         <source>Gerät simulieren</source>
         <translation>Simulate device</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSimulatePopup.qml" line="15" />
+        <location filename="../../qml/Connect/NemtraSimulatePopup.qml" line="15"/>
         <source>Welches Gerät soll simuliert werden?</source>
         <translation>Which device shall be simulated?</translation>
     </message>
     <message>
-        <location filename="../../qml/Connect/NemtraSimulatePopup.qml" line="17" />
+        <location filename="../../qml/Connect/NemtraSimulatePopup.qml" line="17"/>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
     </message>
@@ -1672,42 +1673,42 @@
 <context>
     <name>NemtraTlfContainer</name>
     <message>
-        <location filename="../../containers/NemtraTlfContainer.cpp" line="20" />
+        <location filename="../../containers/NemtraTlfContainer.cpp" line="20"/>
         <source>schwarz</source>
         <translation>black</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraTlfContainer.cpp" line="20" />
+        <location filename="../../containers/NemtraTlfContainer.cpp" line="20"/>
         <source>rot</source>
         <translation>red</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraTlfContainer.cpp" line="20" />
+        <location filename="../../containers/NemtraTlfContainer.cpp" line="20"/>
         <source>grün</source>
         <translation>green</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraTlfContainer.cpp" line="20" />
+        <location filename="../../containers/NemtraTlfContainer.cpp" line="20"/>
         <source>gelb</source>
         <translation>yellow</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraTlfContainer.cpp" line="20" />
+        <location filename="../../containers/NemtraTlfContainer.cpp" line="20"/>
         <source>blau</source>
         <translation>blue</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraTlfContainer.cpp" line="20" />
+        <location filename="../../containers/NemtraTlfContainer.cpp" line="20"/>
         <source>magenta</source>
         <translation>magenta</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraTlfContainer.cpp" line="20" />
+        <location filename="../../containers/NemtraTlfContainer.cpp" line="20"/>
         <source>türkis</source>
         <translation>turquoise</translation>
     </message>
     <message>
-        <location filename="../../containers/NemtraTlfContainer.cpp" line="20" />
+        <location filename="../../containers/NemtraTlfContainer.cpp" line="20"/>
         <source>weiß</source>
         <translation>white</translation>
     </message>
@@ -1715,48 +1716,48 @@
 <context>
     <name>NemtraTlfPage</name>
     <message>
-        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="12" />
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="12"/>
         <source>AMPELFUNKTION (TLF)</source>
         <translation>TRAFFIC LIGHT FUNCTION (TLF)</translation>
     </message>
     <message>
-        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="29" />
-        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="36" />
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="29"/>
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="36"/>
         <source>MODUS</source>
         <translation>MODE</translation>
     </message>
     <message>
-        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="41" />
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="41"/>
         <source>AUS</source>
         <translation>OFF</translation>
     </message>
     <message>
-        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="41" />
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="41"/>
         <source>Datenpunkt</source>
         <translation>Data point</translation>
     </message>
     <message>
-        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="41" />
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="41"/>
         <source>Blinken</source>
         <translation>Flashing</translation>
     </message>
     <message>
-        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="43" />
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="43"/>
         <source>TLF Referenz</source>
         <translation>TLF reference</translation>
     </message>
     <message>
-        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="54" />
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="54"/>
         <source>LED on time (%1)</source>
         <translation>LED on time (%1)</translation>
     </message>
     <message>
-        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="68" />
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="68"/>
         <source>TLF Bereichsfarbe</source>
         <translation>TLF range colour</translation>
     </message>
     <message>
-        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="100" />
+        <location filename="../../qml/TLF/NemtraTlfPage.qml" line="100"/>
         <source>Schwelle %1:</source>
         <translation>Threshold %1:</translation>
     </message>
@@ -1764,7 +1765,7 @@
 <context>
     <name>NemtraTransferRecorder</name>
     <message>
-        <location filename="../../core/NemtraTransferRecorder.cpp" line="74" />
+        <location filename="../../core/NemtraTransferRecorder.cpp" line="74"/>
         <source>%1: Fehler: %2</source>
         <translation>%1: Error: %2</translation>
     </message>
