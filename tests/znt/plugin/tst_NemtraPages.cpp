@@ -39,14 +39,38 @@ private slots:
     {
         QTest::addColumn<int>("model");
         QTest::addColumn<QString>("name");
-        QTest::newRow("F3") << 0 << QStringLiteral("f3");
-        QTest::newRow("VTX") << 1 << QStringLiteral("vtx");
+        QTest::addColumn<bool>("emulated");
+        QTest::newRow("F3") << 0 << QStringLiteral("f3") << false;
+        QTest::newRow("VTX") << 1 << QStringLiteral("vtx") << false;
+        // The same walk over a device read through the real link.
+        QTest::newRow("VTX emulator") << 1 << QStringLiteral("vtx_link") << true;
     }
     void drawerWalk_everyEntryIsABuiltPage()
     {
         QFETCH(int, model);
         QFETCH(QString, name);
-        QVERIFY(simulate(model));
+        QFETCH(bool, emulated);
+        PtyPair pty;
+        EmulatorProcess emulator{QStringLiteral("znt-emulator")};
+        if (emulated) {
+            if (!QFileInfo::exists(EmulatorProcess::programPath(QStringLiteral("znt-emulator"))))
+                QSKIP("znt-emulator is not built");
+            QVERIFY2(pty.start(), qPrintable(pty.errorString()));
+            QVERIFY2(emulator.start(pty.deviceSide(),
+                                    {QStringLiteral("--parity"), QStringLiteral("none"), QStringLiteral("--model"),
+                                     model == 0 ? QStringLiteral("F3") : QStringLiteral("VTX")}),
+                     qPrintable(emulator.errorString()));
+            QVERIFY(connectTo(pty.appSide()));
+            // The device information page shows what was read from the device.
+            QObject *pages = m_ui.published(QStringLiteral("NemtraPageManager"));
+            pages->setProperty("pageIndex", 1);
+            pages->setProperty("monitoringPageIndex", 21);
+            QQuickItem *deviceId = nullptr;
+            QTRY_VERIFY((deviceId = m_ui.visibleItemEndingWith(QStringLiteral("InfoDeviceId"))));
+            QTRY_VERIFY(deviceId->property("value").toString().contains(QStringLiteral("VTX")));
+        } else {
+            QVERIFY(simulate(model));
+        }
         for (bool english : {false, true}) {
             m_ui.setLanguage(english);
             QVERIFY(m_ui.waitForRest());
