@@ -69,6 +69,8 @@ public:
     static constexpr int kPollPauseMs = 1500;
     static constexpr int kAltitudeDebounceMs = 500;
     static constexpr int kBlockUpdateRetryMs = 500;
+    // How long closing waits for writes still on their way to leave.
+    static constexpr int kDrainWaitMs = 1500;
 
     // Read-only views for diagnostics and tests.
     const QList<quint16> &registerImage() const { return m_registerImage; }
