@@ -1,5 +1,6 @@
 #include "EmulatorProcess.h"
 #include "KivUiFixture.h"
+#include "NemtraUiSteps.h"
 #include "PtyPair.h"
 
 #include <QAbstractItemModel>
@@ -181,22 +182,7 @@ private:
         QVERIFY(m_ui.waitForRest());
     }
 
-    bool connectTo(const QString &port)
-    {
-        QObject *backend = m_ui.published(QStringLiteral("NemtraBackend"));
-        m_ui.published(QStringLiteral("NemtraPageManager"))->setProperty("pageIndex", 0);
-        QQuickItem *portBox = nullptr;
-        if (!QTest::qWaitFor(
-                [&] { return (portBox = m_ui.visibleItemEndingWith(QStringLiteral("SubPageSerialPortBox"))); }))
-            return false;
-        QObject *serial = m_ui.objectEndingWith(QStringLiteral("SubPageSerial"));
-        portBox->setProperty("editText", port);
-        if (!QMetaObject::invokeMethod(serial, "connectDevice"))
-            return false;
-        QObject *loadPopup = m_ui.objectEndingWith(QStringLiteral("PopupsConnectAndLoad"));
-        return QTest::qWaitFor([&] { return backend->property("connected").toBool(); }, 20000) &&
-            QTest::qWaitFor([&] { return !loadPopup->property("visible").toBool(); }, 30000) && m_ui.waitForRest();
-    }
+    bool connectTo(const QString &port) { return NemtraUiSteps::connectTo(m_ui, port); }
 
     bool disconnectDevice()
     {
