@@ -32,7 +32,8 @@ function(orvane_add_fuzzer name)
     add_executable(${name} ${F_SOURCES})
     target_include_directories(${name} PRIVATE ${F_INCLUDES})
     # Optimised whatever the build type: an unoptimised build fuzzes several times slower.
-    target_compile_options(${name} PRIVATE -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined)
+    target_compile_options(${name} PRIVATE -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
+        -fsanitize-coverage-ignorelist=${PROJECT_SOURCE_DIR}/cmake/fuzz-coverage-ignorelist.txt)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
     target_link_libraries(${name} PRIVATE Qt6::Core)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)

@@ -5,6 +5,7 @@
 
 #include <QDataStream>
 #include <QFile>
+#include <QtEndian>
 #include <QSaveFile>
 #include <QStringList>
 
@@ -26,6 +27,17 @@ int encodedVersion(const QString &versionText)
     const qint64 version = part(0) * 10000 + part(1) * 100 + part(2);
     return int(std::clamp<qint64>(version, 0, std::numeric_limits<int>::max()));
 }
+
+// QDataStream allocates whatever length a damaged header string claims (up to megabytes) before
+// it finds the file too short; a claim past the end of the file cannot be read anyway.
+bool headerFits(QFile &file)
+{
+    const QByteArray length = file.peek(sizeof(quint32));
+    if (length.size() < qsizetype(sizeof(quint32)))
+        return true;
+    const quint32 bytes = qFromBigEndian<quint32>(length.constData());
+    return bytes == 0xFFFFFFFFu || qint64(bytes) <= file.size() - file.pos() - qint64(sizeof(quint32));
+}
 } // namespace
 
 QList<quint16> readCfgFile(const QString &filePath)
@@ -37,7 +49,8 @@ QList<quint16> readCfgFile(const QString &filePath)
     }
     QDataStream in(&file);
     QString header;
-    in >> header;
+    if (headerFits(file))
+        in >> header;
     const QLatin1String prefix(kCfgHeaderPrefix);
     if (in.status() != QDataStream::Ok || header.isEmpty() || !header.startsWith(prefix)) {
         qCDebug(lcKivFiles) << "not a register-image file" << filePath;

@@ -1,13 +1,29 @@
 #include "ModbusCrc.h"
 
+namespace {
+// One table lookup a byte instead of eight shifts: the emulator checks every candidate frame of
+// a noisy stream.
+struct CrcTable
+{
+    quint16 entries[256] = {};
+    constexpr CrcTable()
+    {
+        for (int i = 0; i < 256; ++i) {
+            quint16 crc = quint16(i);
+            for (int bit = 0; bit < 8; ++bit)
+                crc = (crc & 1) ? quint16((crc >> 1) ^ 0xA001) : quint16(crc >> 1);
+            entries[i] = crc;
+        }
+    }
+};
+constexpr CrcTable kTable;
+} // namespace
+
 quint16 ModbusCrc::compute(const QByteArray &data)
 {
     quint16 crc = 0xFFFF;
-    for (const char c : data) {
-        crc ^= quint8(c);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc & 1) ? quint16((crc >> 1) ^ 0xA001) : quint16(crc >> 1);
-    }
+    for (const char c : data)
+        crc = quint16((crc >> 8) ^ kTable.entries[(crc ^ quint8(c)) & 0xFF]);
     return crc;
 }
 

@@ -4,6 +4,20 @@
 #include <QFile>
 #include <QIODevice>
 #include <QStringList>
+#include <QtEndian>
+
+namespace {
+// QDataStream allocates whatever length a damaged header string claims (up to megabytes) before
+// it finds the data too short; a claim past the end cannot be read anyway.
+bool headerFits(QIODevice *device)
+{
+    const QByteArray length = device->peek(sizeof(quint32));
+    if (length.size() < qsizetype(sizeof(quint32)))
+        return true;
+    const quint32 bytes = qFromBigEndian<quint32>(length.constData());
+    return bytes == 0xFFFFFFFFu || qint64(bytes) <= device->size() - device->pos() - qint64(sizeof(quint32));
+}
+} // namespace
 
 QList<quint16> NemtraSimulationImage::fromText(const QByteArray &text)
 {
@@ -31,7 +45,8 @@ QList<quint16> NemtraSimulationImage::fromStream(QIODevice *device)
     const qint64 begin = device->pos();
     QDataStream in(device);
     QString header;
-    in >> header;
+    if (headerFits(device))
+        in >> header;
     if (in.status() != QDataStream::Ok || header.isEmpty()) {
         device->seek(begin);
         in.resetStatus();

@@ -142,6 +142,8 @@ void tst_KivCfgFile::read_malformedFilesYieldNothing_data()
     QTest::newRow("null header") << QByteArray::fromHex("FFFFFFFF"
                                                         "00000001"
                                                         "0001");
+    QTest::newRow("header longer than the file") << QByteArray::fromHex("7FFFFFFE") + kHeader421.mid(4);
+    QTest::newRow("header one byte past the end") << QByteArray::fromHex("00000013") + kHeader421.mid(4);
     QTest::newRow("odd header length") << QByteArray::fromHex("00000011") + kHeader421.mid(4);
     // "KIV_4.2" carries only two version parts.
     QTest::newRow("two version parts") << QByteArray::fromHex("0000000E"
