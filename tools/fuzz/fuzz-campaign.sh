@@ -60,11 +60,12 @@ printf '%s\n' "${targets[@]}" >"$queue"
 worker() {
   local name
   while true; do
-    name=$(flock "$queue" sh -c 'head -n 1 "$1"; sed -i 1d "$1"' _ "$queue")
+    # A lock file of its own: sed -i replaces the queue file.
+    name=$(flock "$queue.lock" sh -c 'head -n 1 "$1"; sed -i 1d "$1"' _ "$queue")
     [ -n "$name" ] || return 0
     run_one "$name"
   done
 }
 for _ in $(seq "$(nproc)"); do worker & done
 wait
-rm -f "$queue"
+rm -f "$queue" "$queue.lock"
